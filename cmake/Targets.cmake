@@ -1,0 +1,40 @@
+# Compiler settings and helpers for the project's own targets.
+
+set(VELMORA_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wimplicit-fallthrough -Werror)
+
+if(VELMORA_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+if(VELMORA_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        message(FATAL_ERROR "VELMORA_FUZZ needs clang (use the asan or fuzz preset)")
+    endif()
+    # Coverage instrumentation for every library; only fuzz targets link libFuzzer's main.
+    add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
+# velmora_library(<folder> SOURCES ... [DEPENDS ...]): the library of one layer folder.
+function(velmora_library folder)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+    set(target velmora_${folder})
+    if(ARG_SOURCES)
+        add_library(${target} STATIC ${ARG_SOURCES})
+        target_compile_options(${target} PRIVATE ${VELMORA_WARNINGS})
+        target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+        target_link_libraries(${target} PUBLIC ${ARG_DEPENDS})
+    else()
+        add_library(${target} INTERFACE)
+        target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR})
+        target_link_libraries(${target} INTERFACE ${ARG_DEPENDS})
+    endif()
+endfunction()
+
+# velmora_executable(<name> SOURCES ... [DEPENDS ...])
+function(velmora_executable name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_compile_options(${name} PRIVATE ${VELMORA_WARNINGS})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PRIVATE ${ARG_DEPENDS})
+endfunction()

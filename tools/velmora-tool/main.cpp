@@ -1,0 +1,37 @@
+// velmora-tool: reads game data with the game's own code, for content authors and debugging.
+#include "commands.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace velmora::tool {
+namespace {
+
+const Command commands[] = {
+    {"help", "", "list the commands", nullptr},
+};
+
+int printUsage(FILE* stream) {
+    std::fprintf(stream, "usage: velmora-tool COMMAND [ARGUMENTS]\n\ncommands:\n");
+    for (const Command& command : commands)
+        std::fprintf(stream, "  %s %s\n      %s\n", command.name, command.usage, command.summary);
+    return stream == stdout ? 0 : 2;
+}
+
+} // namespace
+} // namespace velmora::tool
+
+int main(int argc, char** argv) {
+    using namespace velmora::tool;
+    if (argc < 2)
+        return printUsage(stderr);
+    for (const Command& command : commands) {
+        if (std::strcmp(argv[1], command.name) != 0)
+            continue;
+        if (!command.run)
+            return printUsage(stdout);
+        return command.run(std::vector<std::string>(argv + 2, argv + argc));
+    }
+    std::fprintf(stderr, "velmora-tool: unknown command '%s'\n", argv[1]);
+    return printUsage(stderr);
+}
