@@ -17,11 +17,11 @@ TEST(ByteReader, ReadsLittleEndianAndStopsAtTheEnd) {
     EXPECT_EQ(reader.u8(), 0x7F);
     EXPECT_TRUE(reader.atEnd());
     EXPECT_FALSE(reader.skip(1));
-    EXPECT_TRUE(reader.seek(1));
+    EXPECT_TRUE(reader.seek(2));
     auto span = reader.bytes(3);
     ASSERT_TRUE(span);
     EXPECT_EQ((*span)[2], 0xFE);
-    EXPECT_EQ(reader.bytes(4), std::nullopt);
+    EXPECT_EQ(reader.bytes(3), std::nullopt);
     EXPECT_FALSE(reader.seek(8));
 }
 
