@@ -23,5 +23,9 @@ template <typename Format>
 inline typename Format::Pixel* pixelRow(uint8_t* bits, int stride, int y) {
     return reinterpret_cast<typename Format::Pixel*>(bits + static_cast<intptr_t>(y) * stride);
 }
+template <typename Format>
+inline const typename Format::Pixel* pixelRow(const uint8_t* bits, int stride, int y) {
+    return reinterpret_cast<const typename Format::Pixel*>(bits + static_cast<intptr_t>(y) * stride);
+}
 
 } // namespace velmora
