@@ -119,6 +119,8 @@ void composeFrame(Surface& surface, const ImageDescriptor& image, const std::vec
     const std::vector<int> rows = rowOrder(image.height, image.interlaced());
     const int firstColumn = std::max(0, -image.left);
     const int endColumn = std::min(image.width, surface.width - image.left);
+    if (endColumn <= firstColumn)
+        return;
     for (int decoded = 0; decoded < image.height; ++decoded) {
         const size_t rowStart = size_t(decoded) * image.width;
         if (rowStart >= count)
@@ -126,7 +128,7 @@ void composeFrame(Surface& surface, const ImageDescriptor& image, const std::vec
         const int y = image.top + rows[decoded];
         if (y < 0 || y >= surface.height)
             continue;
-        const int rowEnd = static_cast<int>(std::min<size_t>(endColumn, count - rowStart));
+        const int rowEnd = static_cast<int>(std::min<int64_t>(endColumn, int64_t(count - rowStart)));
         Pixel* out = pixelRow<Format>(surface.bits, surface.stride, y) + image.left;
         const uint8_t* in = indices.data() + rowStart;
         for (int column = firstColumn; column < rowEnd; ++column)

@@ -35,6 +35,13 @@ inline ColorMapObject* makeColorMap(const std::vector<uint32_t>& colors) {
         entries[i] = {GifByteType(colors[i] >> 16), GifByteType(colors[i] >> 8), GifByteType(colors[i])};
     return GifMakeMapObject(size, entries.data());
 }
+// giflib keeps a copy of an image's local table that neither the next image nor closing frees.
+inline void dropLocalTable(GifFileType* file) {
+    if (file->Image.ColorMap) {
+        GifFreeMapObject(file->Image.ColorMap);
+        file->Image.ColorMap = nullptr;
+    }
+}
 } // namespace detail
 
 inline std::vector<uint8_t> writeGif(int screenWidth, int screenHeight, const std::vector<uint32_t>& globalColors,
@@ -55,6 +62,7 @@ inline std::vector<uint8_t> writeGif(int screenWidth, int screenHeight, const st
             const size_t length = EGifGCBToExtension(&control, extension);
             EGifPutExtension(file, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), extension);
         }
+        detail::dropLocalTable(file);
         ColorMapObject* local = frame.localColors.empty() ? nullptr : detail::makeColorMap(frame.localColors);
         EGifPutImageDesc(file, frame.left, frame.top, frame.width, frame.height, frame.interlaced, local);
         if (local)
@@ -72,6 +80,7 @@ inline std::vector<uint8_t> writeGif(int screenWidth, int screenHeight, const st
             EGifPutLine(file, line.data(), frame.width);
         }
     }
+    detail::dropLocalTable(file);
     EGifCloseFile(file, &error);
     return bytes;
 }
