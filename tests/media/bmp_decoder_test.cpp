@@ -1,3 +1,4 @@
+#include "bmp_writer.h"
 #include "media/bmp_decoder.h"
 #include "test_files.h"
 
@@ -10,47 +11,8 @@
 namespace velmora {
 namespace {
 
-struct BmpSpec {
-    int width = 0, height = 0, bitCount = 24;
-    uint32_t compression = 0, headerSize = 40, colorsUsed = 0;
-    std::vector<uint32_t> palette = {};   // 0xRRGGBB
-    std::vector<uint32_t> masks = {};     // bit fields, written after the header
-    std::vector<uint8_t> pixelBytes = {}; // rows as stored, padding included
-};
-
-void put16(std::vector<uint8_t>& out, uint32_t value) {
-    out.push_back(uint8_t(value));
-    out.push_back(uint8_t(value >> 8));
-}
-void put32(std::vector<uint8_t>& out, uint32_t value) {
-    put16(out, value & 0xFFFF);
-    put16(out, value >> 16);
-}
-
-std::vector<uint8_t> writeBmp(const BmpSpec& spec) {
-    std::vector<uint8_t> out = {'B', 'M'};
-    const uint32_t offset = 14 + spec.headerSize + 4 * uint32_t(spec.masks.size() + spec.palette.size());
-    put32(out, offset + uint32_t(spec.pixelBytes.size()));
-    put32(out, 0);
-    put32(out, offset);
-    put32(out, spec.headerSize);
-    put32(out, uint32_t(spec.width));
-    put32(out, uint32_t(spec.height));
-    put16(out, 1);
-    put16(out, uint32_t(spec.bitCount));
-    put32(out, spec.compression);
-    for (int i = 0; i < 3; ++i)
-        put32(out, 0);
-    put32(out, spec.colorsUsed);
-    put32(out, 0);
-    out.resize(14 + spec.headerSize, 0);
-    for (uint32_t mask : spec.masks)
-        put32(out, mask);
-    for (uint32_t color : spec.palette)
-        put32(out, color); // stored as blue, green, red, 0
-    out.insert(out.end(), spec.pixelBytes.begin(), spec.pixelBytes.end());
-    return out;
-}
+using test::BmpSpec;
+using test::writeBmp;
 
 std::vector<uint32_t> pixels(const Surface& surface) {
     std::vector<uint32_t> result;
