@@ -2,6 +2,8 @@
 #include "media/bmp_decoder.h"
 #include "test_files.h"
 
+#include "tests/surface/surface_test_util.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -14,13 +16,7 @@ namespace {
 using test::BmpSpec;
 using test::writeBmp;
 
-std::vector<uint32_t> pixels(const Surface& surface) {
-    std::vector<uint32_t> result;
-    for (int y = 0; y < surface.height; ++y)
-        for (int x = 0; x < surface.width; ++x)
-            result.push_back(surface.getPixel(x, y));
-    return result;
-}
+using test::pixels;
 
 TEST(BmpDecoder, DecodesEveryDepthTopDown) {
     Surface surface;

@@ -52,7 +52,7 @@ int runImage(const std::vector<std::string>& arguments) {
     }
     const std::wstring path = fromUtf8(arguments[0]);
     std::vector<std::unique_ptr<Surface>> frames;
-    if (path.find(L".gif") != std::wstring::npos || path.find(L".GIF") != std::wstring::npos) {
+    if (isGifPath(path)) {
         frames = loadGifFrames(path, false);
     } else {
         auto surface = std::make_unique<Surface>();
