@@ -14,8 +14,11 @@ void printGameRecord(const GameRecord& game) {
         std::wstring scores;
         for (int32_t score : player.scores)
             scores += (scores.empty() ? L"" : L";") + std::to_wstring(score);
+        const wchar_t* note = player.character == 0    ? L" (empty)"
+                              : player.character == -1 ? L" (no character given: a player all the same)"
+                                                       : L"";
         print(formatWide(L"slot %zu: character %d, name \"%ls\", scores %ls%ls\n", slot, player.character,
-                         player.name.c_str(), scores.c_str(), player.character == 0 ? L" (empty)" : L""));
+                         player.name.c_str(), scores.c_str(), note));
     }
     print(formatWide(L"players: %zu\n", playersOf(game).size()));
 }
