@@ -84,8 +84,8 @@ GameRecord nextHoleRecord(std::wstring course, int32_t hole, std::span<const Pla
 }
 
 std::wstring writeGameRecord(const GameRecord& record) {
-    std::wstring text = std::wstring(argumentPrefix) + L"course=" + record.course + L",hole=" +
-                        std::to_wstring(record.hole);
+    std::wstring text =
+        std::wstring(argumentPrefix) + L"course=" + record.course + L",hole=" + std::to_wstring(record.hole);
     for (int slot = 0; slot < playerSlotCount; ++slot) {
         const PlayerSlot& player = record.slots[slot];
         text += L',' + numbered(L"CharacterSelected", slot) + L'=' + std::to_wstring(player.character);
@@ -126,12 +126,14 @@ ResultsRecord rankResults(std::wstring course, std::span<const PlayerSlot> playe
     ResultsRecord results;
     results.course = std::move(course);
     for (const PlayerSlot& player : players) {
-        const int64_t total = std::clamp<int64_t>(sum(player.scores) - sum(pars), std::numeric_limits<int32_t>::min(),
-                                                  std::numeric_limits<int32_t>::max());
+        const int64_t total =
+            std::clamp<int64_t>(sum(player.scores) - sum(pars), std::numeric_limits<int32_t>::min(),
+                                std::numeric_limits<int32_t>::max());
         results.players.push_back({player.name, static_cast<int32_t>(total)});
     }
-    std::stable_sort(results.players.begin(), results.players.end(),
-                     [](const PlayerResult& a, const PlayerResult& b) { return a.totalScore < b.totalScore; });
+    std::stable_sort(
+        results.players.begin(), results.players.end(),
+        [](const PlayerResult& a, const PlayerResult& b) { return a.totalScore < b.totalScore; });
     return results;
 }
 
@@ -152,8 +154,8 @@ ResultsRecord readResultsRecord(std::wstring_view record) {
     results.course = list.remove(L"course").value_or(L"");
     const int playerCount = list.count() / 2;
     for (int p = 0; p < playerCount; ++p)
-        results.players.push_back(
-            {textOf(list, numbered(L"name", p)), integerOf(list, numbered(L"totalScore", p), missingTotalScore)});
+        results.players.push_back({textOf(list, numbered(L"name", p)),
+                                   integerOf(list, numbered(L"totalScore", p), missingTotalScore)});
     return results;
 }
 

@@ -35,7 +35,8 @@ void PropertyTemplate::setPath(std::wstring_view folder, std::wstring_view fileN
     path_ = joinPath(folder, fileName);
 }
 
-bool PropertyTemplate::load(std::wstring_view folder, std::wstring_view fileName, std::vector<std::wstring>* keysRead) {
+bool PropertyTemplate::load(std::wstring_view folder, std::wstring_view fileName,
+                            std::vector<std::wstring>* keysRead) {
     path_ = joinPath(folder, fileName);
     std::FILE* stream = openResource(path_, "r");
     if (!stream)
@@ -63,7 +64,8 @@ void PropertyTemplate::read(std::FILE* stream, std::vector<std::wstring>* keysRe
     }
 }
 
-void PropertyTemplate::readKeyValueLine(std::FILE* stream, std::wstring line, std::vector<std::wstring>* keysRead) {
+void PropertyTemplate::readKeyValueLine(std::FILE* stream, std::wstring line,
+                                        std::vector<std::wstring>* keysRead) {
     if (line.ends_with(L'\n'))
         line.pop_back();
     // A backslash at the end continues the line on the next one, within the line buffer: the next
@@ -158,7 +160,8 @@ const std::wstring* PropertyTemplate::get(const std::wstring& key) {
 // - the text would grow beyond maxExpandedLength.
 // A value whose expansion was cut short in one of these ways stays unexpanded where it is
 // referenced, so the references that lead into a cycle stay as written too.
-PropertyTemplate::Expansion PropertyTemplate::expand(const std::wstring& key, int depth, std::vector<std::wstring>& chain) {
+PropertyTemplate::Expansion PropertyTemplate::expand(const std::wstring& key, int depth,
+                                                     std::vector<std::wstring>& chain) {
     std::wstring* stored = entries_.get(key);
     if (!stored || stored->find(L'{') == std::wstring::npos)
         return {stored, true};

@@ -22,21 +22,24 @@ namespace velmora {
 // The warning a page shows when its template cannot be written back; formatWide it with the page's
 // folder and template file name.
 inline constexpr wchar_t templateUpdateFailedMessage[] =
-    L"Can not update the template file: %ls%ls.\nThe file is read-only or the storage media is not available. "
+    L"Can not update the template file: %ls%ls.\nThe file is read-only or the storage media is not "
+    L"available. "
     L"All changes will be ignored.";
 
 class PropertyTemplate {
 public:
-    static constexpr size_t lineBufferSize = 2048;  // a physical line holds at most 2047 characters
+    static constexpr size_t lineBufferSize = 2048; // a physical line holds at most 2047 characters
     static constexpr int maxReferenceDepth = 8;
     static constexpr size_t maxExpandedLength = 16384; // a reference that would grow a value beyond stays
 
-    explicit PropertyTemplate(wchar_t keySeparator = L'=', wchar_t itemSeparator = L',', wchar_t pairSeparator = L':');
+    explicit PropertyTemplate(wchar_t keySeparator = L'=', wchar_t itemSeparator = L',',
+                              wchar_t pairSeparator = L':');
 
     // Reads folder + fileName (through the resource archives, so the file may come from one) and adds
     // its entries; existing keys take the new values. keysRead receives every key read, in order.
     // False when the file cannot be opened.
-    bool load(std::wstring_view folder, std::wstring_view fileName, std::vector<std::wstring>* keysRead = nullptr);
+    bool load(std::wstring_view folder, std::wstring_view fileName,
+              std::vector<std::wstring>* keysRead = nullptr);
     // Adds the entries of an open text stream (what load does once the file is open).
     void read(std::FILE* stream, std::vector<std::wstring>* keysRead = nullptr);
 

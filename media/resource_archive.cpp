@@ -21,7 +21,7 @@ struct MountedArchive {
 
 struct ArchiveLayer {
     std::vector<MountedArchive> archives;
-    std::optional<std::wstring> tempFolder; // '/' separated, ending in '/'
+    std::optional<std::wstring> tempFolder;            // '/' separated, ending in '/'
     HashMap<std::FILE*, std::wstring> extractedCopies; // stream -> path of the copy it reads
 };
 

@@ -64,7 +64,7 @@ constexpr int ignoreCase = 2;
 } // namespace
 
 ArchiveHandle openArchive(std::wstring_view path) {
-    zlib_filefunc64_def functions = {openStream, readStream, writeStream, tellStream,
+    zlib_filefunc64_def functions = {openStream, readStream,  writeStream, tellStream,
                                      seekStream, closeStream, streamError, nullptr};
     const std::wstring pathText(path);
     return static_cast<ArchiveHandle>(unzOpen2_64(&pathText, &functions));
@@ -91,7 +91,8 @@ bool isSafeEntryName(std::wstring_view name) {
     return true;
 }
 
-int extractEntry(ArchiveHandle archive, std::wstring_view name, std::wstring_view folder, Subfolders subfolders) {
+int extractEntry(ArchiveHandle archive, std::wstring_view name, std::wstring_view folder,
+                 Subfolders subfolders) {
     if (!archive || !isSafeEntryName(name))
         return extractBadName;
     unzFile zip = unzipFile(archive);
@@ -110,7 +111,8 @@ int extractEntry(ArchiveHandle archive, std::wstring_view name, std::wstring_vie
     std::FILE* out = openFile(outPath, "wb");
     if (!out) {
         const size_t lastSeparator = outPath.find_last_of(L"\\/");
-        if (lastSeparator != std::wstring::npos && makeDirectories(outPath.substr(0, lastSeparator), folder.size()))
+        if (lastSeparator != std::wstring::npos &&
+            makeDirectories(outPath.substr(0, lastSeparator), folder.size()))
             out = openFile(outPath, "wb");
     }
     if (!out) {

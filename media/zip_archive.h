@@ -32,6 +32,7 @@ bool isSafeEntryName(std::wstring_view name);
 // folder ending in a separator. Returns extractOk, or an error: extractBadName for an unsafe name, the
 // library's code when the entry is missing, damaged or fails its checksum, extractWriteFailed when
 // the file cannot be written. On an error no file is left behind.
-int extractEntry(ArchiveHandle archive, std::wstring_view name, std::wstring_view folder, Subfolders subfolders);
+int extractEntry(ArchiveHandle archive, std::wstring_view name, std::wstring_view folder,
+                 Subfolders subfolders);
 
 } // namespace velmora

@@ -188,14 +188,16 @@ std::vector<FoundFile> findFiles(std::wstring_view pathPattern) {
 
     std::vector<FoundFile> found;
     std::error_code error;
-    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
         std::wstring name = fromUtf8(it->path().filename().native());
         if (!matchesPattern(name, pattern))
             continue;
         std::error_code statusError;
         found.push_back({std::move(name), it->is_directory(statusError)});
     }
-    std::sort(found.begin(), found.end(), [](const FoundFile& a, const FoundFile& b) { return a.name < b.name; });
+    std::sort(found.begin(), found.end(),
+              [](const FoundFile& a, const FoundFile& b) { return a.name < b.name; });
     return found;
 }
 

@@ -11,7 +11,8 @@ const std::wstring exampleStartRecord =
     L"PlayerName2=player3,PlayerScores2=0;0;0;0;0;0;0;0;0,CharacterSelected3=0,PlayerName3=player4,"
     L"PlayerScores3=0;0;0;0;0;0;0;0;0";
 
-const std::array<std::wstring, playerSlotCount> defaultNames = {L"player1", L"player2", L"player3", L"player4"};
+const std::array<std::wstring, playerSlotCount> defaultNames = {L"player1", L"player2", L"player3",
+                                                                L"player4"};
 
 TEST(LaunchRecords, StartRecordOfTheExampleByteForByte) {
     std::array<std::wstring, playerSlotCount> names = defaultNames;
@@ -30,29 +31,32 @@ TEST(LaunchRecords, StartRecordOfTheExampleByteForByte) {
 
 TEST(LaunchRecords, PlayerInSlotTwoMovesToSlotZeroAfterTheFirstHole) {
     const std::array<int32_t, playerSlotCount> characters = {0, 0, 5, 0};
-    const GameRecord start = readGameRecord(*launchRecordOf(writeGameRecord(startGameRecord(L"c", characters, defaultNames))));
+    const GameRecord start =
+        readGameRecord(*launchRecordOf(writeGameRecord(startGameRecord(L"c", characters, defaultNames))));
     std::vector<PlayerSlot> players = playersOf(start);
     ASSERT_EQ(players.size(), 1u);
     EXPECT_EQ(players[0].name, L"player3");
     players[0].scores[0] = 100; // the per-hole cap is written in full
 
-    EXPECT_EQ(writeGameRecord(nextHoleRecord(L"c", 2, players)),
-              L"ARG:course=c,hole=2,CharacterSelected0=5,PlayerName0=player3,PlayerScores0=100;0;0;0;0;0;0;0;0,"
-              L"CharacterSelected1=0,PlayerName1=dummy,PlayerScores1=0;0;0;0;0;0;0;0;0,"
-              L"CharacterSelected2=0,PlayerName2=dummy,PlayerScores2=0;0;0;0;0;0;0;0;0,"
-              L"CharacterSelected3=0,PlayerName3=dummy,PlayerScores3=0;0;0;0;0;0;0;0;0");
+    EXPECT_EQ(
+        writeGameRecord(nextHoleRecord(L"c", 2, players)),
+        L"ARG:course=c,hole=2,CharacterSelected0=5,PlayerName0=player3,PlayerScores0=100;0;0;0;0;0;0;0;0,"
+        L"CharacterSelected1=0,PlayerName1=dummy,PlayerScores1=0;0;0;0;0;0;0;0;0,"
+        L"CharacterSelected2=0,PlayerName2=dummy,PlayerScores2=0;0;0;0;0;0;0;0;0,"
+        L"CharacterSelected3=0,PlayerName3=dummy,PlayerScores3=0;0;0;0;0;0;0;0;0");
 }
 
 TEST(LaunchRecords, GameRecordReaderToleratesOddContent) {
-    const GameRecord game = readGameRecord(
-        L"course=hills,hole=4,CharacterSelected0=2,PlayerName0= Ann, the first ,PlayerScores0=1;2;3;4;5;6;7;8,"
-        L"CharacterSelected1=0,PlayerName1=nobody,"
-        L"CharacterSelected2=7,PlayerName2=Bob,PlayerScores2=1;2;3;4;5;6;7;8;9;10,"
-        L"PlayerName3=Cy");
+    const GameRecord game =
+        readGameRecord(L"course=hills,hole=4,CharacterSelected0=2,PlayerName0= Ann, the first "
+                       L",PlayerScores0=1;2;3;4;5;6;7;8,"
+                       L"CharacterSelected1=0,PlayerName1=nobody,"
+                       L"CharacterSelected2=7,PlayerName2=Bob,PlayerScores2=1;2;3;4;5;6;7;8;9;10,"
+                       L"PlayerName3=Cy");
     EXPECT_EQ(game.course, L"hills");
     EXPECT_EQ(game.hole, 4);
     const std::vector<PlayerSlot> players = playersOf(game);
-    ASSERT_EQ(players.size(), 3u); // slot 3 has no character: -1 counts as a player
+    ASSERT_EQ(players.size(), 3u);                 // slot 3 has no character: -1 counts as a player
     EXPECT_EQ(players[0].name, L"Ann, the first"); // a comma survives; blanks around the name do not
     EXPECT_EQ(players[0].scores, (HoleScores{1, 2, 3, 4, 5, 6, 7, 8, 0}));
     EXPECT_EQ(players[1].name, L"Bob");
@@ -79,11 +83,12 @@ TEST(LaunchRecords, ResultsAreRankedStablyAndWrittenAsTheExample) {
     players[2].scores = {5, 5, 5, 5, 5, 5, 5, 5, 5}; // +5, after Bob in the game's order
     const HoleScores pars = {4, 4, 4, 4, 4, 4, 4, 4, 8};
     const ResultsRecord results = rankResults(L"lake_side", players, pars);
-    EXPECT_EQ(writeResultsRecord(results), L"ARG:round:results,name0:Ann,totalScore0:-2,name1:Bob,totalScore1:5,"
-                                           L"name2:Cy,totalScore2:5,course:lake_side");
+    EXPECT_EQ(writeResultsRecord(results),
+              L"ARG:round:results,name0:Ann,totalScore0:-2,name1:Bob,totalScore1:5,"
+              L"name2:Cy,totalScore2:5,course:lake_side");
 
-    const ResultsRecord read =
-        readResultsRecord(*launchRecordOf(L"ARG:round:results,name0:Ann,totalScore0:-2,name1:Bob,totalScore1:5,course:lake_side"));
+    const ResultsRecord read = readResultsRecord(*launchRecordOf(
+        L"ARG:round:results,name0:Ann,totalScore0:-2,name1:Bob,totalScore1:5,course:lake_side"));
     EXPECT_EQ(read.course, L"lake_side");
     ASSERT_EQ(read.players.size(), 2u);
     EXPECT_EQ(read.players[0].name, L"Ann");

@@ -68,8 +68,9 @@ TEST_F(Templates, LinesAreReadAsTheFormatSays) {
          "empty=\n"
          "text=caf\xC3\xA9\n"
          "# a last comment without a newline");
-    EXPECT_EQ(value(L"title"), L"Hello world"); // the continuation's leading blanks go, the blank before '\' stays
-    EXPECT_EQ(value(L"url"), L"http://host");   // the last "//" starts a comment
+    EXPECT_EQ(value(L"title"),
+              L"Hello world"); // the continuation's leading blanks go, the blank before '\' stays
+    EXPECT_EQ(value(L"url"), L"http://host"); // the last "//" starts a comment
     EXPECT_EQ(value(L"crlf"), L"1");
     EXPECT_EQ(value(L"empty"), L"");
     EXPECT_EQ(value(L"text"), L"caf\u00e9");
@@ -92,13 +93,14 @@ TEST_F(Templates, LongLinesAreReadInPiecesOfTheLineBuffer) {
     EXPECT_EQ(value(L"c"), std::wstring(2036, L'w') + L" abcdefgh");
     EXPECT_EQ(value(L"ij"), L"x");
     EXPECT_THAT(properties_.keys(), ElementsAre(L"k", L"c", L"ij", L"last"));
-    EXPECT_EQ(saved(), "k=" + std::string(2045, 'v') + "\n" + longComment.substr(0, 2047) + "\nc=" +
-                           std::string(2036, 'w') + " abcdefgh\nij=x\nlast=1\n");
+    EXPECT_EQ(saved(), "k=" + std::string(2045, 'v') + "\n" + longComment.substr(0, 2047) +
+                           "\nc=" + std::string(2036, 'w') + " abcdefgh\nij=x\nlast=1\n");
 }
 
 TEST_F(Templates, ReferencesInValuesAndKeys) {
     load("n=5\nlabel=Hole {n}\nname{n}=x\nmissing=a {nothing} {n}\nopen=a {n\n"
-         "d0=end\nd1={d0}\nd2={d1}\nd3={d2}\nd4={d3}\nd5={d4}\nd6={d5}\nd7={d6}\nd8={d7}\nd9={d8}\nd10={d9}\n");
+         "d0=end\nd1={d0}\nd2={d1}\nd3={d2}\nd4={d3}\nd5={d4}\nd6={d5}\nd7={d6}\nd8={d7}\nd9={d8}\nd10={d9}"
+         "\n");
     EXPECT_EQ(value(L"label"), L"Hole 5");
     EXPECT_EQ(value(L"name5"), L"x");
     EXPECT_EQ(value(L"missing"), L"a {nothing} {n}"); // an unknown reference stops the expansion
@@ -145,7 +147,7 @@ TEST_F(Templates, TypedGettersAndItems) {
     EXPECT_FALSE(properties_.getBool(L"absent", L"", false));
     EXPECT_FLOAT_EQ(properties_.getFloat(L"ratio", L"", 0), 0.75f);
     EXPECT_EQ(properties_.getString(L"group", L"selected"), L"0");
-    EXPECT_EQ(properties_.getString(L"node", L"pos"), L"3"); // a repeated item keeps its last value
+    EXPECT_EQ(properties_.getString(L"node", L"pos"), L"3");          // a repeated item keeps its last value
     EXPECT_EQ(properties_.getString(L"node", L"text"), L"Hi, there"); // a piece without ':' joins the item
     EXPECT_EQ(properties_.getColor(L"node", L"color", -1), 0x010203);
     EXPECT_EQ(properties_.getInt(L"node", L"status", -1), -1); // an empty item

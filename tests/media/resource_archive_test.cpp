@@ -31,19 +31,21 @@ int runShell(std::string command, std::initializer_list<std::string> quoted, con
 }
 
 // Packs files of a folder with Info-ZIP's zip, an archive writer independent of our reader.
-void packWithInfoZip(const fs::path& archive, const fs::path& source, const std::string& name, bool stored = false) {
+void packWithInfoZip(const fs::path& archive, const fs::path& source, const std::string& name,
+                     bool stored = false) {
     const std::string zip = std::string(" && zip -q -X ") + (stored ? "-0" : "");
     ASSERT_EQ(runShell("cd '" + source.string() + "'" + zip, {archive.string(), name}), 0);
 }
 
 // Writes an archive with minizip's writer, which stores any entry name as given (zip tools clean
 // names such as "../x" up).
-void packWithMinizip(const fs::path& archive, const std::vector<std::pair<std::string, std::string>>& entries) {
+void packWithMinizip(const fs::path& archive,
+                     const std::vector<std::pair<std::string, std::string>>& entries) {
     zipFile zip = zipOpen64(archive.c_str(), APPEND_STATUS_CREATE);
     ASSERT_NE(zip, nullptr);
     for (const auto& [name, content] : entries) {
-        ASSERT_EQ(zipOpenNewFileInZip64(zip, name.c_str(), nullptr, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
-                                        Z_DEFAULT_COMPRESSION, 0),
+        ASSERT_EQ(zipOpenNewFileInZip64(zip, name.c_str(), nullptr, nullptr, 0, nullptr, 0, nullptr,
+                                        Z_DEFLATED, Z_DEFAULT_COMPRESSION, 0),
                   ZIP_OK);
         zipWriteInFileInZip(zip, content.data(), static_cast<unsigned>(content.size()));
         zipCloseFileInZip(zip);
@@ -78,7 +80,8 @@ protected:
     void mountGui(const std::string& name, const std::string& content, const char* archive = "GUI.zip") {
         writeFile(folder_.os(std::string("source/") + archive + "/" + name), content);
         fs::create_directories(folder_.os("resources/GUI"));
-        packWithInfoZip(folder_.os("resources/GUI") / archive, folder_.os(std::string("source/") + archive), name);
+        packWithInfoZip(folder_.os("resources/GUI") / archive, folder_.os(std::string("source/") + archive),
+                        name);
         registerArchive(fromUtf8(archive), gui());
     }
     std::wstring gui() const { return folder_.game("resources\\GUI"); }
@@ -124,7 +127,7 @@ TEST_F(ResourceArchives, PathsAreNormalisedBeforeMatchingTheMountFolder) {
     setTempFolder(temp());
     EXPECT_EQ(readResource(folder_.game("App\\..\\resources\\GUI\\a.bmp")), "bitmap");
     EXPECT_EQ(readResource(folder_.game("resources\\\\GUI\\\\a.bmp")), "bitmap"); // doubled backslashes
-    EXPECT_EQ(readResource(gui() + L"\\A.BMP"), "bitmap"); // entry names ignore case...
+    EXPECT_EQ(readResource(gui() + L"\\A.BMP"), "bitmap");                    // entry names ignore case...
     EXPECT_EQ(readResource(folder_.game("resources\\gui\\a.bmp")), "<none>"); // ...the mount folder does not
 }
 
@@ -157,7 +160,8 @@ TEST_F(ResourceArchives, EntryNamesThatLeaveTheFolderAreRefused) {
     ASSERT_NE(archive, nullptr);
     fs::create_directory(folder_.os("out")); // the folders below it are created as needed
     const std::wstring target = folder_.game("out") + L"\\";
-    for (const wchar_t* name : {L"../evil.txt", L"sub/../../deep.txt", L"/abs.txt", L"C:/drive.txt", L"back\\slash.txt"})
+    for (const wchar_t* name :
+         {L"../evil.txt", L"sub/../../deep.txt", L"/abs.txt", L"C:/drive.txt", L"back\\slash.txt"})
         EXPECT_EQ(extractEntry(archive, name, target, Subfolders::Keep), extractBadName) << name;
     EXPECT_EQ(extractEntry(archive, L"fine/name.txt", target, Subfolders::Keep), extractOk);
     EXPECT_EQ(readFile(folder_.os("out/fine/name.txt")), "fine");
@@ -183,7 +187,9 @@ TEST_F(ResourceArchives, DamagedEntryLeavesNoCopyBehind) {
     // A stored entry's data follows its 30-byte local header, the name and the extra field; flip a
     // byte in its middle, so that only the checksum at the end of the entry tells.
     std::string bytes = readFile(archivePath);
-    const auto u16At = [&bytes](size_t at) { return size_t(uint8_t(bytes[at])) | size_t(uint8_t(bytes[at + 1])) << 8; };
+    const auto u16At = [&bytes](size_t at) {
+        return size_t(uint8_t(bytes[at])) | size_t(uint8_t(bytes[at + 1])) << 8;
+    };
     bytes.at(30 + u16At(26) + u16At(28) + 500) ^= 0x01;
     writeFile(archivePath, bytes);
 
@@ -198,8 +204,9 @@ TEST_F(ResourceArchives, PublicArchivesExtractAsUnzipDoes) {
     const fs::path suite = fs::path(VELMORA_TESTDATA_DIR) / "zip" / "suite";
     if (!fs::is_directory(suite) || std::system("command -v unzip >/dev/null") != 0)
         GTEST_SKIP() << "no public zip test files or no unzip";
-    const std::vector<std::string> mustExtract = {"test.zip", "unix.zip", "winxp.zip", "dd.zip", "subdir.zip",
-                                                  "time-infozip.zip", "time-7zip.zip", "time-winrar.zip"};
+    const std::vector<std::string> mustExtract = {"test.zip",      "unix.zip",       "winxp.zip",
+                                                  "dd.zip",        "subdir.zip",     "time-infozip.zip",
+                                                  "time-7zip.zip", "time-winrar.zip"};
     int extracted = 0;
     for (const fs::directory_entry& entry : fs::directory_iterator(suite)) {
         if (entry.path().extension() != ".zip")
@@ -215,14 +222,16 @@ TEST_F(ResourceArchives, PublicArchivesExtractAsUnzipDoes) {
             const std::string out = folder_.os("out/" + archiveName).string() + "/";
             fs::create_directories(out);
             const int result = extractEntry(archive, fromUtf8(name), fromOsPath(out), Subfolders::Keep);
-            const bool required = std::find(mustExtract.begin(), mustExtract.end(), archiveName) != mustExtract.end();
+            const bool required =
+                std::find(mustExtract.begin(), mustExtract.end(), archiveName) != mustExtract.end();
             if (required) {
                 EXPECT_EQ(result, extractOk) << archiveName << ": " << name;
             }
             if (result != extractOk)
                 continue;
             const std::string expected = folder_.os("expected").string();
-            runShell("unzip -p", {entry.path().string(), name}, (" > '" + expected + "' 2>/dev/null").c_str());
+            runShell("unzip -p", {entry.path().string(), name},
+                     (" > '" + expected + "' 2>/dev/null").c_str());
             EXPECT_EQ(readFile(out + name), readFile(expected)) << archiveName << ": " << name;
             ++extracted;
         }

@@ -34,7 +34,8 @@ TEST(Files, OpenMapsBackslashesAndRefusesFolders) {
 
 TEST(Files, ReadLineBehavesLikeFgetwsOverUtf8) {
     TempFolder folder;
-    writeFile(folder.os("lines.txt"), "abcd\r\nxy\rz\n\xC3\xA9\xFF!\xE2" "A\n\xE2\x82");
+    writeFile(folder.os("lines.txt"), "abcd\r\nxy\rz\n\xC3\xA9\xFF!\xE2"
+                                      "A\n\xE2\x82");
     std::FILE* stream = openFile(folder.game("lines.txt"), "r");
     ASSERT_NE(stream, nullptr);
     std::wstring line;
@@ -60,7 +61,8 @@ TEST(Files, FindFilesMatchesPatternsAndMarksFolders) {
         writeFile(folder.os(name), "");
     std::filesystem::create_directory(folder.os("d.jpg"));
     EXPECT_THAT(namesOf(findFiles(folder.game("*.jpg"))), ElementsAre(L"B.JPG", L"a.jpg", L"d.jpg\\"));
-    EXPECT_THAT(namesOf(findFiles(folder.game("*.*"))), ElementsAre(L"B.JPG", L"a.jpg", L"c.png", L"d.jpg\\", L"noext"));
+    EXPECT_THAT(namesOf(findFiles(folder.game("*.*"))),
+                ElementsAre(L"B.JPG", L"a.jpg", L"c.png", L"d.jpg\\", L"noext"));
     EXPECT_TRUE(findFiles(folder.game("missing\\*.*")).empty());
     EXPECT_TRUE(matchesPattern(L"hole1.3ds", L"hole?.3ds"));
     EXPECT_FALSE(matchesPattern(L"hole10.3ds", L"hole?.3ds"));

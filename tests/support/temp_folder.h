@@ -30,7 +30,9 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     // A path below the folder ("a/b.txt"), for the operating system and as a game path.
-    std::filesystem::path os(const std::string& relative = "") const { return relative.empty() ? root_ : root_ / relative; }
+    std::filesystem::path os(const std::string& relative = "") const {
+        return relative.empty() ? root_ : root_ / relative;
+    }
     std::wstring game(const std::string& relative = "") const { return fromOsPath(os(relative).string()); }
 
 private:

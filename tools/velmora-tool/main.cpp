@@ -14,7 +14,8 @@ const Command commands[] = {
      "items of each value list",
      runTemplate},
     {"record", "TEXT",
-     "read a launch record (the text after ARG:, or a whole command line) and print what the game reads from it",
+     "read a launch record (the text after ARG:, or a whole command line) and print what the game reads from "
+     "it",
      runRecord},
 };
 
