@@ -1,31 +1,20 @@
 #include "gif_writer.h"
 #include "media/image_loader.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 
 namespace velmora {
 namespace {
 
 class ImageLoader : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("velmora-images-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
     std::wstring write(const std::string& name, const std::vector<uint8_t>& bytes) {
-        std::ofstream(folder_ / name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                              std::streamsize(bytes.size()));
-        return (folder_ / name).wstring();
+        return test::writeBytes(folder_, name, bytes);
     }
 
-    std::filesystem::path folder_;
+    test::TempFolder folder_;
 };
 
 TEST_F(ImageLoader, ChoosesTheDecoderByTheExtensionAnywhereInThePath) {

@@ -2,7 +2,7 @@
 #include "render/texture.h"
 #include "tests/media/bmp_writer.h"
 #include "tests/media/gif_writer.h"
-#include "tests/media/temp_folder.h"
+#include "tests/media/test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +26,7 @@ std::vector<uint8_t> threeFrameGif() {
 
 TEST(Texture, AnimationStepsByDelayAndStopsOnTheLastFrameUnlessLooping) {
     test::TempFolder folder;
-    auto texture = Texture::load(folder.write("walk.gif", threeFrameGif()), PowerOfTwo::No);
+    auto texture = Texture::load(test::writeBytes(folder, "walk.gif", threeFrameGif()), PowerOfTwo::No);
     ASSERT_EQ(texture->frameCount, 3);
     EXPECT_TRUE(texture->animationEnabled);
     EXPECT_TRUE(texture->loop);
@@ -59,7 +59,7 @@ TEST(Texture, AnimationStepsByDelayAndStopsOnTheLastFrameUnlessLooping) {
 
 TEST(Texture, PowerOfTwoSizesPadOrStretchEachFrame) {
     test::TempFolder folder;
-    const std::wstring path = folder.write("a.bmp", test::writeRgbBmp(48, 5, std::vector<uint32_t>(240, 0xFFFFFF)));
+    const std::wstring path = test::writeBytes(folder, "a.bmp", test::writeRgbBmp(48, 5, std::vector<uint32_t>(240, 0xFFFFFF)));
     auto padded = Texture::load(path, PowerOfTwo::Pad);
     EXPECT_EQ(padded->width, 64);
     EXPECT_EQ(padded->height, 8);
@@ -72,7 +72,7 @@ TEST(Texture, PowerOfTwoSizesPadOrStretchEachFrame) {
     EXPECT_EQ(stretched->height, 4);
     EXPECT_EQ(stretched->surface().width, 32);
 
-    auto frames = Texture::load(folder.write("b.gif", threeFrameGif()), PowerOfTwo::Stretch);
+    auto frames = Texture::load(test::writeBytes(folder, "b.gif", threeFrameGif()), PowerOfTwo::Stretch);
     for (const auto& frame : frames->frames)
         EXPECT_EQ(frame->width * 10 + frame->height, 22); // 3 x 2: 3 lies halfway between 2 and 4
     auto blank = Texture::blank(7, 3, 0x00FF00, PowerOfTwo::Stretch);
@@ -101,17 +101,17 @@ TEST(Texture, InPlaceTransformsKeepTheKey) {
 
 TEST(ImageCache, LoadsOnceByTheNameAsWritten) {
     test::TempFolder folder;
-    folder.write("ok.bmp", test::writeRgbBmp(1, 1, {0xFFFFFF}));
+    test::writeBytes(folder, "ok.bmp", test::writeRgbBmp(1, 1, {0xFFFFFF}));
     ImageCache cache;
-    EXPECT_EQ(cache.lookup(folder.path(), L"", PowerOfTwo::No), nullptr);
-    Texture* first = cache.lookup(folder.path(), L"ok.bmp", PowerOfTwo::No);
+    EXPECT_EQ(cache.lookup(folder.game(), L"", PowerOfTwo::No), nullptr);
+    Texture* first = cache.lookup(folder.game(), L"ok.bmp", PowerOfTwo::No);
     ASSERT_NE(first, nullptr);
     EXPECT_FALSE(first->surface().empty());
-    EXPECT_EQ(cache.lookup(folder.path() + L"\\", L"ok.bmp", PowerOfTwo::Pad), first);
+    EXPECT_EQ(cache.lookup(folder.game() + L"\\", L"ok.bmp", PowerOfTwo::Pad), first);
     EXPECT_EQ(cache.hits(), 1);
     ::testing::internal::CaptureStderr();
-    Texture* missing = cache.lookup(folder.path(), L"missing.bmp", PowerOfTwo::No);
-    cache.lookup(folder.path(), L"missing.bmp", PowerOfTwo::No);
+    Texture* missing = cache.lookup(folder.game(), L"missing.bmp", PowerOfTwo::No);
+    cache.lookup(folder.game(), L"missing.bmp", PowerOfTwo::No);
     const std::string messages = ::testing::internal::GetCapturedStderr();
     ASSERT_NE(missing, nullptr); // kept, so that the player is told once
     EXPECT_TRUE(missing->surface().empty());
