@@ -1,8 +1,13 @@
 #include "gif_writer.h"
+#include "bmp_writer.h"
 #include "media/image_loader.h"
+#include "media/resource_archive.h"
 #include "test_files.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
 
 
 namespace velmora {
@@ -35,6 +40,20 @@ TEST_F(ImageLoader, ChoosesTheDecoderByTheExtensionAnywhereInThePath) {
     EXPECT_FLOAT_EQ(surface.frameDelay, 0.07f);
     EXPECT_EQ(currentBitmap(surface.memoryDC), surface.bitmap);
     EXPECT_EQ(loadGifFrames(animation, true).size(), 2u);
+}
+
+TEST_F(ImageLoader, PicturesComeFromAMountedArchiveWhenNotOnDisk) {
+    write("packed/sky.bmp", test::writeRgbBmp(2, 1, {0xFF0000, 0x0000FF}));
+    const std::string archive = folder_.os("GUI.zip").string();
+    ASSERT_EQ(std::system(("cd '" + folder_.os("packed").string() + "' && zip -q -X '" + archive + "' sky.bmp").c_str()),
+              0);
+    std::filesystem::remove(folder_.os("packed/sky.bmp"));
+    registerArchive(L"GUI.zip", folder_.game());
+    setTempFolder(folder_.game("temp"));
+    Surface surface;
+    EXPECT_TRUE(loadImage(surface, folder_.game("x\\..\\sky.bmp"), false));
+    EXPECT_EQ(surface.getPixel(1, 0), 0x0000FFu);
+    closeArchives();
 }
 
 TEST_F(ImageLoader, ReportsMissingUnsupportedAndCorruptFiles) {
