@@ -8,18 +8,17 @@
 
 namespace velmora {
 
-enum ControlStyle : DWORD {
-    SS_LEFT = 0x0000,
-    SS_CENTER = 0x0001,
-    SS_RIGHT = 0x0002,
-    ES_MULTILINE = 0x0004,
-    ES_AUTOVSCROLL = 0x0040,
-    ES_AUTOHSCROLL = 0x0080,
-    ES_READONLY = 0x0800,
-    ES_WANTRETURN = 0x1000,
-    LBS_NOTIFY = 0x0001,
-    CBS_DROPDOWNLIST = 0x0003,
-};
+// Styles of the standard controls.
+inline constexpr DWORD SS_LEFT = 0x0000;
+inline constexpr DWORD SS_CENTER = 0x0001;
+inline constexpr DWORD SS_RIGHT = 0x0002;
+inline constexpr DWORD ES_MULTILINE = 0x0004;
+inline constexpr DWORD ES_AUTOVSCROLL = 0x0040;
+inline constexpr DWORD ES_AUTOHSCROLL = 0x0080;
+inline constexpr DWORD ES_READONLY = 0x0800;
+inline constexpr DWORD ES_WANTRETURN = 0x1000;
+inline constexpr DWORD LBS_NOTIFY = 0x0001;
+inline constexpr DWORD CBS_DROPDOWNLIST = 0x0003;
 
 enum ControlMessage : UINT {
     EM_SETSEL = 0x00B1,

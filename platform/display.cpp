@@ -5,6 +5,7 @@
 #include "platform/gx.h"
 #include "platform/input.h"
 #include "platform/native_window.h"
+#include "platform/timing_trace.h"
 
 #include <SDL.h>
 
@@ -28,6 +29,7 @@ struct Display {
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
     bool dirty = true;
+    bool firstFrameShown = false;
     uint32_t lastPresent = 0;
     std::vector<uint16_t> framebufferPicture;
     std::vector<uint32_t> convertedPicture;
@@ -283,6 +285,10 @@ void presentScreen(bool force) {
     SDL_RenderClear(d.renderer);
     SDL_RenderCopy(d.renderer, d.texture, nullptr, nullptr);
     SDL_RenderPresent(d.renderer);
+    if (!d.firstFrameShown) {
+        d.firstFrameShown = true;
+        traceTiming("first frame shown");
+    }
     d.dirty = false;
     d.lastPresent = now;
 }

@@ -2,6 +2,7 @@
 
 #include "base/wide_string.h"
 #include "platform/display.h"
+#include "platform/script.h"
 
 #include <SDL.h>
 
@@ -98,6 +99,9 @@ int showDesktopBox(const std::string& caption, const std::string& text, UINT typ
 } // namespace
 
 int MessageBoxW(HWND, const wchar_t* text, const wchar_t* caption, UINT type) {
+    // A box waits for the user: an automation script gets its turn first, so that an answer given
+    // before the box appears is there when it is needed.
+    advanceScript();
     const ButtonSet set = buttonsFor(type);
     const std::string captionText = toUtf8(caption ? caption : L"Error");
     const std::string bodyText = toUtf8(text ? text : L"");

@@ -61,24 +61,22 @@ enum : WPARAM { MK_LBUTTON = 0x0001, MK_RBUTTON = 0x0002, MK_SHIFT = 0x0004, MK_
 // WM_SIZE kinds.
 enum : WPARAM { SIZE_RESTORED = 0, SIZE_MINIMIZED = 1 };
 
-enum WindowStyle : DWORD {
-    WS_OVERLAPPED = 0x00000000,
-    WS_POPUP = 0x80000000,
-    WS_CHILD = 0x40000000,
-    WS_VISIBLE = 0x10000000,
-    WS_DISABLED = 0x08000000,
-    WS_CLIPSIBLINGS = 0x04000000,
-    WS_CLIPCHILDREN = 0x02000000,
-    WS_BORDER = 0x00800000,
-    WS_VSCROLL = 0x00200000,
-    WS_HSCROLL = 0x00100000,
-    WS_TABSTOP = 0x00010000,
-};
+// Window styles.
+inline constexpr DWORD WS_OVERLAPPED = 0x00000000;
+inline constexpr DWORD WS_POPUP = 0x80000000;
+inline constexpr DWORD WS_CHILD = 0x40000000;
+inline constexpr DWORD WS_VISIBLE = 0x10000000;
+inline constexpr DWORD WS_DISABLED = 0x08000000;
+inline constexpr DWORD WS_CLIPSIBLINGS = 0x04000000;
+inline constexpr DWORD WS_CLIPCHILDREN = 0x02000000;
+inline constexpr DWORD WS_BORDER = 0x00800000;
+inline constexpr DWORD WS_VSCROLL = 0x00200000;
+inline constexpr DWORD WS_HSCROLL = 0x00100000;
+inline constexpr DWORD WS_TABSTOP = 0x00010000;
 
-enum ExtendedWindowStyle : DWORD {
-    WS_EX_CLIENTEDGE = 0x00000200,
-    WS_EX_STATICEDGE = 0x00020000,
-};
+// Extended window styles.
+inline constexpr DWORD WS_EX_CLIENTEDGE = 0x00000200;
+inline constexpr DWORD WS_EX_STATICEDGE = 0x00020000;
 
 // Class styles.
 enum : UINT { CS_VREDRAW = 0x0001, CS_HREDRAW = 0x0002, CS_DBLCLKS = 0x0008 };

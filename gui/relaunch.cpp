@@ -1,0 +1,34 @@
+#include "gui/relaunch.h"
+
+#include "gui/fade_transition.h"
+#include "platform/gx.h"
+#include "platform/native_window.h"
+#include "platform/process.h"
+#include "platform/timing_trace.h"
+
+namespace velmora {
+
+namespace {
+constexpr float leavingFadeSeconds = 2.0f;
+constexpr int leavingFadeSteps = 10;
+} // namespace
+
+bool relaunch(HWND mainWindow, const std::wstring& commandLine) {
+    GXCloseDisplay();
+    GXCloseInput();
+    DestroyWindow(mainWindow);
+    traceTiming("main window destroyed");
+    return relaunchExecutable(commandLine);
+}
+
+void returnToFrontEnd(FramePage& page) {
+    Window* mainWindow = page.parentObject();
+    if (mainWindow)
+        mainWindow->repaint();
+    page.stopFrames();
+    page.stopActivity();
+    FadeTransition(leavingFadeSeconds, leavingFadeSteps, 0).run(page, false, false);
+    relaunch(mainWindow ? mainWindow->handle() : GetParent(page.handle()), L"ARG:intro");
+}
+
+} // namespace velmora
