@@ -8,6 +8,7 @@
 #include "platform/paint.h"
 #include "platform/single_instance.h"
 #include "platform/standard_controls.h"
+#include "platform/timing_trace.h"
 #include "platform/window_state.h"
 
 #include <algorithm>
@@ -247,8 +248,10 @@ bool isRemoteWindow(HWND window) {
 void bringNamedWindowToFront(const std::string& name) {
     for (HWND handle : std::vector<HWND>(manager().topLevel)) {
         const NativeWindow* window = findWindow(handle);
-        if (window && window->claimedName == name)
+        if (window && window->claimedName == name) {
+            traceTiming("asked to come to the front");
             SetForegroundWindow(handle);
+        }
     }
 }
 

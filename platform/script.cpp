@@ -26,6 +26,8 @@ constexpr int dragStepMs = 20;
 constexpr long maxWaitMs = 24L * 60 * 60 * 1000;
 constexpr int maxCoordinate = 100000;
 
+RelaunchRequest relaunchRequest = nullptr;
+
 struct ScriptRunner {
     bool loaded = false;
     std::vector<ScriptCommand> commands;
@@ -101,6 +103,15 @@ bool readPoints(const std::vector<std::string>& words, size_t first, size_t coun
     return true;
 }
 
+// The text after the first word, without the blanks around it.
+std::string restOfLine(const std::string& line, const std::string& firstWord) {
+    const size_t start = line.find_first_not_of(" \t", line.find(firstWord) + firstWord.size());
+    std::string text = start == std::string::npos ? std::string() : line.substr(start);
+    while (!text.empty() && (text.back() == '\r' || text.back() == ' ' || text.back() == '\t'))
+        text.pop_back();
+    return text;
+}
+
 ScriptCommand command(ScriptAction action, int line, int x = 0, int y = 0, int value = 0) {
     ScriptCommand result;
     result.action = action;
@@ -152,11 +163,7 @@ bool parseLine(const std::string& line, int number, std::vector<ScriptCommand>& 
             out.push_back(command(ScriptAction::KeyUp, number, 0, 0, key));
     } else if (verb == "type" && words.size() >= 2) {
         ScriptCommand typed = command(ScriptAction::Type, number);
-        const size_t start = line.find_first_not_of(" \t", line.find(words[0]) + words[0].size());
-        std::string text = line.substr(start);
-        while (!text.empty() && (text.back() == '\r' || text.back() == ' ' || text.back() == '\t'))
-            text.pop_back();
-        typed.text = fromUtf8(text);
+        typed.text = fromUtf8(restOfLine(line, words[0]));
         out.push_back(typed);
     } else if (verb == "answer" && words.size() == 2 && answerNamed(words[1])) {
         out.push_back(command(ScriptAction::Answer, number, 0, 0, answerNamed(words[1])));
@@ -168,6 +175,10 @@ bool parseLine(const std::string& line, int number, std::vector<ScriptCommand>& 
         out.push_back(command(ScriptAction::Focus, number, 0, 0, lowerCase(words[1]) == "in" ? 1 : 0));
     } else if (verb == "quit" && words.size() == 1) {
         out.push_back(command(ScriptAction::Quit, number));
+    } else if (verb == "relaunch" && words.size() >= 2) {
+        ScriptCommand relaunch = command(ScriptAction::Relaunch, number);
+        relaunch.text = fromUtf8(restOfLine(line, words[0]));
+        out.push_back(relaunch);
     } else if (verb == "instance" && words.size() == 2 && parseNumber(words[1], 1, 1000000, value)) {
         out.push_back(command(ScriptAction::Instance, number, 0, 0, static_cast<int>(value)));
     } else {
@@ -231,11 +242,11 @@ void loadFromEnvironment() {
     setRelaunchHook(handOverScript);
 }
 
-// Runs one command; false when the script must stop here for now.
-bool run(const ScriptCommand& step) {
+// Whether a command may run now: a wait until its time has passed, an instance section until
+// this is that instance or a later one.
+bool ready(const ScriptCommand& step) {
     ScriptRunner& r = runner();
-    switch (step.action) {
-    case ScriptAction::Wait:
+    if (step.action == ScriptAction::Wait) {
         if (!r.waiting) {
             r.waiting = true;
             r.waitUntil = GetTickCount() + static_cast<uint32_t>(step.value);
@@ -243,41 +254,50 @@ bool run(const ScriptCommand& step) {
         if (static_cast<int32_t>(GetTickCount() - r.waitUntil) < 0)
             return false;
         r.waiting = false;
-        return true;
+    }
+    return step.action != ScriptAction::Instance || r.instance >= step.value;
+}
+
+void execute(const ScriptCommand& step) {
+    switch (step.action) {
+    case ScriptAction::Wait:
+    case ScriptAction::Instance:
+        break;
     case ScriptAction::Press:
         pointerPressed(step.x, step.y, PointerButton::Left);
-        return true;
+        break;
     case ScriptAction::Move:
         pointerMoved(step.x, step.y);
-        return true;
+        break;
     case ScriptAction::Release:
         pointerReleased(step.x, step.y, PointerButton::Left);
-        return true;
+        break;
     case ScriptAction::KeyDown:
         keyChanged(step.value, true, false);
-        return true;
+        break;
     case ScriptAction::KeyUp:
         keyChanged(step.value, false, false);
-        return true;
+        break;
     case ScriptAction::Type:
         typeText(step.text);
-        return true;
+        break;
     case ScriptAction::Answer:
         queueMessageBoxAnswer(step.value);
-        return true;
+        break;
     case ScriptAction::Snapshot:
         takeSnapshot(step.text);
-        return true;
+        break;
     case ScriptAction::Focus:
         activationChanged(step.value != 0);
-        return true;
+        break;
     case ScriptAction::Quit:
         closeRequested();
-        return true;
-    case ScriptAction::Instance:
-        return r.instance >= step.value; // an earlier instance stops here until it is replaced
+        break;
+    case ScriptAction::Relaunch:
+        if (relaunchRequest)
+            relaunchRequest(step.text);
+        break;
     }
-    return true;
 }
 
 } // namespace
@@ -299,14 +319,15 @@ void advanceScript() {
     ScriptRunner& r = runner();
     if (!r.loaded)
         loadFromEnvironment();
-    // A step may run the message loop (a message box answered at once does not), so guard
-    // against re-entering from inside a step.
+    // A step can show a message box, which gives the script its turn again: do not re-enter.
     static bool running = false;
     if (running)
         return;
     running = true;
-    while (r.position < r.commands.size() && run(r.commands[r.position]))
-        ++r.position;
+    // The position moves on before a command runs, so that a relaunch it causes hands the next
+    // command to the new instance.
+    while (r.position < r.commands.size() && ready(r.commands[r.position]))
+        execute(r.commands[r.position++]);
     running = false;
 }
 
@@ -319,5 +340,7 @@ void startScript(std::vector<ScriptCommand> commands) {
 }
 
 bool scriptFinished() { return runner().position >= runner().commands.size(); }
+
+void setRelaunchRequestHandler(RelaunchRequest handler) { relaunchRequest = handler; }
 
 } // namespace velmora

@@ -23,6 +23,7 @@ enum class ScriptAction {
     Focus,    // value: 1 gained, 0 lost
     Quit,
     Instance, // value: the instance the following commands belong to
+    Relaunch, // text: the new command line
 };
 
 struct ScriptCommand {
@@ -44,5 +45,9 @@ void advanceScript();
 // Plays commands given directly (tests); replaces any script read from the environment.
 void startScript(std::vector<ScriptCommand> commands);
 bool scriptFinished();
+
+// What the "relaunch" command does: the program registers its own relaunch here.
+using RelaunchRequest = void (*)(const std::wstring& commandLine);
+void setRelaunchRequestHandler(RelaunchRequest handler);
 
 } // namespace velmora

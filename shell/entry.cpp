@@ -1,13 +1,16 @@
 #include "shell/entry.h"
 
+#include "gui/relaunch.h"
 #include "platform/display.h"
 #include "platform/message_box.h"
 #include "platform/native_window.h"
 #include "platform/process.h"
+#include "platform/script.h"
 #include "platform/shell_services.h"
 #include "platform/startup.h"
 #include "platform/ui_scale.h"
 #include "shell/application.h"
+#include "shell/first_page.h"
 #include "shell/message_loop.h"
 #include "shell/start_up.h"
 
@@ -17,8 +20,16 @@
 namespace velmora {
 
 namespace {
+
 constexpr float layoutWidth = 240.0f;
+HWND mainWindow = nullptr;
+
+void relaunchOnRequest(const std::wstring& commandLine) {
+    if (IsWindow(mainWindow))
+        relaunch(mainWindow, commandLine);
 }
+
+} // namespace
 
 int velmoraMain(int argc, char** argv) {
     initializePlatform(argc, argv);
@@ -43,7 +54,11 @@ int velmoraMain(int argc, char** argv) {
     if (layout.pageOffset.x != 0 || layout.pageOffset.y != 0)
         application->move(0, 0, screenWidth, screenHeight, true);
     application->repaint();
+    mainWindow = application->handle();
+    setRelaunchRequestHandler(relaunchOnRequest);
 
+    if (PageMaker maker = pageMaker())
+        maker(*application, chooseFirstPage(GetCommandLineW()));
     const int exitCode = run(application->handle());
     application.reset();
     return exitCode;
