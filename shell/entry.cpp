@@ -8,6 +8,7 @@
 #include "platform/script.h"
 #include "platform/shell_services.h"
 #include "platform/startup.h"
+#include "platform/timing_trace.h"
 #include "platform/ui_scale.h"
 #include "shell/application.h"
 #include "shell/first_page.h"
@@ -33,6 +34,7 @@ void relaunchOnRequest(const std::wstring& commandLine) {
 
 int velmoraMain(int argc, char** argv) {
     initializePlatform(argc, argv);
+    traceTiming("process started");
     if (checkMemory(nullptr, requiredMemoryMegabytes, freeMemoryMegabytes()) != IDYES)
         return 0;
     SHFullScreen(GetForegroundWindow(), SHFS_HIDETASKBAR | SHFS_HIDESIPBUTTON | SHFS_HIDESTARTICON);
