@@ -142,7 +142,7 @@ TEST_F(Toolkit, PresentShowsTheBackBufferWithItsOverlaysTurnedByTheOrientation) 
     page->removeOverlay(&marker);
     HDC screen = GetDC(nullptr);
     // Page pixel (0, 0) of a page W wide lands on window pixel (0, W - 1) at orientation 1.
-    EXPECT_EQ(GetPixel(screen, 0, 159), RGB(248, 0, 0));
+    EXPECT_EQ(GetPixel(screen, 0, 159) & 0xFFFFF8, RGB(248, 0, 0)); // red at either depth
     ReleaseDC(nullptr, screen);
 }
 
