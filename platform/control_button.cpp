@@ -57,17 +57,12 @@ LRESULT buttonProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     ButtonState* state = extraOf<ButtonState>(window);
     if (!state)
         return 0;
+    if (LRESULT result = 0; handleFontMessage(window, state->font, message, wParam, lParam, result))
+        return result;
     switch (message) {
     case WM_PAINT:
         paintButton(window, *state);
         return 0;
-    case WM_SETFONT:
-        state->font = reinterpret_cast<HFONT>(wParam);
-        if (LOWORD(static_cast<uintptr_t>(lParam)))
-            InvalidateRect(window, nullptr, true);
-        return 0;
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(state->font);
     case WM_LBUTTONDOWN:
         state->tracking = true;
         state->pressed = true;
@@ -105,6 +100,8 @@ LRESULT staticProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     StaticState* state = extraOf<StaticState>(window);
     if (!state)
         return 0;
+    if (LRESULT result = 0; handleFontMessage(window, state->font, message, wParam, lParam, result))
+        return result;
     switch (message) {
     case WM_PAINT: {
         PAINTSTRUCT paint;
@@ -121,13 +118,6 @@ LRESULT staticProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         EndPaint(window, &paint);
         return 0;
     }
-    case WM_SETFONT:
-        state->font = reinterpret_cast<HFONT>(wParam);
-        if (LOWORD(static_cast<uintptr_t>(lParam)))
-            InvalidateRect(window, nullptr, true);
-        return 0;
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(state->font);
     case WM_SETTEXT:
         InvalidateRect(window, nullptr, true);
         return DefWindowProcW(window, message, wParam, lParam);

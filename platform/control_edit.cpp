@@ -166,6 +166,8 @@ LRESULT editProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     EditState* state = extraOf<EditState>(window);
     if (!state)
         return 0;
+    if (LRESULT result = 0; handleFontMessage(window, state->font, message, wParam, lParam, result))
+        return result;
     const bool readOnly = styleOf(window) & ES_READONLY;
     switch (message) {
     case WM_CREATE: {
@@ -176,13 +178,6 @@ LRESULT editProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
         paintEdit(window, *state);
         return 0;
-    case WM_SETFONT:
-        state->font = reinterpret_cast<HFONT>(wParam);
-        if (LOWORD(static_cast<uintptr_t>(lParam)))
-            InvalidateRect(window, nullptr, true);
-        return 0;
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(state->font);
     case WM_SETFOCUS:
         state->focused = true;
         InvalidateRect(window, nullptr, false);

@@ -117,13 +117,6 @@ bool moveSelection(ItemList& list, WPARAM key, int rows) {
     return true;
 }
 
-LRESULT setFont(HWND window, HFONT& font, WPARAM wParam, LPARAM lParam) {
-    font = reinterpret_cast<HFONT>(wParam);
-    if (LOWORD(static_cast<uintptr_t>(lParam)))
-        InvalidateRect(window, nullptr, true);
-    return 0;
-}
-
 int fieldHeight(HWND window, const ComboBoxState& state) { return itemHeight(window, state.font) + 4; }
 
 void showDropDown(HWND window, ComboBoxState& state, bool drop) {
@@ -147,6 +140,8 @@ LRESULT listBoxProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     if (!state)
         return 0;
     LRESULT result = 0;
+    if (handleFontMessage(window, state->font, message, wParam, lParam, result))
+        return result;
     if (handleItemMessage(state->list, message, wParam, lParam, result)) {
         InvalidateRect(window, nullptr, true);
         return result;
@@ -167,10 +162,6 @@ LRESULT listBoxProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam
         }
         return 0;
     }
-    case WM_SETFONT:
-        return setFont(window, state->font, wParam, lParam);
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(state->font);
     case WM_LBUTTONDOWN: {
         SetFocus(window);
         const bool changedSelection = pressList(state->list, area, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), rowHeight);
@@ -245,12 +236,13 @@ LRESULT comboBoxProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         return 0;
     }
     case WM_SETFONT:
-        setFont(window, state->font, wParam, lParam);
+        handleFontMessage(window, state->font, message, wParam, lParam, result);
         if (!state->dropped)
-            showDropDown(window, *state, false);
+            showDropDown(window, *state, false); // the field's height follows the font
         return 0;
     case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(state->font);
+        handleFontMessage(window, state->font, message, wParam, lParam, result);
+        return result;
     case CB_SHOWDROPDOWN:
         showDropDown(window, *state, wParam != 0);
         return 1;

@@ -190,6 +190,27 @@ bool ellipseRow(double centreX, double centreY, double radiusX, double radiusY, 
     return first <= last;
 }
 
+void flushShape(const ShapeMask& mask, const DrawTarget& target, const PenInfo& pen, const Brush* brush, int rop2) {
+    const int bits = target.bitmap->bitsPerPixel;
+    mask.flush(toNativePixel(pen.color, bits), brush ? toNativePixel(brush->color, bits) : 0, rop2);
+}
+
+// A shape inside a box (corners in any order): markShape(mask, box, pen band width, filled)
+// marks its pixels, which are then written with the context's pen, brush and mix.
+template <typename MarkShape>
+bool drawBoxShape(HDC dc, int left, int top, int right, int bottom, MarkShape markShape) {
+    DrawTarget target;
+    if (!dc || !resolveTarget(dc, target))
+        return false;
+    const RECT box{std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)};
+    const PenInfo pen = penOf(dc);
+    const Brush* brush = brushOf(dc);
+    ShapeMask mask(target, box);
+    markShape(mask, box, pen.visible ? pen.width : 0, brush != nullptr);
+    flushShape(mask, target, pen, brush, dc->rop2);
+    return true;
+}
+
 } // namespace
 
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
@@ -249,66 +270,40 @@ bool Polyline(HDC dc, const POINT* points, int count) {
 }
 
 bool Rectangle(HDC dc, int left, int top, int right, int bottom) {
-    DrawTarget target;
-    if (!dc || !resolveTarget(dc, target))
-        return false;
-    if (right < left)
-        std::swap(left, right);
-    if (bottom < top)
-        std::swap(top, bottom);
-    const PenInfo pen = penOf(dc);
-    const Brush* brush = brushOf(dc);
-    ShapeMask mask(target, {left, top, right, bottom});
-    const int band = pen.visible ? pen.width : 0;
-    for (int y = top; y < bottom; ++y) {
-        const bool edgeRow = y < top + band || y >= bottom - band;
-        if (edgeRow) {
-            mask.markSpan(y, left, right - 1, PenMark);
-            continue;
+    return drawBoxShape(dc, left, top, right, bottom, [&](ShapeMask& mask, const RECT& box, int band, bool filled) {
+        for (int y = box.top; y < box.bottom; ++y) {
+            if (y < box.top + band || y >= box.bottom - band) {
+                mask.markSpan(y, box.left, box.right - 1, PenMark);
+                continue;
+            }
+            if (band > 0) {
+                mask.markSpan(y, box.left, box.left + band - 1, PenMark);
+                mask.markSpan(y, box.right - band, box.right - 1, PenMark);
+            }
+            if (filled)
+                mask.markSpan(y, box.left + band, box.right - band - 1, BrushMark);
         }
-        if (band > 0) {
-            mask.markSpan(y, left, left + band - 1, PenMark);
-            mask.markSpan(y, right - band, right - 1, PenMark);
-        }
-        if (brush)
-            mask.markSpan(y, left + band, right - band - 1, BrushMark);
-    }
-    const int bits = target.bitmap->bitsPerPixel;
-    mask.flush(toNativePixel(pen.color, bits), brush ? toNativePixel(brush->color, bits) : 0, dc->rop2);
-    return true;
+    });
 }
 
 bool Ellipse(HDC dc, int left, int top, int right, int bottom) {
-    DrawTarget target;
-    if (!dc || !resolveTarget(dc, target))
-        return false;
-    if (right < left)
-        std::swap(left, right);
-    if (bottom < top)
-        std::swap(top, bottom);
-    const PenInfo pen = penOf(dc);
-    const Brush* brush = brushOf(dc);
-    const double centreX = (left + right) / 2.0, centreY = (top + bottom) / 2.0;
-    const double radiusX = (right - left) / 2.0, radiusY = (bottom - top) / 2.0;
-    const int band = pen.visible ? pen.width : 0;
-    ShapeMask mask(target, {left, top, right, bottom});
-    for (int y = top; y < bottom; ++y) {
-        int outerFirst = 0, outerLast = -1, innerFirst = 0, innerLast = -1;
-        if (!ellipseRow(centreX, centreY, radiusX, radiusY, y, outerFirst, outerLast))
-            continue;
-        const bool hasInside = ellipseRow(centreX, centreY, radiusX - band, radiusY - band, y, innerFirst, innerLast);
-        if (!hasInside) {
-            mask.markSpan(y, outerFirst, outerLast, PenMark);
-            continue;
+    return drawBoxShape(dc, left, top, right, bottom, [&](ShapeMask& mask, const RECT& box, int band, bool filled) {
+        const double centreX = (box.left + box.right) / 2.0, centreY = (box.top + box.bottom) / 2.0;
+        const double radiusX = (box.right - box.left) / 2.0, radiusY = (box.bottom - box.top) / 2.0;
+        for (int y = box.top; y < box.bottom; ++y) {
+            int outerFirst = 0, outerLast = -1, innerFirst = 0, innerLast = -1;
+            if (!ellipseRow(centreX, centreY, radiusX, radiusY, y, outerFirst, outerLast))
+                continue;
+            if (!ellipseRow(centreX, centreY, radiusX - band, radiusY - band, y, innerFirst, innerLast)) {
+                mask.markSpan(y, outerFirst, outerLast, PenMark);
+                continue;
+            }
+            mask.markSpan(y, outerFirst, innerFirst - 1, PenMark);
+            mask.markSpan(y, innerLast + 1, outerLast, PenMark);
+            if (filled)
+                mask.markSpan(y, innerFirst, innerLast, BrushMark);
         }
-        mask.markSpan(y, outerFirst, innerFirst - 1, PenMark);
-        mask.markSpan(y, innerLast + 1, outerLast, PenMark);
-        if (brush)
-            mask.markSpan(y, innerFirst, innerLast, BrushMark);
-    }
-    const int bits = target.bitmap->bitsPerPixel;
-    mask.flush(toNativePixel(pen.color, bits), brush ? toNativePixel(brush->color, bits) : 0, dc->rop2);
-    return true;
+    });
 }
 
 bool Polygon(HDC dc, const POINT* points, int count) {
@@ -355,8 +350,7 @@ bool Polygon(HDC dc, const POINT* points, int count) {
     }
     if (pen.visible)
         markLines(mask, pen, points, count, true);
-    const int bits = target.bitmap->bitsPerPixel;
-    mask.flush(toNativePixel(pen.color, bits), brush ? toNativePixel(brush->color, bits) : 0, dc->rop2);
+    flushShape(mask, target, pen, brush, dc->rop2);
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/drawing.h"
 #include "platform/messages.h"
 #include "platform/native_window.h"
+#include "platform/paint.h"
 #include "platform/text.h"
 
 #include <algorithm>
@@ -78,6 +79,20 @@ void drawFrame(HDC dc, const RECT& rect, COLORREF color) {
 int lineHeightOf(HDC dc) {
     TEXTMETRICW metrics;
     return GetTextMetricsW(dc, &metrics) ? std::max<int>(metrics.tmHeight, 1) : 16;
+}
+
+bool handleFontMessage(HWND control, HFONT& font, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == WM_GETFONT) {
+        result = reinterpret_cast<LRESULT>(font);
+        return true;
+    }
+    if (message != WM_SETFONT)
+        return false;
+    font = reinterpret_cast<HFONT>(wParam);
+    if (LOWORD(static_cast<uintptr_t>(lParam)))
+        InvalidateRect(control, nullptr, true);
+    result = 0;
+    return true;
 }
 
 bool handleItemMessage(ItemList& list, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
