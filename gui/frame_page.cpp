@@ -24,6 +24,11 @@ FramePage::FramePage(const std::wstring& pageName, bool hasBackBuffer)
         windowClass_.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
 }
 
+FramePage::~FramePage() {
+    if (idleHandler() == this)
+        setIdleHandler(previousIdleHandler_);
+}
+
 void FramePage::onPaintMessage(const PAINTSTRUCT&) {
     if (running_) {
         frame();

@@ -27,6 +27,8 @@ public:
     // The page name becomes the window text; a child window of class "CANVAS", shown at once.
     // With a back buffer the window never erases itself (the page draws every pixel).
     FramePage(const std::wstring& pageName, bool hasBackBuffer);
+    // A page that goes while running leaves the idle slot as it found it.
+    ~FramePage() override;
 
     // Slot 4: a running page makes a frame; a stopped one paints without advancing time (dt -1).
     void onPaintMessage(const PAINTSTRUCT& paint) override;

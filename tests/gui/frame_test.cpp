@@ -164,6 +164,13 @@ TEST_F(Frames, DeactivationStopsFramesAndActivationRestartsOnlyWhatItStopped) {
     EXPECT_EQ(GetFocus(), page->handle());
 }
 
+TEST_F(Frames, RunningPageThatGoesEmptiesTheIdleSlot) {
+    page->startFrames();
+    main->removeChild(page);
+    EXPECT_EQ(idleHandler(), nullptr);
+    page = nullptr;
+}
+
 TEST_F(Frames, FadeOfTwentyStepsMakesTwentyOnePassesInAboutTwoSeconds) {
     const uint32_t start = GetTickCount();
     FadeTransition(2.0f, 10, 0).run(*page, true, false);
