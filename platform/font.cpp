@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <tuple>
@@ -40,8 +41,22 @@ struct FaceChoice {
     int slant = FC_SLANT_ROMAN;
 };
 
+// fontconfig's configuration, loaded on first use and released when the program ends.
+FcConfig* fontConfiguration() {
+    static FcConfig* const config = [] {
+        FcConfig* loaded = FcInitLoadConfigAndFonts();
+        if (loaded)
+            std::atexit([] {
+                FcConfigDestroy(fontConfiguration());
+                FcFini();
+            });
+        return loaded;
+    }();
+    return config;
+}
+
 bool chooseFace(const std::string& family, int weight, bool italic, FaceChoice& choice) {
-    static FcConfig* config = FcInitLoadConfigAndFonts();
+    FcConfig* config = fontConfiguration();
     if (!config)
         return false;
     FcPattern* pattern = FcPatternCreate();
