@@ -1,6 +1,7 @@
 #include "gui/relaunch.h"
 
 #include "gui/fade_transition.h"
+#include "media/resource_archive.h"
 #include "platform/gx.h"
 #include "platform/native_window.h"
 #include "platform/process.h"
@@ -18,6 +19,9 @@ bool relaunch(HWND mainWindow, const std::wstring& commandLine) {
     GXCloseInput();
     DestroyWindow(mainWindow);
     traceTiming("main window destroyed");
+    // The new instance uses the same temporary folder: empty it now, so that this instance's
+    // tear-down cannot delete the copies the new one extracts.
+    closeArchives();
     return relaunchExecutable(commandLine);
 }
 

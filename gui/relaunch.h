@@ -10,7 +10,8 @@
 namespace velmora {
 
 // Closes the display output, destroys the main window (so that its loop ends and the new instance
-// does not find it) and starts this executable with commandLine. False when it cannot be started.
+// does not find it), closes the resource archives with their temporary folder, and starts this
+// executable with commandLine. False when it cannot be started.
 bool relaunch(HWND mainWindow, const std::wstring& commandLine);
 
 // Leaves a running page for the front end: repaints the main window, stops the page's frames and

@@ -18,6 +18,9 @@
 
 namespace velmora {
 
+// The class of toolkit windows that do not choose another.
+inline constexpr wchar_t defaultWindowClass[] = L"Kiln_WINDOW";
+
 // The window timer's identifier.
 constexpr uintptr_t windowTimerId = 65535;
 
@@ -152,7 +155,7 @@ public:
 
 protected:
     WNDCLASSW windowClass_;
-    std::wstring className_ = L"Kiln_WINDOW";
+    std::wstring className_ = defaultWindowClass;
     DWORD style_ = WS_POPUP | WS_VISIBLE;
     DWORD exStyle_ = 0;
     bool allowMultiple_ = false;

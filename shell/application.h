@@ -1,7 +1,8 @@
 #pragma once
 // The main window of an instance: a top-level toolkit window titled "Velmora" on a black
 // background, which owns the first page of the instance and the lists of character and course
-// pictures, and knows where the 3:4 page area lies inside it.
+// pictures, and knows where the 3:4 page area lies inside it. Making one also sets up the resource
+// archives with their temporary folder and reads the sound setting; destroying it closes them.
 
 #include "gui/frame_page.h"
 #include "gui/window.h"
@@ -23,8 +24,9 @@ public:
     SIZE pageSize{};
     FramePage* frontPage = nullptr; // owned by the child list once added
     FramePage* gameCanvas = nullptr;
-    std::vector<std::wstring> characterImages;
-    std::vector<std::wstring> sceneImages;
+    std::vector<std::wstring> characterImages; // "character3" for characters\character3.gif
+    std::vector<std::wstring> sceneImages;     // the course names, from scenes\*.jpg
+    bool soundEnabled = false;                 // the settings' sound switch, for the sound layer
 
     const std::wstring& programFolder() const { return programFolder_; }
     // The program folder followed by "..\resources\GUI\".

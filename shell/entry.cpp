@@ -38,6 +38,12 @@ int velmoraMain(int argc, char** argv) {
     if (checkMemory(nullptr, requiredMemoryMegabytes, freeMemoryMegabytes()) != IDYES)
         return 0;
     SHFullScreen(GetForegroundWindow(), SHFS_HIDETASKBAR | SHFS_HIDESIPBUTTON | SHFS_HIDESTARTICON);
+    // A second instance gives way before it builds anything: building the application would empty
+    // the temporary folder that the running instance reads its resources from.
+    if (HWND running = FindWindowW(defaultWindowClass, Application::title)) {
+        SetForegroundWindow(running);
+        return 0;
+    }
 
     auto application = std::make_unique<Application>();
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);

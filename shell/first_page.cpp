@@ -1,5 +1,7 @@
 #include "shell/first_page.h"
 
+#include "game/launch_records.h"
+
 namespace velmora {
 
 namespace {
@@ -8,16 +10,24 @@ PageMaker maker = nullptr;
 
 LaunchChoice chooseFirstPage(const std::wstring& commandLine) {
     LaunchChoice choice;
-    const size_t marker = commandLine.find(L"ARG:");
-    if (marker == std::wstring::npos)
+    const std::optional<std::wstring> record = launchRecordOf(commandLine);
+    if (!record)
         return choice;
-    choice.record = commandLine.substr(marker + 4);
-    if (choice.record == L"intro")
+    choice.record = *record;
+    switch (classifyLaunchRecord(choice.record)) {
+    case LaunchKind::FrontEnd:
         choice.page = FirstPage::Intro;
-    else if (choice.record.find(L"round:results") != std::wstring::npos)
+        break;
+    case LaunchKind::Results:
         choice.page = FirstPage::Congratulations;
-    else
+        break;
+    case LaunchKind::Game:
         choice.page = FirstPage::Game;
+        break;
+    case LaunchKind::Slot:
+        choice.page = FirstPage::SavedGame;
+        break;
+    }
     return choice;
 }
 

@@ -12,7 +12,8 @@ enum class FirstPage {
     Cover,           // no "ARG:" on the command line: the front end's cover page
     Intro,           // exactly "intro": the front end's intro page
     Congratulations, // a results record: the front end's congratulations page
-    Game,            // a game record ("course=") or the name of a saved game
+    Game,            // a game record ("course=...")
+    SavedGame,       // anything else: the name of a saved game to resume
 };
 
 struct LaunchChoice {

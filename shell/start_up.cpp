@@ -1,8 +1,12 @@
 #include "shell/start_up.h"
 
 #include "base/wide_string.h"
+#include "gui/property_template.h"
+#include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/process.h"
+
+#include <algorithm>
 
 namespace velmora {
 
@@ -44,6 +48,28 @@ std::wstring landscapeMessage(const std::wstring& fileName) {
     return formatWide(L"'%ls' can not run under landscape mode.\nChange the screen orientation to portrait mode and run "
                       L"again.",
                       fileName.c_str());
+}
+
+} // namespace velmora
+
+namespace velmora {
+
+std::vector<std::wstring> listPictureNames(std::wstring pattern) {
+    collapseDotDot(pattern);
+    std::vector<std::wstring> names;
+    for (const FoundFile& file : findFiles(pattern)) {
+        if (file.isFolder || file.name.empty())
+            continue;
+        names.push_back(file.name.substr(0, file.name.find(L'.')));
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool readSoundSetting(const std::wstring& guiFolder) {
+    PropertyTemplate settings(L'=', L',', L':');
+    settings.load(guiFolder, L"gsetting.properties");
+    return settings.getInt(L"soundEffect", L"selected", -1) == 0;
 }
 
 } // namespace velmora

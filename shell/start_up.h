@@ -5,6 +5,7 @@
 #include "platform/types.h"
 
 #include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -27,5 +28,14 @@ ScreenLayout layoutScreen(int screenWidth, int screenHeight);
 
 // The landscape refusal's text for the executable's file name.
 std::wstring landscapeMessage(const std::wstring& fileName);
+
+// The names of the files that match a pattern such as "...\characters\*.gif" ("\..\" collapsed
+// first), each cut at its first '.' (after leaving out folders and entries without a name), in
+// ascending order of their characters.
+std::vector<std::wstring> listPictureNames(std::wstring pattern);
+
+// Whether sound effects are on in the settings file "gsetting.properties" of the GUI folder: the
+// first choice (0) of the "soundEffect" group's "selected" item. A missing file or entry means off.
+bool readSoundSetting(const std::wstring& guiFolder);
 
 } // namespace velmora

@@ -1,6 +1,10 @@
 #include "shell/first_page.h"
 #include "shell/start_up.h"
+#include "platform/files.h"
 #include "platform/message_box.h"
+
+#include <cstdio>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -58,9 +62,53 @@ TEST(FirstPageChoice, FollowsTheLaunchRecord) {
     EXPECT_EQ(chooseFirstPage(L"ARG:course=Pine,hole=3").page, FirstPage::Game);
     // More than "intro" is not the intro: it is handed to the game as a saved game's name.
     const LaunchChoice saved = chooseFirstPage(L"ARG:intro2");
-    EXPECT_EQ(saved.page, FirstPage::Game);
+    EXPECT_EQ(saved.page, FirstPage::SavedGame);
     EXPECT_EQ(saved.record, L"intro2");
     EXPECT_EQ(chooseFirstPage(L"-x ARG:slot3").record, L"slot3") << "ARG: anywhere on the line";
+}
+
+class ResourceFolders : public testing::Test {
+protected:
+    void SetUp() override {
+        root = fromOsPath(testing::TempDir()) + L"velmora_resources_" + std::to_wstring(getpid());
+        for (const wchar_t* folder : {L"", L"\\GUI", L"\\characters", L"\\characters\\old.gif"})
+            createFolder(root + folder);
+        for (const wchar_t* file : {L"\\characters\\character3.gif", L"\\characters\\character10.gif",
+                                    L"\\characters\\Character2.gif", L"\\characters\\notes.txt",
+                                    L"\\characters\\.gif"})
+            std::fclose(openFile(root + file, "wb"));
+    }
+    void TearDown() override {
+        deleteFilesInFolder(root + L"\\characters");
+        deleteFilesInFolder(root + L"\\GUI");
+        removeFolder(root + L"\\characters\\old.gif");
+        removeFolder(root + L"\\characters");
+        removeFolder(root + L"\\GUI");
+        removeFolder(root);
+    }
+    void writeSettings(const char* text) {
+        std::FILE* file = openFile(root + L"\\GUI\\gsetting.properties", "wb");
+        std::fputs(text, file);
+        std::fclose(file);
+    }
+    std::wstring root;
+};
+
+TEST_F(ResourceFolders, PictureNamesAreCutAtTheirFirstDotAndSortedByCharacter) {
+    const std::vector<std::wstring> names = listPictureNames(root + L"\\GUI\\..\\characters\\*.gif");
+    // ".gif" has a name, which its first dot cuts to nothing.
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"", L"Character2", L"character10", L"character3"}));
+    EXPECT_TRUE(listPictureNames(root + L"\\missing\\*.jpg").empty());
+}
+
+TEST_F(ResourceFolders, SoundIsOnOnlyForTheFirstChoice) {
+    EXPECT_FALSE(readSoundSetting(root + L"\\GUI\\")) << "no settings file";
+    writeSettings("soundEffect=selected:0, status:1\n");
+    EXPECT_TRUE(readSoundSetting(root + L"\\GUI\\"));
+    writeSettings("soundEffect=selected:1\n");
+    EXPECT_FALSE(readSoundSetting(root + L"\\GUI\\"));
+    writeSettings("soundEffect=status:0\n");
+    EXPECT_FALSE(readSoundSetting(root + L"\\GUI\\")) << "a missing entry";
 }
 
 } // namespace
