@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -30,7 +31,7 @@ std::vector<std::string>& temporaryFiles() {
 struct RemoveTemporaryFiles : testing::Environment {
     void TearDown() override {
         for (const std::string& file : temporaryFiles())
-            std::remove(file.c_str());
+            std::filesystem::remove_all(file);
     }
 };
 const auto* removal = testing::AddGlobalTestEnvironment(new RemoveTemporaryFiles);
@@ -96,8 +97,13 @@ struct Program {
     static inline int count = 0;
 };
 
+// Each run gets its own home, so that its documents folder (and the temporary folder in it) is its own.
 std::map<std::string, std::string> headless(const std::string& script) {
+    static const std::string home = temporaryPath("home");
+    std::filesystem::create_directories(home);
     return {{"VELMORA_HEADLESS", "1"},
+            {"HOME", home},
+            {"XDG_CONFIG_HOME", home + "/.config"},
             {"VELMORA_SCRIPT", script},
             {"VELMORA_INSTANCE", "program-test-" + std::to_string(getpid())},
             {"VELMORA_AVAILABLE_MEMORY_MB", "64"}};
