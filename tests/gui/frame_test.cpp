@@ -3,6 +3,8 @@
 #include "gui/frame_timer.h"
 #include "gui/idle_handler.h"
 #include "platform/clock.h"
+#include "platform/drawing.h"
+#include "platform/paint.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
 
@@ -177,6 +179,30 @@ TEST_F(Frames, FadeOfTwentyStepsMakesTwentyOnePassesInAboutTwoSeconds) {
     EXPECT_EQ(calls.size(), 21u);
     EXPECT_EQ(GetTickCount() - start, 2100u);
     EXPECT_TRUE(page->overlays().empty());
+}
+
+TEST_F(Frames, FadeInBrightensFromBlackToTheFullPicture) {
+    struct WhitePage : FramePage {
+        WhitePage() : FramePage(L"white", true) {}
+        void paint() override {
+            HDC screen = GetDC(nullptr);
+            shown.push_back(GetPixel(screen, 5, 5) & 0xFF); // what the previous pass showed
+            ReleaseDC(nullptr, screen);
+            RECT all{0, 0, 60, 80};
+            FillRect(drawingContext(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        }
+        std::vector<uint32_t> shown;
+    };
+    auto* white = new WhitePage;
+    main->addChild(white, 0, 0, 60, 80);
+    FadeTransition(0.5f, 10, 0).run(*white, true, false);
+    ASSERT_EQ(white->shown.size(), 6u);
+    EXPECT_EQ(white->shown[1], 0u) << "the first pass is black";
+    for (size_t pass = 2; pass < white->shown.size(); ++pass)
+        EXPECT_GT(white->shown[pass], white->shown[pass - 1]);
+    HDC screen = GetDC(nullptr);
+    EXPECT_EQ(GetPixel(screen, 5, 5) & 0xF8, 0xF8u) << "the last pass shows the page itself";
+    ReleaseDC(nullptr, screen);
 }
 
 TEST_F(Frames, FadeOutWithoutRepaintDarkensTheShownPictureEachPass) {

@@ -146,6 +146,28 @@ TEST_F(Toolkit, PresentShowsTheBackBufferWithItsOverlaysTurnedByTheOrientation) 
     ReleaseDC(nullptr, screen);
 }
 
+TEST_F(Toolkit, ControlsAreDrawnInTheColoursSetOnThem) {
+    Window* label = createControl(AWTType::Label, 8, L"").release();
+    label->setControlColors(RGB(255, 255, 255), RGB(0, 0, 248));
+    page->addChild(label, 10, 10, 40, 20);
+    pump();
+    HDC screen = GetDC(nullptr);
+    EXPECT_EQ(GetPixel(screen, 20, 20), RGB(0, 0, 248));
+    ReleaseDC(nullptr, screen);
+}
+
+TEST_F(Toolkit, PresentOfARectangleCopiesOnlyItsPartOfTheBackBuffer) {
+    RECT all{0, 0, 120, 160};
+    FillRect(page->drawingContext(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    const RECT part{-10, -10, 20, 30}; // reaches outside the back buffer: clamped
+    page->present(&part);
+    HDC screen = GetDC(nullptr);
+    EXPECT_NE(GetPixel(screen, 19, 29), RGB(0, 0, 0));
+    EXPECT_EQ(GetPixel(screen, 20, 29), RGB(0, 0, 0));
+    EXPECT_EQ(GetPixel(screen, 19, 30), RGB(0, 0, 0));
+    ReleaseDC(nullptr, screen);
+}
+
 TEST_F(Toolkit, LongTextsAreCut) {
     page->setText(std::wstring(70, L'x'));
     EXPECT_EQ(page->text().size(), 65u);

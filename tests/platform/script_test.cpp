@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -126,6 +128,14 @@ TEST(ImageFile, PngHasItsSignatureAndHeader) {
 TEST(Framebuffer, OpenDisplayShowsWhatIsWrittenThroughTheReportedSteps) {
     ASSERT_TRUE(GXOpenDisplay(nullptr, GX_FULLSCREEN));
     const GXDisplayProperties properties = GXGetDisplayProperties();
+    const char* layout = std::getenv("VELMORA_FRAMEBUFFER");
+    if (layout && std::string(layout) == "landscape") {
+        EXPECT_EQ(properties.cbxPitch, -2 * LONG(properties.cyHeight));
+        EXPECT_EQ(properties.cbyPitch, 2);
+    } else {
+        EXPECT_EQ(properties.cbxPitch, 2);
+        EXPECT_EQ(properties.cbyPitch, 2 * LONG(properties.cxWidth));
+    }
     auto* origin = static_cast<uint8_t*>(GXBeginDraw());
     ASSERT_NE(origin, nullptr);
     // Pixel (2, 1) through the reported steps, as a display writer addresses it.

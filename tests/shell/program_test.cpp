@@ -137,6 +137,17 @@ TEST(Program, ScreenSizeComesFromTheEnvironment) {
     EXPECT_EQ(pngSize(readFile(shot)), std::make_pair(240, 300));
 }
 
+TEST(Program, MalformedScreenSizeFallsBackToTheDefault) {
+    const std::string script = temporaryPath("malformed.txt"), shot = temporaryPath("default.png");
+    writeFile(script, "snapshot " + shot + "\nquit\n");
+    auto settings = headless(script);
+    settings["VELMORA_SCREEN"] = "480x";
+    Program program(settings);
+    EXPECT_EQ(program.wait(), 0);
+    EXPECT_EQ(pngSize(readFile(shot)), std::make_pair(480, 640));
+    EXPECT_NE(program.errorText().find("VELMORA_SCREEN=480x is not WIDTHxHEIGHT"), std::string::npos);
+}
+
 TEST(Program, LandscapeScreenIsRefusedWithItsMessage) {
     auto settings = headless("");
     settings["VELMORA_SCREEN"] = "640x480";
