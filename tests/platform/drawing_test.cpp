@@ -182,6 +182,34 @@ TEST(Drawing, StretchPicksTheNearestSourcePixelAndMirrors) {
     EXPECT_EQ(pixelGrid(target.bitmap, legend)[0], "##rr");
 }
 
+TEST(Drawing, OperationsWithoutASourceUseTheBrushOrTheDestination) {
+    TestCanvas canvas(4, 1, 32);
+    HBRUSH brush = CreateSolidBrush(red);
+    SelectObject(canvas.dc, brush);
+    EXPECT_TRUE(PatBlt(canvas.dc, 0, 0, 2, 1, PATCOPY));
+    EXPECT_TRUE(PatBlt(canvas.dc, 1, 0, 3, 1, DSTINVERT));
+    EXPECT_TRUE(PatBlt(canvas.dc, 3, 0, 1, 1, BLACKNESS));
+    EXPECT_FALSE(PatBlt(canvas.dc, 0, 0, 1, 1, SRCCOPY)) << "needs a source";
+    EXPECT_EQ(pixelGrid(canvas.bitmap, {{red, 'r'}, {RGB(0, 255, 255), 'c'}, {white, '#'}, {black, '.'}})[0], "rc#.");
+    SelectObject(canvas.dc, GetStockObject(WHITE_BRUSH));
+    DeleteObject(brush);
+}
+
+TEST(Drawing, RectangleOutlinesWithThePenAndFillsWithTheBrush) {
+    TestCanvas canvas(6, 5, 16);
+    HPEN pen = CreatePen(PS_SOLID, 1, white);
+    HBRUSH brush = CreateSolidBrush(red);
+    SelectObject(canvas.dc, pen);
+    SelectObject(canvas.dc, brush);
+    Rectangle(canvas.dc, 5, 4, 0, 0); // corners in any order; right and bottom left out
+    SelectObject(canvas.dc, GetStockObject(NULL_BRUSH));
+    const std::vector<std::string> expected{"#####.", "#rrr#.", "#rrr#.", "#####.", "......"};
+    EXPECT_EQ(pixelGrid(canvas.bitmap, legend), expected);
+    SelectObject(canvas.dc, GetStockObject(BLACK_PEN));
+    DeleteObject(pen);
+    DeleteObject(brush);
+}
+
 TEST(Drawing, StockObjectsSurviveDeletion) {
     HGDIOBJ brush = GetStockObject(BLACK_BRUSH);
     EXPECT_TRUE(DeleteObject(brush));

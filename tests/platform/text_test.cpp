@@ -120,6 +120,49 @@ TEST_F(ArialText, GlyphsAreBlendedInTheTextColourAndClipped) {
     EXPECT_TRUE(partial) << "edges are anti-aliased";
 }
 
+TEST_F(ArialText, SingleLinesCentreVerticallyOrSitOnTheBottomAndClipUnlessAsked) {
+    RECT box{0, 0, 120, 60};
+    DrawTextW(canvas.dc, L"Par", -1, &box, DT_SINGLELINE | DT_VCENTER);
+    EXPECT_EQ(inkColumns(canvas.bitmap, 0, 22).first, -1) << "(60 - 16) / 2 = 22 rows above the cell";
+    EXPECT_NE(inkColumns(canvas.bitmap, 22, 38).first, -1);
+    RECT low{0, 0, 120, 80};
+    DrawTextW(canvas.dc, L"Par", -1, &low, DT_SINGLELINE | DT_BOTTOM);
+    EXPECT_NE(inkColumns(canvas.bitmap, 64, 80).first, -1);
+    // A box too small for its text cuts it, unless DT_NOCLIP.
+    TestCanvas narrow(60, 20, 32);
+    SelectObject(narrow.dc, font);
+    SetTextColor(narrow.dc, RGB(255, 255, 255));
+    SetBkMode(narrow.dc, TRANSPARENT);
+    RECT tiny{0, 0, 10, 16};
+    DrawTextW(narrow.dc, L"Birdie", -1, &tiny, DT_LEFT);
+    EXPECT_LE(inkColumns(narrow.bitmap, 0, 20).second, 9);
+    DrawTextW(narrow.dc, L"Birdie", -1, &tiny, DT_LEFT | DT_NOCLIP);
+    EXPECT_GT(inkColumns(narrow.bitmap, 0, 20).second, 20);
+    SelectObject(narrow.dc, GetStockObject(SYSTEM_FONT));
+}
+
+TEST_F(ArialText, UnderlinedFontDrawsALineUnderTheText) {
+    LOGFONTW logFont;
+    logFont.lfHeight = 16;
+    logFont.lfUnderline = 1;
+    std::wcscpy(logFont.lfFaceName, L"Arial");
+    HFONT underlined = CreateFontIndirectW(&logFont);
+    SelectObject(canvas.dc, underlined);
+    ExtTextOutW(canvas.dc, 0, 0, 0, nullptr, L"-", 1, nullptr);
+    TEXTMETRICW metrics;
+    GetTextMetricsW(canvas.dc, &metrics);
+    // The row just under the baseline holds the line across the whole advance.
+    bool lineFound = false;
+    for (int y = metrics.tmAscent; y < metrics.tmHeight && !lineFound; ++y) {
+        const auto* row = reinterpret_cast<const uint32_t*>(canvas.bitmap->bits + y * canvas.bitmap->stride);
+        lineFound = row[0] != 0 && row[width(L"-") - 1] != 0;
+    }
+    EXPECT_TRUE(lineFound);
+    EXPECT_EQ(metrics.tmUnderlined, 1);
+    SelectObject(canvas.dc, font);
+    DeleteObject(underlined);
+}
+
 TEST(Text, BoldIsWiderAndOpaqueBackgroundFillsTheCell) {
     TestCanvas canvas(60, 20, 16);
     HFONT regular = arial(16), bold = arial(16, FW_BOLD);
