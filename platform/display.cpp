@@ -60,8 +60,7 @@ bool startVideo() {
     return true;
 }
 
-// The largest whole-number scale of the device screen that fits the desktop, at least 1; below
-// that the screen is shrunk to fit.
+// The device screen at its own size, shrunk to fit a desktop smaller than that.
 void initialWindowSize(int& width, int& height) {
     const SIZE screen = screenSize();
     width = screen.cx;
