@@ -25,7 +25,8 @@ ControlKind kindOf(AWTType type) {
     case AWTType::Static:
         return {L"STATIC", 0, 0};
     case AWTType::TextArea:
-        return {L"EDIT", ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_VSCROLL | WS_HSCROLL | ES_WANTRETURN | ES_MULTILINE,
+        return {L"EDIT",
+                ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_VSCROLL | WS_HSCROLL | ES_WANTRETURN | ES_MULTILINE,
                 WS_EX_STATICEDGE};
     case AWTType::Button:
     default:

@@ -8,7 +8,9 @@ namespace velmora {
 namespace {
 
 // Opacity 0 ... 255 as the blend amount 0 ... 256, so that full opacity is the colour itself.
-int amountForOpacity(int opacity) { return opacity + (opacity >> 7); }
+int amountForOpacity(int opacity) {
+    return opacity + (opacity >> 7);
+}
 
 } // namespace
 

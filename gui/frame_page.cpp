@@ -92,13 +92,17 @@ void FramePage::addBeforeFrameListener(FrameListener* listener) {
         beforeFrameListeners_.append(listener);
 }
 
-void FramePage::removeBeforeFrameListener(FrameListener* listener) { beforeFrameListeners_.removeValue(listener); }
+void FramePage::removeBeforeFrameListener(FrameListener* listener) {
+    beforeFrameListeners_.removeValue(listener);
+}
 
 void FramePage::addAfterFrameListener(FrameListener* listener) {
     if (listener)
         afterFrameListeners_.append(listener);
 }
 
-void FramePage::removeAfterFrameListener(FrameListener* listener) { afterFrameListeners_.removeValue(listener); }
+void FramePage::removeAfterFrameListener(FrameListener* listener) {
+    afterFrameListeners_.removeValue(listener);
+}
 
 } // namespace velmora

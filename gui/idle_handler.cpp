@@ -11,6 +11,8 @@ IdleHandler** setIdleHandler(IdleHandler* handler) {
     return &slot;
 }
 
-IdleHandler* idleHandler() { return slot; }
+IdleHandler* idleHandler() {
+    return slot;
+}
 
 } // namespace velmora

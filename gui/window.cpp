@@ -41,7 +41,9 @@ bool clampedArea(const Surface& surface, const RECT& rect, RECT& area) {
 
 } // namespace
 
-void setWaveDoneHandler(WaveDoneHandler handler) { waveDoneHandler = handler; }
+void setWaveDoneHandler(WaveDoneHandler handler) {
+    waveDoneHandler = handler;
+}
 
 LRESULT toolkitProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CREATE) {
@@ -120,7 +122,8 @@ LRESULT toolkitProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam
             SHSipPreference(handle, SIP_DOWN);
         }
         if (window->commandListener_)
-            window->commandListener_->onControlCommand(window, HIWORD(wParam), LOWORD(wParam), reinterpret_cast<HWND>(lParam));
+            window->commandListener_->onControlCommand(window, HIWORD(wParam), LOWORD(wParam),
+                                                       reinterpret_cast<HWND>(lParam));
         return 0;
     case WM_TIMER:
         if (wParam == windowTimerId)
@@ -198,7 +201,9 @@ Window::Window(const std::wstring& title, HWND parent, bool hasBackBuffer)
     brush_ = CreateSolidBrush(backgroundColor_);
 }
 
-Window::Window(int id, HWND parent, bool hasBackBuffer) : Window(std::wstring(), parent, hasBackBuffer) { id_ = id; }
+Window::Window(int id, HWND parent, bool hasBackBuffer) : Window(std::wstring(), parent, hasBackBuffer) {
+    id_ = id;
+}
 
 Window::~Window() {
     for (Window* child : children_.copyItems())
@@ -217,7 +222,9 @@ Window::~Window() {
         DeleteObject(brush_);
 }
 
-Window* Window::fromHandle(HWND handle) { return reinterpret_cast<Window*>(GetWindowLongW(handle, GWL_USERDATA)); }
+Window* Window::fromHandle(HWND handle) {
+    return reinterpret_cast<Window*>(GetWindowLongW(handle, GWL_USERDATA));
+}
 
 void Window::attach(HWND handle) {
     handle_ = handle;
@@ -290,8 +297,8 @@ bool Window::create(int x, int y, int width, int height) {
         // A standard control: its own procedure saw the creation, so attach here.
         attach(created);
         if (isEditClass(className_))
-            savedProcedure_ = reinterpret_cast<WNDPROC>(SetWindowLongW(created, GWL_WNDPROC,
-                                                                       reinterpret_cast<LONG_PTR>(toolkitEditProcedure)));
+            savedProcedure_ = reinterpret_cast<WNDPROC>(
+                SetWindowLongW(created, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(toolkitEditProcedure)));
     }
     return true;
 }
@@ -322,7 +329,9 @@ void Window::show(bool shown) {
     UpdateWindow(handle_);
 }
 
-bool Window::isVisible() const { return handle_ && IsWindowVisible(handle_); }
+bool Window::isVisible() const {
+    return handle_ && IsWindowVisible(handle_);
+}
 
 void Window::enable(bool enabled) {
     if (handle_)
@@ -378,11 +387,17 @@ void Window::setText(const std::wstring& text) {
         SetWindowTextW(handle_, title_.c_str());
 }
 
-std::wstring Window::text() const { return handle_ ? windowText(handle_) : title_; }
+std::wstring Window::text() const {
+    return handle_ ? windowText(handle_) : title_;
+}
 
-LONG_PTR Window::windowLong(int index) const { return handle_ ? GetWindowLongW(handle_, index) : 0; }
+LONG_PTR Window::windowLong(int index) const {
+    return handle_ ? GetWindowLongW(handle_, index) : 0;
+}
 
-LONG_PTR Window::setWindowLong(int index, LONG_PTR value) { return handle_ ? SetWindowLongW(handle_, index, value) : 0; }
+LONG_PTR Window::setWindowLong(int index, LONG_PTR value) {
+    return handle_ ? SetWindowLongW(handle_, index, value) : 0;
+}
 
 void Window::setTimer(UINT interval) {
     timerEnabled_ = true;
@@ -450,7 +465,9 @@ void Window::addOverlay(Overlay* overlay) {
         overlays_.append(overlay);
 }
 
-void Window::removeOverlay(Overlay* overlay) { overlays_.removeValue(overlay); }
+void Window::removeOverlay(Overlay* overlay) {
+    overlays_.removeValue(overlay);
+}
 
 void Window::present(const RECT* rect) {
     if (!backBuffer_ || !windowDC_)
@@ -466,7 +483,8 @@ void Window::present(const RECT* rect) {
                 return;
             }
         }
-        rotateSurface(*rotatedBuffer_, *backBuffer_, orientation_ == 2 ? QuarterTurn::Clockwise : QuarterTurn::CounterClockwise);
+        rotateSurface(*rotatedBuffer_, *backBuffer_,
+                      orientation_ == 2 ? QuarterTurn::Clockwise : QuarterTurn::CounterClockwise);
         shown = rotatedBuffer_.get();
     }
     if (!rect) {
@@ -489,13 +507,21 @@ void Window::present(const RECT* rect) {
     StretchBlt(windowDC_, left, top, width, height, shown->memoryDC, left, top, width, height, SRCCOPY);
 }
 
-void Window::limitText(int characters) { SendMessageW(handle_, EM_LIMITTEXT, static_cast<WPARAM>(characters), 0); }
+void Window::limitText(int characters) {
+    SendMessageW(handle_, EM_LIMITTEXT, static_cast<WPARAM>(characters), 0);
+}
 
-int Window::lineCount() const { return static_cast<int>(SendMessageW(handle_, EM_GETLINECOUNT, 0, 0)); }
+int Window::lineCount() const {
+    return static_cast<int>(SendMessageW(handle_, EM_GETLINECOUNT, 0, 0));
+}
 
-void Window::setReadOnly(bool readOnly) { SendMessageW(handle_, EM_SETREADONLY, readOnly ? 1 : 0, 0); }
+void Window::setReadOnly(bool readOnly) {
+    SendMessageW(handle_, EM_SETREADONLY, readOnly ? 1 : 0, 0);
+}
 
-int Window::textLength() const { return handle_ ? GetWindowTextLengthW(handle_) : 0; }
+int Window::textLength() const {
+    return handle_ ? GetWindowTextLengthW(handle_) : 0;
+}
 
 namespace {
 // The list messages of a combo box or a list box.
@@ -507,8 +533,8 @@ ItemMessages itemMessagesOf(const std::wstring& className) {
     for (wchar_t& c : lower)
         c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
     if (lower == L"combobox")
-        return {CB_ADDSTRING,  CB_DELETESTRING, CB_RESETCONTENT, CB_SETCURSEL,  CB_GETCURSEL,
-                CB_GETLBTEXT,  CB_GETLBTEXTLEN, CB_FINDSTRING,   CB_GETCOUNT,   CB_SETITEMDATA};
+        return {CB_ADDSTRING, CB_DELETESTRING, CB_RESETCONTENT, CB_SETCURSEL, CB_GETCURSEL,
+                CB_GETLBTEXT, CB_GETLBTEXTLEN, CB_FINDSTRING,   CB_GETCOUNT,  CB_SETITEMDATA};
     return {LB_ADDSTRING, LB_DELETESTRING, LB_RESETCONTENT, LB_SETCURSEL, LB_GETCURSEL,
             LB_GETTEXT,   LB_GETTEXTLEN,   LB_FINDSTRING,   LB_GETCOUNT,  LB_SETITEMDATA};
 }
@@ -516,22 +542,28 @@ ItemMessages itemMessagesOf(const std::wstring& className) {
 
 int Window::addItem(const std::wstring& text, LONG_PTR data) {
     const ItemMessages messages = itemMessagesOf(className_);
-    const auto index = static_cast<int>(SendMessageW(handle_, messages.add, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    const auto index =
+        static_cast<int>(SendMessageW(handle_, messages.add, 0, reinterpret_cast<LPARAM>(text.c_str())));
     if (index >= 0)
         SendMessageW(handle_, messages.setData, static_cast<WPARAM>(index), data);
     return handle_ ? index : -1;
 }
 
-void Window::deleteItem(int index) { SendMessageW(handle_, itemMessagesOf(className_).remove, static_cast<WPARAM>(index), 0); }
+void Window::deleteItem(int index) {
+    SendMessageW(handle_, itemMessagesOf(className_).remove, static_cast<WPARAM>(index), 0);
+}
 
-void Window::resetItems() { SendMessageW(handle_, itemMessagesOf(className_).reset, 0, 0); }
+void Window::resetItems() {
+    SendMessageW(handle_, itemMessagesOf(className_).reset, 0, 0);
+}
 
 void Window::setSelection(int index) {
     SendMessageW(handle_, itemMessagesOf(className_).setSelection, static_cast<WPARAM>(index), 0);
 }
 
 int Window::selection() const {
-    return handle_ ? static_cast<int>(SendMessageW(handle_, itemMessagesOf(className_).getSelection, 0, 0)) : -1;
+    return handle_ ? static_cast<int>(SendMessageW(handle_, itemMessagesOf(className_).getSelection, 0, 0))
+                   : -1;
 }
 
 std::wstring Window::itemText(int index) const {
@@ -539,21 +571,27 @@ std::wstring Window::itemText(int index) const {
     if (length < 0)
         return {};
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    SendMessageW(handle_, itemMessagesOf(className_).getText, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    SendMessageW(handle_, itemMessagesOf(className_).getText, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<size_t>(length));
     return text;
 }
 
 int Window::itemTextLength(int index) const {
-    return handle_ ? static_cast<int>(SendMessageW(handle_, itemMessagesOf(className_).getTextLength, static_cast<WPARAM>(index), 0)) : -1;
+    return handle_ ? static_cast<int>(SendMessageW(handle_, itemMessagesOf(className_).getTextLength,
+                                                   static_cast<WPARAM>(index), 0))
+                   : -1;
 }
 
 int Window::findItem(const std::wstring& prefix) const {
-    return handle_ ? static_cast<int>(SendMessageW(handle_, itemMessagesOf(className_).find, static_cast<WPARAM>(-1),
+    return handle_ ? static_cast<int>(SendMessageW(handle_, itemMessagesOf(className_).find,
+                                                   static_cast<WPARAM>(-1),
                                                    reinterpret_cast<LPARAM>(prefix.c_str())))
                    : -1;
 }
 
-int Window::itemCount() const { return handle_ ? static_cast<int>(SendMessageW(handle_, itemMessagesOf(className_).count, 0, 0)) : 0; }
+int Window::itemCount() const {
+    return handle_ ? static_cast<int>(SendMessageW(handle_, itemMessagesOf(className_).count, 0, 0)) : 0;
+}
 
 } // namespace velmora

@@ -49,9 +49,7 @@ struct SourceView {
     std::vector<uint8_t> copy;
     const uint8_t* bits = nullptr;
 
-    bool contains(int x, int y) const {
-        return x >= 0 && y >= 0 && x < bitmap->width && y < bitmap->height;
-    }
+    bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < bitmap->width && y < bitmap->height; }
     uint32_t pixel(int x, int y) const {
         const uint8_t* row = bits + static_cast<ptrdiff_t>(y) * bitmap->stride;
         return bitmap->bitsPerPixel == 16 ? reinterpret_cast<const uint16_t*>(row)[x]
@@ -68,13 +66,17 @@ bool openSource(HDC dc, const DrawTarget& destination, SourceView& view) {
     view.originY = source.originY;
     view.bits = source.bitmap->bits;
     if (source.bitmap == destination.bitmap) {
-        view.copy.assign(source.bitmap->bits, source.bitmap->bits + static_cast<size_t>(source.bitmap->stride) * source.bitmap->height);
+        view.copy.assign(source.bitmap->bits,
+                         source.bitmap->bits +
+                             static_cast<size_t>(source.bitmap->stride) * source.bitmap->height);
         view.bits = view.copy.data();
     }
     return true;
 }
 
-uint32_t depthMask(int bitsPerPixel) { return bitsPerPixel == 16 ? 0xFFFFu : 0xFFFFFFu; }
+uint32_t depthMask(int bitsPerPixel) {
+    return bitsPerPixel == 16 ? 0xFFFFu : 0xFFFFFFu;
+}
 
 // One destination row span [left, right) in bitmap coordinates, reading source column
 // sourceColumn(x) of source row sourceRow (already in source bitmap coordinates).
@@ -86,12 +88,15 @@ void blitRow(const DrawTarget& target, int row, int left, int right, const Sourc
     const uint32_t mask = depthMask(bits);
     const bool sameDepth = source && source->bitmap->bitsPerPixel == bits;
     // An unscaled, unmirrored copy at the same depth is one block copy per row.
-    if (source && rop == SRCCOPY && sameDepth && !keyed && sourceColumn(right - 1) - sourceColumn(left) == right - 1 - left &&
+    if (source && rop == SRCCOPY && sameDepth && !keyed &&
+        sourceColumn(right - 1) - sourceColumn(left) == right - 1 - left &&
         (right - left == 1 || sourceColumn(left + 1) == sourceColumn(left) + 1) &&
-        source->contains(sourceColumn(left), sourceRow) && source->contains(sourceColumn(right - 1), sourceRow)) {
+        source->contains(sourceColumn(left), sourceRow) &&
+        source->contains(sourceColumn(right - 1), sourceRow)) {
         const int bytes = bits / 8;
         std::memcpy(bitmap.bits + static_cast<ptrdiff_t>(row) * bitmap.stride + left * bytes,
-                    source->bits + static_cast<ptrdiff_t>(sourceRow) * source->bitmap->stride + sourceColumn(left) * bytes,
+                    source->bits + static_cast<ptrdiff_t>(sourceRow) * source->bitmap->stride +
+                        sourceColumn(left) * bytes,
                     static_cast<size_t>(right - left) * bytes);
         return;
     }
@@ -172,12 +177,13 @@ bool stretch(HDC destinationDC, int x, int y, int width, int height, HDC sourceD
         return static_cast<int>(sourceY + source.originY + (2 * i + 1) * spanY / (2 * int64_t(height)));
     };
     const int top = std::max(y, -target.originY);
-    const int bottom = static_cast<int>(std::min<int64_t>(int64_t(y) + height, target.bitmap->height - target.originY));
+    const int bottom =
+        static_cast<int>(std::min<int64_t>(int64_t(y) + height, target.bitmap->height - target.originY));
     for (int row = top; row < bottom; ++row) {
         forEachClippedSpan(target, row, x, static_cast<int>(std::min<int64_t>(int64_t(x) + width, INT32_MAX)),
                            [&](int left, int right, int by) {
-                               blitRow(target, by, left, right, withSource ? &source : nullptr, withSource ? mapY(by) : 0,
-                                       mapX, rop, pattern, keyed, key);
+                               blitRow(target, by, left, right, withSource ? &source : nullptr,
+                                       withSource ? mapY(by) : 0, mapX, rop, pattern, keyed, key);
                            });
     }
     return true;
@@ -192,16 +198,16 @@ bool BitBlt(HDC destination, int x, int y, int width, int height, HDC source, in
 
 bool StretchBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
                 int sourceWidth, int sourceHeight, DWORD rop) {
-    return stretch(destination, x, y, width, height, source, sourceX, sourceY, sourceWidth, sourceHeight, rop, false,
-                   0);
+    return stretch(destination, x, y, width, height, source, sourceX, sourceY, sourceWidth, sourceHeight, rop,
+                   false, 0);
 }
 
 bool TransparentImage(HDC destination, int x, int y, int width, int height, HDC source, int sourceX,
                       int sourceY, int sourceWidth, int sourceHeight, COLORREF transparent) {
     if (width <= 0 || height <= 0 || sourceWidth <= 0 || sourceHeight <= 0)
         return false;
-    return stretch(destination, x, y, width, height, source, sourceX, sourceY, sourceWidth, sourceHeight, SRCCOPY,
-                   true, transparent);
+    return stretch(destination, x, y, width, height, source, sourceX, sourceY, sourceWidth, sourceHeight,
+                   SRCCOPY, true, transparent);
 }
 
 bool PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop) {

@@ -19,7 +19,8 @@ public:
 
 private:
     // Starting above zero keeps "tick 0" free to mean "never" in callers' bookkeeping.
-    const std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now() - std::chrono::seconds(1);
+    const std::chrono::steady_clock::time_point start_ =
+        std::chrono::steady_clock::now() - std::chrono::seconds(1);
 };
 
 SystemClock systemClock;
@@ -33,8 +34,12 @@ Clock* setClock(Clock* clock) {
     return previous == &systemClock ? nullptr : previous;
 }
 
-uint32_t GetTickCount() { return currentClock->ticks(); }
+uint32_t GetTickCount() {
+    return currentClock->ticks();
+}
 
-void Sleep(uint32_t milliseconds) { currentClock->sleep(milliseconds); }
+void Sleep(uint32_t milliseconds) {
+    currentClock->sleep(milliseconds);
+}
 
 } // namespace velmora

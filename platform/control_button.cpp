@@ -112,7 +112,9 @@ LRESULT staticProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         RECT client;
         GetClientRect(window, &client);
         const DWORD style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
-        const UINT alignment = (style & 3) == SS_CENTER ? DT_CENTER : (style & 3) == SS_RIGHT ? DT_RIGHT : DT_LEFT;
+        const UINT alignment = (style & 3) == SS_CENTER  ? DT_CENTER
+                               : (style & 3) == SS_RIGHT ? DT_RIGHT
+                                                         : DT_LEFT;
         const std::wstring text = windowText(window);
         DrawTextW(dc, text.c_str(), -1, &client, alignment | DT_WORDBREAK);
         EndPaint(window, &paint);

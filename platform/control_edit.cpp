@@ -23,12 +23,14 @@ struct EditState : WindowExtra {
     HFONT font = nullptr;
     size_t caret = 0;
     size_t limit = defaultLimit;
-    int scrollX = 0;    // single line: pixels scrolled left
-    int firstLine = 0;  // several lines: the first line shown
+    int scrollX = 0;   // single line: pixels scrolled left
+    int firstLine = 0; // several lines: the first line shown
     bool focused = false;
 };
 
-DWORD styleOf(HWND window) { return static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)); }
+DWORD styleOf(HWND window) {
+    return static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
+}
 
 // Start offsets of the lines of a text, split at "\r\n" or '\n'.
 std::vector<size_t> lineStarts(const std::wstring& text) {
@@ -73,7 +75,8 @@ void paintEdit(HWND window, EditState& state) {
     while (caretLine + 1 < starts.size() && starts[caretLine + 1] <= state.caret)
         ++caretLine;
     SIZE before{};
-    GetTextExtentPoint32W(dc, text.c_str() + starts[caretLine], static_cast<int>(state.caret - starts[caretLine]), &before);
+    GetTextExtentPoint32W(dc, text.c_str() + starts[caretLine],
+                          static_cast<int>(state.caret - starts[caretLine]), &before);
     if (before.cx - state.scrollX > visibleWidth - 1)
         state.scrollX = before.cx - visibleWidth + 1;
     if (before.cx < state.scrollX)
@@ -144,7 +147,8 @@ size_t caretAtPoint(HWND window, EditState& state, int x, int y) {
     const std::vector<size_t> starts = lineStarts(text);
     size_t line = 0;
     if (styleOf(window) & ES_MULTILINE)
-        line = static_cast<size_t>(std::clamp((y - padding) / height + state.firstLine, 0, static_cast<int>(starts.size()) - 1));
+        line = static_cast<size_t>(
+            std::clamp((y - padding) / height + state.firstLine, 0, static_cast<int>(starts.size()) - 1));
     const size_t end = (styleOf(window) & ES_MULTILINE) ? lineEnd(text, starts, line) : text.size();
     size_t caret = starts[line];
     int width = 0;
@@ -242,14 +246,19 @@ LRESULT editProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         state->limit = wParam == 0 ? defaultLimit : static_cast<size_t>(wParam);
         return 0;
     case EM_SETREADONLY:
-        SetWindowLongW(window, GWL_STYLE, static_cast<LONG_PTR>(wParam ? (styleOf(window) | ES_READONLY) : (styleOf(window) & ~ES_READONLY)));
+        SetWindowLongW(window, GWL_STYLE,
+                       static_cast<LONG_PTR>(wParam ? (styleOf(window) | ES_READONLY)
+                                                    : (styleOf(window) & ~ES_READONLY)));
         InvalidateRect(window, nullptr, false);
         return 1;
     case EM_GETLINECOUNT:
-        return (styleOf(window) & ES_MULTILINE) ? static_cast<LRESULT>(lineStarts(windowText(window)).size()) : 1;
+        return (styleOf(window) & ES_MULTILINE) ? static_cast<LRESULT>(lineStarts(windowText(window)).size())
+                                                : 1;
     case EM_SETSEL:
-        state->caret = std::min(static_cast<size_t>(static_cast<intptr_t>(lParam) < 0 ? windowText(window).size() : static_cast<size_t>(lParam)),
-                                windowText(window).size());
+        state->caret =
+            std::min(static_cast<size_t>(static_cast<intptr_t>(lParam) < 0 ? windowText(window).size()
+                                                                           : static_cast<size_t>(lParam)),
+                     windowText(window).size());
         InvalidateRect(window, nullptr, false);
         return 0;
     default:

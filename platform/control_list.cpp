@@ -47,7 +47,8 @@ void drawItems(HDC dc, const RECT& area, const ItemList& list, int rowHeight) {
     const int right = scrolling ? area.right - scrollBarWidth : area.right;
     HBRUSH selected = CreateSolidBrush(RGB(0, 0, 128));
     for (int i = list.top; i < count && i < list.top + rows; ++i) {
-        RECT row{area.left, area.top + (i - list.top) * rowHeight, right, area.top + (i - list.top + 1) * rowHeight};
+        RECT row{area.left, area.top + (i - list.top) * rowHeight, right,
+                 area.top + (i - list.top + 1) * rowHeight};
         const bool isSelected = i == list.selection;
         if (isSelected)
             FillRect(dc, &row, selected);
@@ -117,7 +118,9 @@ bool moveSelection(ItemList& list, WPARAM key, int rows) {
     return true;
 }
 
-int fieldHeight(HWND window, const ComboBoxState& state) { return itemHeight(window, state.font) + 4; }
+int fieldHeight(HWND window, const ComboBoxState& state) {
+    return itemHeight(window, state.font) + 4;
+}
 
 void showDropDown(HWND window, ComboBoxState& state, bool drop) {
     if (state.dropped == drop)
@@ -164,14 +167,16 @@ LRESULT listBoxProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     }
     case WM_LBUTTONDOWN: {
         SetFocus(window);
-        const bool changedSelection = pressList(state->list, area, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), rowHeight);
+        const bool changedSelection =
+            pressList(state->list, area, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), rowHeight);
         InvalidateRect(window, nullptr, false);
         if (changedSelection && notify)
             notifyParent(window, LBN_SELCHANGE);
         return 0;
     }
     case WM_KEYDOWN:
-        if (moveSelection(state->list, wParam, std::max(1, static_cast<int>(area.bottom - area.top) / rowHeight))) {
+        if (moveSelection(state->list, wParam,
+                          std::max(1, static_cast<int>(area.bottom - area.top) / rowHeight))) {
             InvalidateRect(window, nullptr, false);
             if (notify)
                 notifyParent(window, LBN_SELCHANGE);

@@ -112,7 +112,8 @@ void handleEvent(const SDL_Event& event) {
             activationChanged(true);
         else if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST)
             activationChanged(false);
-        else if (event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+        else if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                 event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
             display().dirty = true;
         break;
     case SDL_MOUSEBUTTONDOWN:
@@ -184,8 +185,9 @@ SIZE screenSize() {
         char trailing = 0;
         if (std::sscanf(value, "%dx%d%c", &width, &height, &trailing) != 2 || width < 1 || height < 1 ||
             width > maxScreenSide || height > maxScreenSide) {
-            std::fprintf(stderr, "velmora: VELMORA_SCREEN=%s is not WIDTHxHEIGHT (1 to %d each); using %dx%d\n", value,
-                         maxScreenSide, int(defaultScreen.cx), int(defaultScreen.cy));
+            std::fprintf(stderr,
+                         "velmora: VELMORA_SCREEN=%s is not WIDTHxHEIGHT (1 to %d each); using %dx%d\n",
+                         value, maxScreenSide, int(defaultScreen.cx), int(defaultScreen.cy));
             return defaultScreen;
         }
         return SIZE{width, height};
@@ -214,7 +216,9 @@ HBITMAP screenBitmap() {
     return bitmap;
 }
 
-void markScreenDirty() { display().dirty = true; }
+void markScreenDirty() {
+    display().dirty = true;
+}
 
 void openDisplayWindow(const std::wstring& title) {
     Display& d = display();
@@ -222,16 +226,16 @@ void openDisplayWindow(const std::wstring& title) {
         return;
     int width = 0, height = 0;
     initialWindowSize(width, height);
-    d.window = SDL_CreateWindow(toUtf8(title).c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
-                                SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
+    d.window = SDL_CreateWindow(toUtf8(title).c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
+                                height, SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
     if (d.window)
         d.renderer = SDL_CreateRenderer(d.window, -1, SDL_RENDERER_SOFTWARE);
     const SIZE screen = screenSize();
     if (d.renderer) {
         SDL_RenderSetLogicalSize(d.renderer, screen.cx, screen.cy);
-        d.texture = SDL_CreateTexture(d.renderer,
-                                      displayBitsPerPixel() == 16 ? SDL_PIXELFORMAT_RGB565 : SDL_PIXELFORMAT_RGB888,
-                                      SDL_TEXTUREACCESS_STREAMING, screen.cx, screen.cy);
+        d.texture = SDL_CreateTexture(
+            d.renderer, displayBitsPerPixel() == 16 ? SDL_PIXELFORMAT_RGB565 : SDL_PIXELFORMAT_RGB888,
+            SDL_TEXTUREACCESS_STREAMING, screen.cx, screen.cy);
     }
     if (!d.texture) {
         std::fprintf(stderr, "velmora: cannot open the window (%s)\n", SDL_GetError());
@@ -255,7 +259,9 @@ void closeDisplayWindow() {
     d.window = nullptr;
 }
 
-bool isDisplayWindowOpen() { return display().window != nullptr; }
+bool isDisplayWindowOpen() {
+    return display().window != nullptr;
+}
 
 void setDisplayTitle(const std::wstring& title) {
     if (SDL_Window* window = display().window)
@@ -329,7 +335,9 @@ std::vector<uint32_t> captureScreen() {
     return picture;
 }
 
-HCURSOR LoadCursorW(HINSTANCE, int id) { return reinterpret_cast<HCURSOR>(static_cast<uintptr_t>(id)); }
+HCURSOR LoadCursorW(HINSTANCE, int id) {
+    return reinterpret_cast<HCURSOR>(static_cast<uintptr_t>(id));
+}
 
 HCURSOR SetCursor(HCURSOR cursor) {
     static HCURSOR current = nullptr;

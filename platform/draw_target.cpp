@@ -7,8 +7,7 @@ namespace velmora {
 
 namespace {
 
-template <typename Pixel>
-void applyRop(Pixel* pixels, int count, Pixel source, int rop2, Pixel mask) {
+template <typename Pixel> void applyRop(Pixel* pixels, int count, Pixel source, int rop2, Pixel mask) {
     switch (rop2) {
     case R2_BLACK:
         for (int i = 0; i < count; ++i)
@@ -64,8 +63,8 @@ bool resolveTarget(HDC dc, DrawTarget& target) {
     target.originY = origin.y;
     RECT limit = bounds;
     if (dc->limitedToPaint) {
-        const RECT paint{dc->paintRect.left + origin.x, dc->paintRect.top + origin.y, dc->paintRect.right + origin.x,
-                         dc->paintRect.bottom + origin.y};
+        const RECT paint{dc->paintRect.left + origin.x, dc->paintRect.top + origin.y,
+                         dc->paintRect.right + origin.x, dc->paintRect.bottom + origin.y};
         limit = intersectRects(limit, paint);
     }
     for (const RECT& r : visibleRegion(dc->window)) {
@@ -121,8 +120,8 @@ void fillSpan(const DrawTarget& target, int y, int x0, int x1, uint32_t pixel, i
     forEachClippedSpan(target, y, x0, x1, [&](int left, int right, int row) {
         uint8_t* line = bitmap.bits + static_cast<ptrdiff_t>(row) * bitmap.stride;
         if (bitmap.bitsPerPixel == 16)
-            applyRop<uint16_t>(reinterpret_cast<uint16_t*>(line) + left, right - left, static_cast<uint16_t>(pixel),
-                               rop2, 0xFFFF);
+            applyRop<uint16_t>(reinterpret_cast<uint16_t*>(line) + left, right - left,
+                               static_cast<uint16_t>(pixel), rop2, 0xFFFF);
         else
             applyRop<uint32_t>(reinterpret_cast<uint32_t*>(line) + left, right - left, pixel, rop2, 0xFFFFFF);
     });

@@ -31,7 +31,8 @@ uint32_t convertPixel(uint32_t pixel, int fromBits, int toBits);
 
 inline uint32_t readPixel(const Bitmap& bitmap, int x, int y) {
     const uint8_t* row = bitmap.bits + static_cast<ptrdiff_t>(y) * bitmap.stride;
-    return bitmap.bitsPerPixel == 16 ? reinterpret_cast<const uint16_t*>(row)[x] : reinterpret_cast<const uint32_t*>(row)[x];
+    return bitmap.bitsPerPixel == 16 ? reinterpret_cast<const uint16_t*>(row)[x]
+                                     : reinterpret_cast<const uint32_t*>(row)[x];
 }
 inline void writePixel(Bitmap& bitmap, int x, int y, uint32_t pixel) {
     uint8_t* row = bitmap.bits + static_cast<ptrdiff_t>(y) * bitmap.stride;

@@ -11,9 +11,9 @@ namespace velmora {
 // Raster operations of BitBlt, StretchBlt and PatBlt.
 enum RasterOp : DWORD {
     SRCCOPY = 0x00CC0020,
-    SRCPAINT = 0x00EE0086,   // source OR destination
-    SRCAND = 0x008800C6,     // source AND destination
-    SRCINVERT = 0x00660046,  // source XOR destination
+    SRCPAINT = 0x00EE0086,  // source OR destination
+    SRCAND = 0x008800C6,    // source AND destination
+    SRCINVERT = 0x00660046, // source XOR destination
     NOTSRCCOPY = 0x00330008,
     DSTINVERT = 0x00550009,
     PATCOPY = 0x00F00021, // the selected brush

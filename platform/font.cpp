@@ -94,9 +94,11 @@ void warnAboutSubstitute(const std::string& asked, const std::string& chosen) {
     if (chosen == "Liberation Sans" || chosen == "Arimo" || chosen == "Arial")
         return;
     warned = true;
-    std::fprintf(stderr, "velmora: the face Arial resolved to \"%s\", not Liberation Sans: texts may not fit their boxes "
-                         "(install fonts-liberation2)\n",
-                 chosen.c_str());
+    std::fprintf(
+        stderr,
+        "velmora: the face Arial resolved to \"%s\", not Liberation Sans: texts may not fit their boxes "
+        "(install fonts-liberation2)\n",
+        chosen.c_str());
 }
 
 // The pixel em size for a logical height: a positive height is the cell height (ascent plus
@@ -125,7 +127,8 @@ std::shared_ptr<FontFace> openFace(const LOGFONTW& logFont) {
     const bool italic = logFont.lfItalic != 0;
     FaceChoice choice;
     FT_Face face = nullptr;
-    if (!library() || !chooseFace(family, logFont.lfWeight > 0 ? logFont.lfWeight : FW_NORMAL, italic, choice) ||
+    if (!library() ||
+        !chooseFace(family, logFont.lfWeight > 0 ? logFont.lfWeight : FW_NORMAL, italic, choice) ||
         FT_New_Face(library(), choice.file.c_str(), choice.index, &face) != 0)
         return nullptr;
     warnAboutSubstitute(family, choice.family);
@@ -148,10 +151,12 @@ std::shared_ptr<FontFace> openFace(const LOGFONTW& logFont) {
     metrics.height = metrics.ascent + metrics.descent;
     metrics.internalLeading = metrics.height > em ? metrics.height - em : 0;
     metrics.underlinePosition = std::max(1, static_cast<int>(std::lround(-face->underline_position * scale)));
-    metrics.underlineThickness = std::max(1, static_cast<int>(std::lround(face->underline_thickness * scale)));
+    metrics.underlineThickness =
+        std::max(1, static_cast<int>(std::lround(face->underline_thickness * scale)));
     const TT_OS2* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
-    metrics.averageWidth = os2 && os2->xAvgCharWidth > 0 ? static_cast<int>(std::lround(os2->xAvgCharWidth * scale))
-                                                         : result->glyph(U'x').advance;
+    metrics.averageWidth = os2 && os2->xAvgCharWidth > 0
+                               ? static_cast<int>(std::lround(os2->xAvgCharWidth * scale))
+                               : result->glyph(U'x').advance;
     metrics.maxWidth = static_cast<int>(std::ceil(face->max_advance_width * scale));
     return result;
 }
@@ -194,7 +199,8 @@ const GlyphImage& FontFace::glyph(char32_t character) {
     image.coverage.resize(static_cast<size_t>(image.width) * image.rows);
     for (int row = 0; row < image.rows; ++row) {
         const unsigned char* source = bitmap.buffer + static_cast<ptrdiff_t>(row) * bitmap.pitch;
-        std::memcpy(image.coverage.data() + static_cast<size_t>(row) * image.width, source, static_cast<size_t>(image.width));
+        std::memcpy(image.coverage.data() + static_cast<size_t>(row) * image.width, source,
+                    static_cast<size_t>(image.width));
     }
     return image;
 }
@@ -222,7 +228,8 @@ FontFace* fontFace(HFONT font) {
         return font->face.get();
     const LOGFONTW& logFont = font->logFont;
     FaceKey key{std::wstring(logFont.lfFaceName, wcsnlen(logFont.lfFaceName, 32)), logFont.lfHeight,
-                logFont.lfWeight >= 600 ? FW_BOLD : FW_NORMAL, logFont.lfItalic != 0, logFont.lfUnderline != 0};
+                logFont.lfWeight >= 600 ? FW_BOLD : FW_NORMAL, logFont.lfItalic != 0,
+                logFont.lfUnderline != 0};
     auto& cache = faceCache();
     auto found = cache.find(key);
     if (found == cache.end()) {

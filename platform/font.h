@@ -15,9 +15,9 @@ namespace velmora {
 struct GlyphImage {
     int width = 0;
     int rows = 0;
-    int left = 0;    // from the pen position to the first column
-    int top = 0;     // from the baseline up to the first row
-    int advance = 0; // whole pixels, hinted
+    int left = 0;                  // from the pen position to the first column
+    int top = 0;                   // from the baseline up to the first row
+    int advance = 0;               // whole pixels, hinted
     std::vector<uint8_t> coverage; // width x rows, 0 ... 255
 };
 

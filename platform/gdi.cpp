@@ -26,8 +26,7 @@ HGDIOBJ& slotFor(DeviceContext& dc, GdiKind kind) {
     return dc.font;
 }
 
-template <typename Object>
-Object* makeStock(Object* object) {
+template <typename Object> Object* makeStock(Object* object) {
     object->stock = true;
     return object;
 }
@@ -51,10 +50,14 @@ HPEN stockPen(int style, COLORREF color) {
 HGDIOBJ GetStockObject(int object) {
     // Created on first use and kept for the life of the process.
     static HGDIOBJ const stock[] = {
-        stockBrush(RGB(255, 255, 255), false), stockBrush(RGB(192, 192, 192), false),
-        stockBrush(RGB(128, 128, 128), false), stockBrush(RGB(64, 64, 64), false),
-        stockBrush(RGB(0, 0, 0), false),       stockBrush(0, true),
-        stockPen(PS_SOLID, RGB(255, 255, 255)), stockPen(PS_SOLID, RGB(0, 0, 0)),
+        stockBrush(RGB(255, 255, 255), false),
+        stockBrush(RGB(192, 192, 192), false),
+        stockBrush(RGB(128, 128, 128), false),
+        stockBrush(RGB(64, 64, 64), false),
+        stockBrush(RGB(0, 0, 0), false),
+        stockBrush(0, true),
+        stockPen(PS_SOLID, RGB(255, 255, 255)),
+        stockPen(PS_SOLID, RGB(0, 0, 0)),
         stockPen(PS_NULL, 0),
     };
     if (object >= WHITE_BRUSH && object <= NULL_PEN)
@@ -140,7 +143,9 @@ COLORREF SetTextColor(HDC dc, COLORREF color) {
     return previous;
 }
 
-COLORREF GetTextColor(HDC dc) { return dc ? dc->textColor : 0; }
+COLORREF GetTextColor(HDC dc) {
+    return dc ? dc->textColor : 0;
+}
 
 COLORREF SetBkColor(HDC dc, COLORREF color) {
     if (!dc)
@@ -262,7 +267,9 @@ bool DeleteDC(HDC dc) {
     return true;
 }
 
-HBITMAP currentBitmap(HDC dc) { return dc ? dc->bitmap : nullptr; }
+HBITMAP currentBitmap(HDC dc) {
+    return dc ? dc->bitmap : nullptr;
+}
 
 int GetDeviceCaps(HDC dc, int index) {
     switch (index) {

@@ -55,7 +55,8 @@ void copyScreenIntoFramebuffer(Framebuffer& fb) {
     for (int y = 0; y < size.cy; ++y) {
         for (int x = 0; x < size.cx; ++x) {
             const uint32_t c = picture[static_cast<size_t>(y) * size.cx + x];
-            pixelAt(fb, x, y) = static_cast<uint16_t>(((c >> 8) & 0xF800) | ((c >> 5) & 0x07E0) | ((c >> 3) & 0x1F));
+            pixelAt(fb, x, y) =
+                static_cast<uint16_t>(((c >> 8) & 0xF800) | ((c >> 5) & 0x07E0) | ((c >> 3) & 0x1F));
         }
     }
 }
@@ -80,9 +81,13 @@ int GXCloseDisplay() {
     return 1;
 }
 
-void* GXBeginDraw() { return framebuffer().displayOpen ? framebuffer().origin : nullptr; }
+void* GXBeginDraw() {
+    return framebuffer().displayOpen ? framebuffer().origin : nullptr;
+}
 
-int GXEndDraw() { return 1; }
+int GXEndDraw() {
+    return 1;
+}
 
 GXDisplayProperties GXGetDisplayProperties() {
     const Framebuffer& fb = framebuffer();
@@ -97,7 +102,9 @@ GXDisplayProperties GXGetDisplayProperties() {
     return properties;
 }
 
-bool GXIsDisplayDRAMBuffer() { return false; }
+bool GXIsDisplayDRAMBuffer() {
+    return false;
+}
 
 int GXOpenInput() {
     framebuffer().inputOpen = true;
@@ -133,7 +140,9 @@ int GXResume() {
     return 1;
 }
 
-int GXSetViewport(DWORD, DWORD, DWORD, DWORD) { return 1; }
+int GXSetViewport(DWORD, DWORD, DWORD, DWORD) {
+    return 1;
+}
 
 int ExtEscape(HDC, int escape, int, const char*, int outputSize, char* output) {
     if (escape != GETRAWFRAMEBUFFER || !output || outputSize < static_cast<int>(sizeof(RawFrameBufferInfo)))
@@ -152,9 +161,13 @@ int ExtEscape(HDC, int escape, int, const char*, int outputSize, char* output) {
     return 1;
 }
 
-bool gxIsOpen() { return framebuffer().displayOpen || framebuffer().inputOpen; }
+bool gxIsOpen() {
+    return framebuffer().displayOpen || framebuffer().inputOpen;
+}
 
-bool gxDisplayShown() { return framebuffer().displayOpen && !framebuffer().suspended; }
+bool gxDisplayShown() {
+    return framebuffer().displayOpen && !framebuffer().suspended;
+}
 
 void gxComposeScreen(uint16_t* out) {
     Framebuffer& fb = framebuffer();

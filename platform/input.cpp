@@ -78,7 +78,9 @@ void pointerReleased(int x, int y, PointerButton button) {
     postPointer(target, message, x, y);
 }
 
-bool anyPointerButtonDown() { return heldButtons != 0; }
+bool anyPointerButtonDown() {
+    return heldButtons != 0;
+}
 
 void keyChanged(int virtualKey, bool down, bool repeat) {
     HWND target = keyTarget();
@@ -98,7 +100,9 @@ void characterTyped(wchar_t character) {
         PostMessageW(target, WM_CHAR, static_cast<WPARAM>(character), 1);
 }
 
-void activationChanged(bool active) { setApplicationActive(active); }
+void activationChanged(bool active) {
+    setApplicationActive(active);
+}
 
 void closeRequested() {
     if (!topLevelWindows().empty())

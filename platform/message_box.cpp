@@ -121,10 +121,16 @@ int MessageBoxW(HWND, const wchar_t* text, const wchar_t* caption, UINT type) {
     return answer;
 }
 
-void queueMessageBoxAnswer(int answer) { scriptedAnswers.push_back(answer); }
+void queueMessageBoxAnswer(int answer) {
+    scriptedAnswers.push_back(answer);
+}
 
-const ShownMessageBox& lastMessageBox() { return lastShown; }
+const ShownMessageBox& lastMessageBox() {
+    return lastShown;
+}
 
-int messageBoxCount() { return shownCount; }
+int messageBoxCount() {
+    return shownCount;
+}
 
 } // namespace velmora

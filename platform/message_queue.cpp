@@ -77,7 +77,8 @@ bool PeekMessageW(MSG* message, HWND window, UINT firstMessage, UINT lastMessage
             q.posted.erase(it);
         return true;
     }
-    if (q.quitPending && !window && matches(makeMessage(nullptr, WM_QUIT, 0, 0), nullptr, firstMessage, lastMessage)) {
+    if (q.quitPending && !window &&
+        matches(makeMessage(nullptr, WM_QUIT, 0, 0), nullptr, firstMessage, lastMessage)) {
         *message = makeMessage(nullptr, WM_QUIT, static_cast<WPARAM>(q.quitCode), 0);
         if (remove)
             q.quitPending = false;

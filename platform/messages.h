@@ -56,7 +56,13 @@ enum WindowMessage : UINT {
 enum : WORD { WA_INACTIVE = 0, WA_ACTIVE = 1, WA_CLICKACTIVE = 2 };
 
 // Buttons and keys held, in wParam of pointer messages.
-enum : WPARAM { MK_LBUTTON = 0x0001, MK_RBUTTON = 0x0002, MK_SHIFT = 0x0004, MK_CONTROL = 0x0008, MK_MBUTTON = 0x0010 };
+enum : WPARAM {
+    MK_LBUTTON = 0x0001,
+    MK_RBUTTON = 0x0002,
+    MK_SHIFT = 0x0004,
+    MK_CONTROL = 0x0008,
+    MK_MBUTTON = 0x0010
+};
 
 // WM_SIZE kinds.
 enum : WPARAM { SIZE_RESTORED = 0, SIZE_MINIMIZED = 1 };
@@ -108,7 +114,7 @@ enum VirtualKey : int {
     VK_DELETE = 0x2E,
     // '0'-'9' are 0x30-0x39 and 'A'-'Z' are 0x41-0x5A, as the characters.
     VK_F1 = 0x70,
-    VK_ACTION = 0x86, // the handheld's action key (the centre of the direction pad)
+    VK_ACTION = 0x86,     // the handheld's action key (the centre of the direction pad)
     VK_OEM_1 = 0xBA,      // ;:
     VK_OEM_PLUS = 0xBB,   // =+
     VK_OEM_COMMA = 0xBC,  // ,<

@@ -2,9 +2,9 @@
 
 #include "platform/clock.h"
 #include "platform/display.h"
+#include "platform/drawing.h"
 #include "platform/last_error.h"
 #include "platform/messages.h"
-#include "platform/drawing.h"
 #include "platform/paint.h"
 #include "platform/single_instance.h"
 #include "platform/standard_controls.h"
@@ -57,10 +57,13 @@ WindowClassRecord* findClass(const wchar_t* name) {
     return found == wm.classes.end() ? nullptr : &found->second;
 }
 
-HWND newHandle() { return reinterpret_cast<HWND>(manager().nextHandle++); }
+HWND newHandle() {
+    return reinterpret_cast<HWND>(manager().nextHandle++);
+}
 
 bool isInside(HWND window, HWND ancestor) {
-    for (HWND current = window; current; current = findWindow(current) ? findWindow(current)->parent : nullptr) {
+    for (HWND current = window; current;
+         current = findWindow(current) ? findWindow(current)->parent : nullptr) {
         if (current == ancestor)
             return true;
     }
@@ -144,7 +147,9 @@ NativeWindow* findWindow(HWND handle) {
     return found == windows.end() ? nullptr : found->second.get();
 }
 
-const std::vector<HWND>& topLevelWindows() { return manager().topLevel; }
+const std::vector<HWND>& topLevelWindows() {
+    return manager().topLevel;
+}
 
 HWND rootWindow(HWND handle) {
     HWND root = nullptr;
@@ -203,7 +208,8 @@ std::vector<RECT> visibleRegion(HWND handle) {
     for (const NativeWindow* node = window; node; node = findWindow(node->parent)) {
         const std::vector<HWND>& siblings = siblingsOf(*node);
         auto position = std::find(siblings.begin(), siblings.end(), node->handle);
-        for (auto above = position == siblings.end() ? position : position + 1; above != siblings.end(); ++above) {
+        for (auto above = position == siblings.end() ? position : position + 1; above != siblings.end();
+             ++above) {
             const NativeWindow* sibling = findWindow(*above);
             if (sibling && sibling->visible)
                 subtractRect(region, screenRect(*sibling));
@@ -376,7 +382,9 @@ bool DestroyWindow(HWND handle) {
     return true;
 }
 
-bool IsWindow(HWND handle) { return findWindow(handle) != nullptr; }
+bool IsWindow(HWND handle) {
+    return findWindow(handle) != nullptr;
+}
 
 LRESULT CallWindowProcW(WNDPROC procedure, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return procedure ? procedure(window, message, wParam, lParam) : 0;
@@ -505,7 +513,8 @@ HWND FindWindowW(const wchar_t* className, const wchar_t* title) {
 
 bool SetForegroundWindow(HWND handle) {
     WindowManager& wm = manager();
-    if (auto remote = wm.remoteWindows.find(reinterpret_cast<uintptr_t>(handle)); remote != wm.remoteWindows.end())
+    if (auto remote = wm.remoteWindows.find(reinterpret_cast<uintptr_t>(handle));
+        remote != wm.remoteWindows.end())
         return sendFrontRequest(remote->second);
     HWND root = rootWindow(handle);
     if (!root)
@@ -518,9 +527,13 @@ bool SetForegroundWindow(HWND handle) {
     return true;
 }
 
-HWND GetForegroundWindow() { return manager().active; }
+HWND GetForegroundWindow() {
+    return manager().active;
+}
 
-HWND GetActiveWindow() { return manager().active; }
+HWND GetActiveWindow() {
+    return manager().active;
+}
 
 void setApplicationActive(bool active) {
     WindowManager& wm = manager();
@@ -621,7 +634,9 @@ HWND SetFocus(HWND handle) {
     return previous;
 }
 
-HWND GetFocus() { return manager().focus; }
+HWND GetFocus() {
+    return manager().focus;
+}
 
 bool GetClientRect(HWND handle, RECT* rect) {
     const NativeWindow* window = findWindow(handle);
@@ -725,10 +740,13 @@ bool SetWindowTextW(HWND handle, const wchar_t* text) {
 }
 
 int GetWindowTextW(HWND handle, wchar_t* buffer, int maxCount) {
-    return static_cast<int>(SendMessageW(handle, WM_GETTEXT, static_cast<WPARAM>(maxCount), reinterpret_cast<LPARAM>(buffer)));
+    return static_cast<int>(
+        SendMessageW(handle, WM_GETTEXT, static_cast<WPARAM>(maxCount), reinterpret_cast<LPARAM>(buffer)));
 }
 
-int GetWindowTextLengthW(HWND handle) { return static_cast<int>(SendMessageW(handle, WM_GETTEXTLENGTH, 0, 0)); }
+int GetWindowTextLengthW(HWND handle) {
+    return static_cast<int>(SendMessageW(handle, WM_GETTEXTLENGTH, 0, 0));
+}
 
 std::wstring windowText(HWND handle) {
     const int length = GetWindowTextLengthW(handle);
@@ -763,8 +781,12 @@ bool ReleaseCapture() {
     return true;
 }
 
-HWND GetCapture() { return manager().capture; }
+HWND GetCapture() {
+    return manager().capture;
+}
 
-HICON LoadIconW(HINSTANCE, int id) { return reinterpret_cast<HICON>(static_cast<uintptr_t>(id)); }
+HICON LoadIconW(HINSTANCE, int id) {
+    return reinterpret_cast<HICON>(static_cast<uintptr_t>(id));
+}
 
 } // namespace velmora

@@ -89,6 +89,8 @@ HDC GetDC(HWND handle) {
     return createScreenContext(handle);
 }
 
-int ReleaseDC(HWND, HDC dc) { return dc && dc->onScreen && DeleteDC(dc) ? 1 : 0; }
+int ReleaseDC(HWND, HDC dc) {
+    return dc && dc->onScreen && DeleteDC(dc) ? 1 : 0;
+}
 
 } // namespace velmora

@@ -44,7 +44,9 @@ void setCommandLine(int argc, char** argv) {
     }
 }
 
-const std::wstring& GetCommandLineW() { return commandLine; }
+const std::wstring& GetCommandLineW() {
+    return commandLine;
+}
 
 std::wstring GetModuleFileNameW() {
     std::vector<char> buffer(4096);
@@ -89,7 +91,9 @@ bool CreateProcessW(const std::wstring& applicationPath, const std::wstring& new
     return true;
 }
 
-void setRelaunchHook(RelaunchHook hook) { relaunchHook = hook; }
+void setRelaunchHook(RelaunchHook hook) {
+    relaunchHook = hook;
+}
 
 bool relaunchExecutable(const std::wstring& newCommandLine) {
     if (relaunchHook)

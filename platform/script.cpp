@@ -135,8 +135,8 @@ bool parseLine(const std::string& line, int number, std::vector<ScriptCommand>& 
     long value = 0;
     if (verb == "wait" && words.size() == 2 && parseNumber(words[1], 0, maxWaitMs, value)) {
         out.push_back(command(ScriptAction::Wait, number, 0, 0, static_cast<int>(value)));
-    } else if ((verb == "tap" || verb == "press" || verb == "move" || verb == "release") && words.size() == 3 &&
-               readPoints(words, 1, 2, p)) {
+    } else if ((verb == "tap" || verb == "press" || verb == "move" || verb == "release") &&
+               words.size() == 3 && readPoints(words, 1, 2, p)) {
         if (verb == "tap" || verb == "press")
             out.push_back(command(ScriptAction::Press, number, p[0], p[1]));
         if (verb == "move")
@@ -171,7 +171,8 @@ bool parseLine(const std::string& line, int number, std::vector<ScriptCommand>& 
         ScriptCommand snapshot = command(ScriptAction::Snapshot, number);
         snapshot.text = fromUtf8(words[1]);
         out.push_back(snapshot);
-    } else if (verb == "focus" && words.size() == 2 && (lowerCase(words[1]) == "in" || lowerCase(words[1]) == "out")) {
+    } else if (verb == "focus" && words.size() == 2 &&
+               (lowerCase(words[1]) == "in" || lowerCase(words[1]) == "out")) {
         out.push_back(command(ScriptAction::Focus, number, 0, 0, lowerCase(words[1]) == "in" ? 1 : 0));
     } else if (verb == "quit" && words.size() == 1) {
         out.push_back(command(ScriptAction::Quit, number));
@@ -236,7 +237,9 @@ void loadFromEnvironment() {
         std::fprintf(stderr, "velmora: script %s: %s\n", path, error.c_str());
     long value = 0;
     if (const char* position = std::getenv("VELMORA_SCRIPT_POSITION"))
-        r.position = parseNumber(position, 0, static_cast<long>(r.commands.size()), value) ? static_cast<size_t>(value) : 0;
+        r.position = parseNumber(position, 0, static_cast<long>(r.commands.size()), value)
+                         ? static_cast<size_t>(value)
+                         : 0;
     if (const char* instance = std::getenv("VELMORA_SCRIPT_INSTANCE"))
         r.instance = parseNumber(instance, 1, 1000000, value) ? static_cast<int>(value) : 1;
     setRelaunchHook(handOverScript);
@@ -339,8 +342,12 @@ void startScript(std::vector<ScriptCommand> commands) {
     r.waiting = false;
 }
 
-bool scriptFinished() { return runner().position >= runner().commands.size(); }
+bool scriptFinished() {
+    return runner().position >= runner().commands.size();
+}
 
-void setRelaunchRequestHandler(RelaunchRequest handler) { relaunchRequest = handler; }
+void setRelaunchRequestHandler(RelaunchRequest handler) {
+    relaunchRequest = handler;
+}
 
 } // namespace velmora

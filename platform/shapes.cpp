@@ -26,8 +26,8 @@ public:
         RECT drawable{};
         for (const RECT& r : target.clip)
             drawable = unionRects(drawable, r);
-        drawable = {drawable.left - target.originX, drawable.top - target.originY, drawable.right - target.originX,
-                    drawable.bottom - target.originY};
+        drawable = {drawable.left - target.originX, drawable.top - target.originY,
+                    drawable.right - target.originX, drawable.bottom - target.originY};
         area_ = intersectRects(bounds, drawable);
         width_ = area_.right - area_.left;
         if (!isRectEmpty(area_))
@@ -39,7 +39,8 @@ public:
     void mark(int x, int y, Mark kind) {
         if (!pointInRect(area_, x, y))
             return;
-        uint8_t& cell = marks_[static_cast<size_t>(y - area_.top) * width_ + static_cast<size_t>(x - area_.left)];
+        uint8_t& cell =
+            marks_[static_cast<size_t>(y - area_.top) * width_ + static_cast<size_t>(x - area_.left)];
         cell = std::max<uint8_t>(cell, kind);
     }
 
@@ -64,7 +65,8 @@ public:
                 while (end < width_ && row[end] == kind)
                     ++end;
                 if (kind != None)
-                    fillSpan(target_, y, area_.left + x, area_.left + end, kind == PenMark ? penPixel : brushPixel, rop2);
+                    fillSpan(target_, y, area_.left + x, area_.left + end,
+                             kind == PenMark ? penPixel : brushPixel, rop2);
                 x = end;
             }
         }
@@ -134,10 +136,13 @@ void markWideLine(ShapeMask& mask, POINT from, POINT to, int width) {
     const int reach = static_cast<int>(std::ceil(radius));
     const int top = std::min(from.y, to.y) - reach, bottom = std::max(from.y, to.y) + reach;
     const int left = std::min(from.x, to.x) - reach, right = std::max(from.x, to.x) + reach;
-    for (int y = std::max(top, static_cast<int>(mask.area().top)); y <= std::min(bottom, static_cast<int>(mask.area().bottom) - 1); ++y) {
-        for (int x = std::max(left, static_cast<int>(mask.area().left)); x <= std::min(right, static_cast<int>(mask.area().right) - 1); ++x) {
+    for (int y = std::max(top, static_cast<int>(mask.area().top));
+         y <= std::min(bottom, static_cast<int>(mask.area().bottom) - 1); ++y) {
+        for (int x = std::max(left, static_cast<int>(mask.area().left));
+             x <= std::min(right, static_cast<int>(mask.area().right) - 1); ++x) {
             const double px = x + 0.5, py = y + 0.5;
-            double t = lengthSquared > 0 ? ((px - ax) * (bx - ax) + (py - ay) * (by - ay)) / lengthSquared : 0.0;
+            double t =
+                lengthSquared > 0 ? ((px - ax) * (bx - ax) + (py - ay) * (by - ay)) / lengthSquared : 0.0;
             t = std::clamp(t, 0.0, 1.0);
             const double cx = ax + t * (bx - ax) - px, cy = ay + t * (by - ay) - py;
             if (cx * cx + cy * cy <= radius * radius + 1e-9)
@@ -178,7 +183,8 @@ bool drawLines(HDC dc, const POINT* points, int count, bool closed) {
 }
 
 // The pixel span [first, last] of an ellipse's row whose centres lie inside it; false when none.
-bool ellipseRow(double centreX, double centreY, double radiusX, double radiusY, int y, int& first, int& last) {
+bool ellipseRow(double centreX, double centreY, double radiusX, double radiusY, int y, int& first,
+                int& last) {
     if (radiusX <= 0 || radiusY <= 0)
         return false;
     const double dy = (y + 0.5 - centreY) / radiusY;
@@ -190,7 +196,8 @@ bool ellipseRow(double centreX, double centreY, double radiusX, double radiusY, 
     return first <= last;
 }
 
-void flushShape(const ShapeMask& mask, const DrawTarget& target, const PenInfo& pen, const Brush* brush, int rop2) {
+void flushShape(const ShapeMask& mask, const DrawTarget& target, const PenInfo& pen, const Brush* brush,
+                int rop2) {
     const int bits = target.bitmap->bitsPerPixel;
     mask.flush(toNativePixel(pen.color, bits), brush ? toNativePixel(brush->color, bits) : 0, rop2);
 }
@@ -202,7 +209,8 @@ bool drawBoxShape(HDC dc, int left, int top, int right, int bottom, MarkShape ma
     DrawTarget target;
     if (!dc || !resolveTarget(dc, target))
         return false;
-    const RECT box{std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)};
+    const RECT box{std::min(left, right), std::min(top, bottom), std::max(left, right),
+                   std::max(top, bottom)};
     const PenInfo pen = penOf(dc);
     const Brush* brush = brushOf(dc);
     ShapeMask mask(target, box);
@@ -270,40 +278,42 @@ bool Polyline(HDC dc, const POINT* points, int count) {
 }
 
 bool Rectangle(HDC dc, int left, int top, int right, int bottom) {
-    return drawBoxShape(dc, left, top, right, bottom, [&](ShapeMask& mask, const RECT& box, int band, bool filled) {
-        for (int y = box.top; y < box.bottom; ++y) {
-            if (y < box.top + band || y >= box.bottom - band) {
-                mask.markSpan(y, box.left, box.right - 1, PenMark);
-                continue;
-            }
-            if (band > 0) {
-                mask.markSpan(y, box.left, box.left + band - 1, PenMark);
-                mask.markSpan(y, box.right - band, box.right - 1, PenMark);
-            }
-            if (filled)
-                mask.markSpan(y, box.left + band, box.right - band - 1, BrushMark);
-        }
-    });
+    return drawBoxShape(dc, left, top, right, bottom,
+                        [&](ShapeMask& mask, const RECT& box, int band, bool filled) {
+                            for (int y = box.top; y < box.bottom; ++y) {
+                                if (y < box.top + band || y >= box.bottom - band) {
+                                    mask.markSpan(y, box.left, box.right - 1, PenMark);
+                                    continue;
+                                }
+                                if (band > 0) {
+                                    mask.markSpan(y, box.left, box.left + band - 1, PenMark);
+                                    mask.markSpan(y, box.right - band, box.right - 1, PenMark);
+                                }
+                                if (filled)
+                                    mask.markSpan(y, box.left + band, box.right - band - 1, BrushMark);
+                            }
+                        });
 }
 
 bool Ellipse(HDC dc, int left, int top, int right, int bottom) {
-    return drawBoxShape(dc, left, top, right, bottom, [&](ShapeMask& mask, const RECT& box, int band, bool filled) {
-        const double centreX = (box.left + box.right) / 2.0, centreY = (box.top + box.bottom) / 2.0;
-        const double radiusX = (box.right - box.left) / 2.0, radiusY = (box.bottom - box.top) / 2.0;
-        for (int y = box.top; y < box.bottom; ++y) {
-            int outerFirst = 0, outerLast = -1, innerFirst = 0, innerLast = -1;
-            if (!ellipseRow(centreX, centreY, radiusX, radiusY, y, outerFirst, outerLast))
-                continue;
-            if (!ellipseRow(centreX, centreY, radiusX - band, radiusY - band, y, innerFirst, innerLast)) {
-                mask.markSpan(y, outerFirst, outerLast, PenMark);
-                continue;
+    return drawBoxShape(
+        dc, left, top, right, bottom, [&](ShapeMask& mask, const RECT& box, int band, bool filled) {
+            const double centreX = (box.left + box.right) / 2.0, centreY = (box.top + box.bottom) / 2.0;
+            const double radiusX = (box.right - box.left) / 2.0, radiusY = (box.bottom - box.top) / 2.0;
+            for (int y = box.top; y < box.bottom; ++y) {
+                int outerFirst = 0, outerLast = -1, innerFirst = 0, innerLast = -1;
+                if (!ellipseRow(centreX, centreY, radiusX, radiusY, y, outerFirst, outerLast))
+                    continue;
+                if (!ellipseRow(centreX, centreY, radiusX - band, radiusY - band, y, innerFirst, innerLast)) {
+                    mask.markSpan(y, outerFirst, outerLast, PenMark);
+                    continue;
+                }
+                mask.markSpan(y, outerFirst, innerFirst - 1, PenMark);
+                mask.markSpan(y, innerLast + 1, outerLast, PenMark);
+                if (filled)
+                    mask.markSpan(y, innerFirst, innerLast, BrushMark);
             }
-            mask.markSpan(y, outerFirst, innerFirst - 1, PenMark);
-            mask.markSpan(y, innerLast + 1, outerLast, PenMark);
-            if (filled)
-                mask.markSpan(y, innerFirst, innerLast, BrushMark);
-        }
-    });
+        });
 }
 
 bool Polygon(HDC dc, const POINT* points, int count) {
@@ -335,7 +345,8 @@ bool Polygon(HDC dc, const POINT* points, int count) {
                 const double t = (sampleY - a.y) / static_cast<double>(b.y - a.y);
                 crossings.push_back({a.x + t * (b.x - a.x), downward ? 1 : -1});
             }
-            std::sort(crossings.begin(), crossings.end(), [](const Crossing& l, const Crossing& r) { return l.x < r.x; });
+            std::sort(crossings.begin(), crossings.end(),
+                      [](const Crossing& l, const Crossing& r) { return l.x < r.x; });
             int winding = 0;
             for (size_t i = 0; i + 1 < crossings.size(); ++i) {
                 winding += crossings[i].direction;

@@ -23,11 +23,17 @@ bool SHFullScreen(HWND, DWORD state) {
     return true;
 }
 
-DWORD fullScreenState() { return fullScreen; }
+DWORD fullScreenState() {
+    return fullScreen;
+}
 
-bool SHSipPreference(HWND, int) { return true; }
+bool SHSipPreference(HWND, int) {
+    return true;
+}
 
-bool SipShowIM(DWORD) { return true; }
+bool SipShowIM(DWORD) {
+    return true;
+}
 
 bool ShellExecuteEx(SHELLEXECUTEINFOW* info) {
     if (!info || !info->lpFile) {

@@ -77,7 +77,9 @@ void releaseName(const std::string& name) {
     heldNames().erase(found);
 }
 
-bool holdsName(const std::string& name) { return heldNames().count(name) != 0; }
+bool holdsName(const std::string& name) {
+    return heldNames().count(name) != 0;
+}
 
 bool sendFrontRequest(const std::string& name) {
     const int fd = socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);

@@ -26,7 +26,8 @@ void registerControl(const wchar_t* name, WNDPROC procedure) {
 
 bool startsWithIgnoringCase(const std::wstring& text, const wchar_t* prefix) {
     for (size_t i = 0; prefix[i]; ++i) {
-        if (i >= text.size() || std::towlower(static_cast<wint_t>(text[i])) != std::towlower(static_cast<wint_t>(prefix[i])))
+        if (i >= text.size() ||
+            std::towlower(static_cast<wint_t>(text[i])) != std::towlower(static_cast<wint_t>(prefix[i])))
             return false;
     }
     return true;
@@ -44,7 +45,8 @@ void registerStandardControls() {
 
 void notifyParent(HWND control, WORD code) {
     if (HWND parent = GetParent(control))
-        SendMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code), reinterpret_cast<LPARAM>(control));
+        SendMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),
+                     reinterpret_cast<LPARAM>(control));
 }
 
 HBRUSH prepareControlContext(HWND control, HDC dc, UINT colourMessage, HFONT font) {
@@ -81,7 +83,8 @@ int lineHeightOf(HDC dc) {
     return GetTextMetricsW(dc, &metrics) ? std::max<int>(metrics.tmHeight, 1) : 16;
 }
 
-bool handleFontMessage(HWND control, HFONT& font, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool handleFontMessage(HWND control, HFONT& font, UINT message, WPARAM wParam, LPARAM lParam,
+                       LRESULT& result) {
     if (message == WM_GETFONT) {
         result = reinterpret_cast<LRESULT>(font);
         return true;

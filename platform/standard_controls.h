@@ -28,7 +28,8 @@ void drawFrame(HDC dc, const RECT& rect, COLORREF color);
 int lineHeightOf(HDC dc);
 // WM_SETFONT (redrawing when asked) and WM_GETFONT of a control that keeps its font in font; true
 // when the message was one of them.
-bool handleFontMessage(HWND control, HFONT& font, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+bool handleFontMessage(HWND control, HFONT& font, UINT message, WPARAM wParam, LPARAM lParam,
+                       LRESULT& result);
 
 // The items of a list box or combo box.
 struct ListItem {

@@ -30,7 +30,8 @@ template <typename Pixel>
 Pixel blend(Pixel destination, uint32_t red, uint32_t green, uint32_t blue, uint32_t coverage);
 
 template <>
-uint16_t blend<uint16_t>(uint16_t destination, uint32_t red, uint32_t green, uint32_t blue, uint32_t coverage) {
+uint16_t blend<uint16_t>(uint16_t destination, uint32_t red, uint32_t green, uint32_t blue,
+                         uint32_t coverage) {
     const uint32_t r = (destination >> 11) & 0x1F, g = (destination >> 5) & 0x3F, b = destination & 0x1F;
     const uint32_t dr = (r << 3) | (r >> 2), dg = (g << 2) | (g >> 4), db = (b << 3) | (b >> 2);
     const uint32_t nr = (dr * (255 - coverage) + red * coverage + 127) / 255;
@@ -40,7 +41,8 @@ uint16_t blend<uint16_t>(uint16_t destination, uint32_t red, uint32_t green, uin
 }
 
 template <>
-uint32_t blend<uint32_t>(uint32_t destination, uint32_t red, uint32_t green, uint32_t blue, uint32_t coverage) {
+uint32_t blend<uint32_t>(uint32_t destination, uint32_t red, uint32_t green, uint32_t blue,
+                         uint32_t coverage) {
     const uint32_t dr = (destination >> 16) & 0xFF, dg = (destination >> 8) & 0xFF, db = destination & 0xFF;
     const uint32_t nr = (dr * (255 - coverage) + red * coverage + 127) / 255;
     const uint32_t ng = (dg * (255 - coverage) + green * coverage + 127) / 255;
@@ -54,8 +56,7 @@ struct TextPainter {
     COLORREF color = 0;
 
     // Draws a glyph with its pen position at (x, baseline), in context coordinates.
-    template <typename Pixel>
-    void drawGlyph(const GlyphImage& glyph, int x, int baseline) {
+    template <typename Pixel> void drawGlyph(const GlyphImage& glyph, int x, int baseline) {
         const uint32_t red = color & 0xFF, green = (color >> 8) & 0xFF, blue = (color >> 16) & 0xFF;
         const Pixel solid = static_cast<Pixel>(toNativePixel(color, target.bitmap->bitsPerPixel));
         const int left = x + glyph.left, top = baseline - glyph.top;
@@ -63,7 +64,8 @@ struct TextPainter {
         for (int row = 0; row < glyph.rows; ++row) {
             const uint8_t* coverage = glyph.coverage.data() + static_cast<size_t>(row) * glyph.width;
             forEachClippedSpan(target, top + row, left, left + glyph.width, [&](int first, int last, int by) {
-                Pixel* pixels = reinterpret_cast<Pixel*>(bitmap.bits + static_cast<ptrdiff_t>(by) * bitmap.stride);
+                Pixel* pixels =
+                    reinterpret_cast<Pixel*>(bitmap.bits + static_cast<ptrdiff_t>(by) * bitmap.stride);
                 for (int bx = first; bx < last; ++bx) {
                     const uint32_t a = coverage[bx - target.originX - left];
                     if (a == 255)
@@ -76,7 +78,8 @@ struct TextPainter {
     }
 
     // One line of text with the top of its cell at y; returns its width.
-    int drawLine(const wchar_t* text, size_t count, int x, int y, const int* widths, const std::vector<bool>* underlined) {
+    int drawLine(const wchar_t* text, size_t count, int x, int y, const int* widths,
+                 const std::vector<bool>* underlined) {
         const int baseline = y + face->metrics.ascent;
         int penX = x;
         const uint32_t pixel = toNativePixel(color, target.bitmap->bitsPerPixel);
@@ -131,11 +134,13 @@ struct TextLine {
     int width = 0;
 };
 
-bool isBreak(wchar_t c) { return c == L'\r' || c == L'\n'; }
+bool isBreak(wchar_t c) {
+    return c == L'\r' || c == L'\n';
+}
 
 // Splits a paragraph [start, end) into lines of at most maxWidth, breaking before words.
-void wrapParagraph(FontFace& face, const std::wstring& text, size_t start, size_t end, int maxWidth, bool wordBreak,
-                   std::vector<TextLine>& lines) {
+void wrapParagraph(FontFace& face, const std::wstring& text, size_t start, size_t end, int maxWidth,
+                   bool wordBreak, std::vector<TextLine>& lines) {
     if (!wordBreak) {
         lines.push_back({start, end - start, face.measure(text.data() + start, end - start)});
         return;
@@ -161,7 +166,8 @@ void wrapParagraph(FontFace& face, const std::wstring& text, size_t start, size_
         size_t shownEnd = lineEnd; // blanks before a break take no room
         while (shownEnd > lineStart && text[shownEnd - 1] == L' ')
             --shownEnd;
-        lines.push_back({lineStart, shownEnd - lineStart, face.measure(text.data() + lineStart, shownEnd - lineStart)});
+        lines.push_back(
+            {lineStart, shownEnd - lineStart, face.measure(text.data() + lineStart, shownEnd - lineStart)});
         lineStart = lineEnd;
         while (lineStart < end && text[lineStart] == L' ')
             ++lineStart;
@@ -273,7 +279,8 @@ int DrawTextW(HDC dc, const wchar_t* text, int count, RECT* rect, UINT format) {
                 x += (boxWidth - line.width) / 2;
             else if (format & DT_RIGHT)
                 x = rect->right - line.width;
-            fillBackground(dc, {x, y + lineHeight * static_cast<int>(i), x + line.width, y + lineHeight * static_cast<int>(i + 1)});
+            fillBackground(dc, {x, y + lineHeight * static_cast<int>(i), x + line.width,
+                                y + lineHeight * static_cast<int>(i + 1)});
         }
     }
     if (!resolveTarget(dc, painter.target))

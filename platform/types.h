@@ -45,17 +45,29 @@ using HICON = HICON__*;
 struct HCURSOR__;
 using HCURSOR = HCURSOR__*;
 
-constexpr WORD LOWORD(uintptr_t value) { return static_cast<WORD>(value & 0xFFFF); }
-constexpr WORD HIWORD(uintptr_t value) { return static_cast<WORD>((value >> 16) & 0xFFFF); }
+constexpr WORD LOWORD(uintptr_t value) {
+    return static_cast<WORD>(value & 0xFFFF);
+}
+constexpr WORD HIWORD(uintptr_t value) {
+    return static_cast<WORD>((value >> 16) & 0xFFFF);
+}
 constexpr LPARAM MAKELPARAM(int low, int high) {
     return static_cast<LPARAM>(static_cast<uint32_t>((low & 0xFFFF) | ((high & 0xFFFF) << 16)));
 }
-constexpr WPARAM MAKEWPARAM(int low, int high) { return static_cast<WPARAM>(MAKELPARAM(low, high)); }
+constexpr WPARAM MAKEWPARAM(int low, int high) {
+    return static_cast<WPARAM>(MAKELPARAM(low, high));
+}
 // The signed coordinates packed into a pointer message.
-constexpr int GET_X_LPARAM(LPARAM value) { return static_cast<int16_t>(LOWORD(static_cast<uintptr_t>(value))); }
-constexpr int GET_Y_LPARAM(LPARAM value) { return static_cast<int16_t>(HIWORD(static_cast<uintptr_t>(value))); }
+constexpr int GET_X_LPARAM(LPARAM value) {
+    return static_cast<int16_t>(LOWORD(static_cast<uintptr_t>(value)));
+}
+constexpr int GET_Y_LPARAM(LPARAM value) {
+    return static_cast<int16_t>(HIWORD(static_cast<uintptr_t>(value)));
+}
 
-inline bool isRectEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
+inline bool isRectEmpty(const RECT& r) {
+    return r.right <= r.left || r.bottom <= r.top;
+}
 inline RECT intersectRects(const RECT& a, const RECT& b) {
     RECT r{a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
            a.right < b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom};
@@ -76,6 +88,8 @@ inline void OffsetRect(RECT* r, int dx, int dy) {
     r->top += dy;
     r->bottom += dy;
 }
-inline bool pointInRect(const RECT& r, int x, int y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }
+inline bool pointInRect(const RECT& r, int x, int y) {
+    return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+}
 
 } // namespace velmora

@@ -6,7 +6,9 @@ namespace {
 float scale = 1.0f;
 }
 
-float uiScale() { return scale; }
+float uiScale() {
+    return scale;
+}
 
 void setUiScale(float newScale) {
     if (newScale > 0.0f)
@@ -19,6 +21,8 @@ int scaled(int value) {
     return static_cast<int>(static_cast<float>(value) * scale + 0.5f);
 }
 
-float scaled(float value) { return scale == 1.0f ? value : value * scale; }
+float scaled(float value) {
+    return scale == 1.0f ? value : value * scale;
+}
 
 } // namespace velmora

@@ -47,8 +47,7 @@ struct NativeWindow {
 NativeWindow* findWindow(HWND handle);
 
 // A control's private data, made on first use.
-template <typename Extra>
-Extra* extraOf(HWND handle) {
+template <typename Extra> Extra* extraOf(HWND handle) {
     NativeWindow* window = findWindow(handle);
     if (!window)
         return nullptr;

@@ -28,7 +28,9 @@ Application::Application() : Window(title, nullptr, false) {
     sceneImages = listPictureNames(formatWide(L"%ls..\\scenes\\*.jpg", guiFolder_.c_str()));
 }
 
-Application::~Application() { closeArchives(); }
+Application::~Application() {
+    closeArchives();
+}
 
 void Application::addPage(FramePage* page) {
     if (!page)

@@ -31,8 +31,12 @@ LaunchChoice chooseFirstPage(const std::wstring& commandLine) {
     return choice;
 }
 
-void setPageMaker(PageMaker newMaker) { maker = newMaker; }
+void setPageMaker(PageMaker newMaker) {
+    maker = newMaker;
+}
 
-PageMaker pageMaker() { return maker; }
+PageMaker pageMaker() {
+    return maker;
+}
 
 } // namespace velmora

@@ -1,4 +1,6 @@
 // Program entry.
 #include "shell/entry.h"
 
-int main(int argc, char** argv) { return velmora::velmoraMain(argc, argv); }
+int main(int argc, char** argv) {
+    return velmora::velmoraMain(argc, argv);
+}

@@ -19,10 +19,11 @@ float freeMemoryMegabytes() {
 int checkMemory(HWND owner, float requiredMegabytes, float freeMegabytes) {
     if (freeMegabytes >= requiredMegabytes)
         return IDYES;
-    const std::wstring text = formatWide(
-        L"'%ls' needs %.1fMB memory. Free memory is now %.1fMB.\nSystem will adjust memory distribution to meet "
-        L"this requirement.\nIngore this warning and continue?",
-        moduleFileName().c_str(), static_cast<double>(requiredMegabytes), static_cast<double>(freeMegabytes));
+    const std::wstring text = formatWide(L"'%ls' needs %.1fMB memory. Free memory is now %.1fMB.\nSystem "
+                                         L"will adjust memory distribution to meet "
+                                         L"this requirement.\nIngore this warning and continue?",
+                                         moduleFileName().c_str(), static_cast<double>(requiredMegabytes),
+                                         static_cast<double>(freeMegabytes));
     return MessageBoxW(owner, text.c_str(), L"Memory Warning", MB_YESNO | MB_ICONEXCLAMATION);
 }
 
@@ -45,9 +46,10 @@ ScreenLayout layoutScreen(int screenWidth, int screenHeight) {
 }
 
 std::wstring landscapeMessage(const std::wstring& fileName) {
-    return formatWide(L"'%ls' can not run under landscape mode.\nChange the screen orientation to portrait mode and run "
-                      L"again.",
-                      fileName.c_str());
+    return formatWide(
+        L"'%ls' can not run under landscape mode.\nChange the screen orientation to portrait mode and run "
+        L"again.",
+        fileName.c_str());
 }
 
 } // namespace velmora

@@ -4,9 +4,9 @@
 #include "gui/idle_handler.h"
 #include "platform/clock.h"
 #include "platform/drawing.h"
-#include "platform/paint.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
+#include "platform/paint.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +31,7 @@ TEST(FrameTimer, AdaptiveSleepAfterAWindowOfFastFrames) {
         ++frames;
     }
     EXPECT_EQ(frames, 84);
-    EXPECT_EQ(timer.measuredFps, 33); // 84 frames in 2520 ms
+    EXPECT_EQ(timer.measuredFps, 33);     // 84 frames in 2520 ms
     EXPECT_EQ(timer.adaptiveSleepMs, 10); // (84 x 40 - 2520) / 84
     EXPECT_FLOAT_EQ(timer.dt, 0.03f);
     // From now on each frame sleeps 10 ms, which the next step includes.
@@ -139,8 +139,8 @@ TEST_F(Frames, FrameCallsListenersFromTheLastAroundUpdatePaintAndAfterPaint) {
     clock.advance(10);
     MSG none;
     page->onIdle(none, main->handle());
-    EXPECT_EQ(calls, (std::vector<std::string>{"before 2", "before 1", "update", "paint 0.010000", "afterPaint",
-                                               "after", "measured 0.005000"}));
+    EXPECT_EQ(calls, (std::vector<std::string>{"before 2", "before 1", "update", "paint 0.010000",
+                                               "afterPaint", "after", "measured 0.005000"}));
 }
 
 TEST_F(Frames, StoppedPagePaintsWithoutAdvancingTime) {

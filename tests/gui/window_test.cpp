@@ -18,15 +18,18 @@ std::vector<std::string> events;
 
 class RecordingWindow : public Window, public MouseListener, public KeyListener {
 public:
-    explicit RecordingWindow(const std::wstring& title, bool backBuffer = false) : Window(title, nullptr, backBuffer) {}
+    explicit RecordingWindow(const std::wstring& title, bool backBuffer = false)
+        : Window(title, nullptr, backBuffer) {}
     void onMouse(UINT message, WPARAM, int x, int y, int phase) override {
-        events.push_back("phase" + std::to_string(phase) + " " + std::to_string(message) + " " + std::to_string(x) +
-                         "," + std::to_string(y));
+        events.push_back("phase" + std::to_string(phase) + " " + std::to_string(message) + " " +
+                         std::to_string(x) + "," + std::to_string(y));
     }
     void onCommand(Window*, UINT message, WPARAM, int, int) override {
         events.push_back("listener " + std::to_string(message));
     }
-    void onKey(UINT message, int key) override { events.push_back("onKey " + std::to_string(message) + " " + std::to_string(key)); }
+    void onKey(UINT message, int key) override {
+        events.push_back("onKey " + std::to_string(message) + " " + std::to_string(key));
+    }
     void onKeyMessage(Window*, UINT message, int key) override {
         events.push_back("keyListener " + std::to_string(message) + " " + std::to_string(key));
     }

@@ -32,7 +32,8 @@ protected:
         }();
         ASSERT_TRUE(registered);
         clearMessageQueue();
-        parent = CreateWindowExW(0, L"ControlParent", L"Controls", WS_VISIBLE, 0, 0, 240, 320, nullptr, 0, nullptr, nullptr);
+        parent = CreateWindowExW(0, L"ControlParent", L"Controls", WS_VISIBLE, 0, 0, 240, 320, nullptr, 0,
+                                 nullptr, nullptr);
         notifications.clear();
     }
     void TearDown() override {
@@ -40,8 +41,8 @@ protected:
         clearMessageQueue();
     }
     HWND make(const wchar_t* className, DWORD style, const wchar_t* text, int y, int height, int id) {
-        return CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, 10, y, 200, height, parent, id, nullptr,
-                               nullptr);
+        return CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, 10, y, 200, height, parent,
+                               id, nullptr, nullptr);
     }
     void pump() {
         MSG message;

@@ -135,7 +135,8 @@ TEST(Drawing, KeyAt16BitsIgnoresTheLowBitsOfEachChannel) {
     SetPixel(source.dc, 0, 0, RGB(248, 0, 0));
     SetPixel(source.dc, 1, 0, RGB(0, 0, 248));
     TransparentImage(target.dc, 0, 0, 2, 1, source.dc, 0, 0, 2, 1, RGB(255, 3, 7));
-    EXPECT_EQ(pixelGrid(target.bitmap, {{black, '.'}, {RGB(0, 0, 248), 'b'}}), std::vector<std::string>{".b"});
+    EXPECT_EQ(pixelGrid(target.bitmap, {{black, '.'}, {RGB(0, 0, 248), 'b'}}),
+              std::vector<std::string>{".b"});
 }
 
 TEST(Drawing, MaskAndImageCombineWithAndThenXor) {
@@ -190,7 +191,8 @@ TEST(Drawing, OperationsWithoutASourceUseTheBrushOrTheDestination) {
     EXPECT_TRUE(PatBlt(canvas.dc, 1, 0, 3, 1, DSTINVERT));
     EXPECT_TRUE(PatBlt(canvas.dc, 3, 0, 1, 1, BLACKNESS));
     EXPECT_FALSE(PatBlt(canvas.dc, 0, 0, 1, 1, SRCCOPY)) << "needs a source";
-    EXPECT_EQ(pixelGrid(canvas.bitmap, {{red, 'r'}, {RGB(0, 255, 255), 'c'}, {white, '#'}, {black, '.'}})[0], "rc#.");
+    EXPECT_EQ(pixelGrid(canvas.bitmap, {{red, 'r'}, {RGB(0, 255, 255), 'c'}, {white, '#'}, {black, '.'}})[0],
+              "rc#.");
     SelectObject(canvas.dc, GetStockObject(WHITE_BRUSH));
     DeleteObject(brush);
 }

@@ -67,8 +67,10 @@ TEST(Process, SecondInstanceFindsTheFirstAndBringsItToTheFront) {
     windowClass.lpfnWndProc = plainProcedure;
     windowClass.lpszClassName = L"Kiln_WINDOW";
     RegisterClassW(&windowClass);
-    HWND first = CreateWindowExW(0, L"Kiln_WINDOW", L"Instance test", WS_VISIBLE, 0, 0, 10, 10, nullptr, 0, nullptr, nullptr);
-    HWND other = CreateWindowExW(0, L"Kiln_WINDOW", L"Another", WS_VISIBLE, 0, 0, 10, 10, nullptr, 0, nullptr, nullptr);
+    HWND first = CreateWindowExW(0, L"Kiln_WINDOW", L"Instance test", WS_VISIBLE, 0, 0, 10, 10, nullptr, 0,
+                                 nullptr, nullptr);
+    HWND other = CreateWindowExW(0, L"Kiln_WINDOW", L"Another", WS_VISIBLE, 0, 0, 10, 10, nullptr, 0, nullptr,
+                                 nullptr);
     ASSERT_EQ(GetForegroundWindow(), other);
 
     EXPECT_EQ(runHelper("find", "Instance test"), 0);

@@ -11,10 +11,10 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <string>
 
 namespace velmora {
 namespace {
@@ -31,8 +31,8 @@ TEST(ScriptParsing, CompoundCommandsBecomeTheirSteps) {
     const auto commands = parseScript("# a comment\n\ntap 10 20\nkey return\ndrag 0 0 100 50 40\n", errors);
     EXPECT_TRUE(errors.empty());
     using A = ScriptAction;
-    EXPECT_EQ(actionsOf(commands), (std::vector<A>{A::Press, A::Release, A::KeyDown, A::KeyUp, A::Press, A::Wait,
-                                                   A::Move, A::Wait, A::Move, A::Release}));
+    EXPECT_EQ(actionsOf(commands), (std::vector<A>{A::Press, A::Release, A::KeyDown, A::KeyUp, A::Press,
+                                                   A::Wait, A::Move, A::Wait, A::Move, A::Release}));
     EXPECT_EQ(commands[2].value, VK_RETURN);
     EXPECT_EQ(commands[6].x, 50) << "half way after the first of two steps";
     EXPECT_EQ(commands[8].x, 100);
@@ -41,7 +41,8 @@ TEST(ScriptParsing, CompoundCommandsBecomeTheirSteps) {
 
 TEST(ScriptParsing, KeysByLetterNameOrNumber) {
     std::vector<std::string> errors;
-    const auto commands = parseScript("keydown a\nkeydown 7\nkeydown Action\nkeydown 0x26\nkeydown 200\n", errors);
+    const auto commands =
+        parseScript("keydown a\nkeydown 7\nkeydown Action\nkeydown 0x26\nkeydown 200\n", errors);
     ASSERT_EQ(commands.size(), 5u);
     EXPECT_EQ(commands[0].value, 'A');
     EXPECT_EQ(commands[1].value, '7');
@@ -52,9 +53,10 @@ TEST(ScriptParsing, KeysByLetterNameOrNumber) {
 
 TEST(ScriptParsing, UnreadableLinesAreReportedAndSkipped) {
     std::vector<std::string> errors;
-    const auto commands = parseScript("tap 1\nwait -5\nkey nosuchkey\nanswer maybe\ntap 99999999 1\nfly\nquit\r\n"
-                                      "wait 99999999999999999999\n",
-                                      errors);
+    const auto commands =
+        parseScript("tap 1\nwait -5\nkey nosuchkey\nanswer maybe\ntap 99999999 1\nfly\nquit\r\n"
+                    "wait 99999999999999999999\n",
+                    errors);
     EXPECT_EQ(errors.size(), 7u);
     EXPECT_EQ(errors[0].rfind("line 1:", 0), 0u);
     EXPECT_EQ(actionsOf(commands), std::vector<ScriptAction>{ScriptAction::Quit});
@@ -81,7 +83,8 @@ TEST(ScriptRunning, StepsRunWhenDueOnTheClock) {
     windowClass.lpfnWndProc = recordingProcedure;
     windowClass.lpszClassName = L"ScriptTarget";
     RegisterClassW(&windowClass);
-    HWND window = CreateWindowExW(0, L"ScriptTarget", L"Script", WS_VISIBLE, 0, 0, 50, 50, nullptr, 0, nullptr, nullptr);
+    HWND window = CreateWindowExW(0, L"ScriptTarget", L"Script", WS_VISIBLE, 0, 0, 50, 50, nullptr, 0,
+                                  nullptr, nullptr);
     clearMessageQueue();
     received.clear();
     const std::string snapshot = testing::TempDir() + "script_snapshot.bmp";
@@ -96,10 +99,11 @@ TEST(ScriptRunning, StepsRunWhenDueOnTheClock) {
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageW(&message);
     EXPECT_TRUE(scriptFinished());
-    EXPECT_EQ(received, (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_KEYDOWN, WM_CHAR, WM_KEYUP, WM_KEYDOWN,
-                                           WM_CHAR, WM_KEYUP}));
+    EXPECT_EQ(received, (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_KEYDOWN, WM_CHAR, WM_KEYUP,
+                                           WM_KEYDOWN, WM_CHAR, WM_KEYUP}));
     EXPECT_EQ(MessageBoxW(nullptr, L"Quit?", L"Question", MB_YESNO), IDNO);
-    EXPECT_EQ(MessageBoxW(nullptr, L"Quit?", L"Question", MB_YESNO | MB_DEFBUTTON2), IDNO) << "the default button";
+    EXPECT_EQ(MessageBoxW(nullptr, L"Quit?", L"Question", MB_YESNO | MB_DEFBUTTON2), IDNO)
+        << "the default button";
     EXPECT_EQ(lastMessageBox().caption, L"Question");
 
     std::ifstream file(snapshot, std::ios::binary);

@@ -97,7 +97,8 @@ TEST(Painting, PaintDrawsOnlyInsideTheUpdateAreaAndComesOnceForManyInvalidations
     windowClass.lpszClassName = L"PaintTest";
     RegisterClassW(&windowClass);
     clearMessageQueue();
-    HWND window = CreateWindowExW(0, L"PaintTest", L"Paint", WS_VISIBLE, 0, 0, 100, 100, nullptr, 0, nullptr, nullptr);
+    HWND window =
+        CreateWindowExW(0, L"PaintTest", L"Paint", WS_VISIBLE, 0, 0, 100, 100, nullptr, 0, nullptr, nullptr);
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageW(&message);

@@ -77,7 +77,8 @@ TEST_F(ArialText, WordBreakKeepsWordsWholeAndCentresEachLine) {
     ASSERT_LT(boxWidth, width(L"Hole one par"));
     ASSERT_GE(boxWidth, width(L"par four"));
     RECT measure{10, 5, 10 + boxWidth, 5};
-    EXPECT_EQ(DrawTextW(canvas.dc, L"Hole one par four", -1, &measure, DT_CENTER | DT_WORDBREAK | DT_CALCRECT), 32);
+    EXPECT_EQ(
+        DrawTextW(canvas.dc, L"Hole one par four", -1, &measure, DT_CENTER | DT_WORDBREAK | DT_CALCRECT), 32);
     EXPECT_EQ(measure.bottom, 5 + 32);
 
     RECT box{10, 5, 10 + boxWidth, 75};
@@ -112,7 +113,8 @@ TEST_F(ArialText, GlyphsAreBlendedInTheTextColourAndClipped) {
     bool partial = false;
     for (int y = 0; y < 16; ++y) {
         for (int x = 0; x < 6; ++x) {
-            const uint32_t p = reinterpret_cast<const uint32_t*>(canvas.bitmap->bits + y * canvas.bitmap->stride)[x];
+            const uint32_t p =
+                reinterpret_cast<const uint32_t*>(canvas.bitmap->bits + y * canvas.bitmap->stride)[x];
             EXPECT_EQ(p & 0x00FFFF, 0u) << "only red is drawn";
             partial = partial || ((p >> 16) > 0 && (p >> 16) < 255);
         }
@@ -176,7 +178,8 @@ TEST(Text, BoldIsWiderAndOpaqueBackgroundFillsTheCell) {
     SetBkColor(canvas.dc, RGB(0, 0, 255));
     SetTextColor(canvas.dc, RGB(0, 0, 255));
     ExtTextOutW(canvas.dc, 0, 0, 0, nullptr, L"Birdie", -1, nullptr);
-    const std::vector<std::string> grid = pixelGrid(canvas.bitmap, {{RGB(0, 0, 255), 'b'}, {RGB(0, 0, 0), '.'}});
+    const std::vector<std::string> grid =
+        pixelGrid(canvas.bitmap, {{RGB(0, 0, 255), 'b'}, {RGB(0, 0, 0), '.'}});
     EXPECT_EQ(grid[0], std::string(size_t(boldSize.cx), 'b') + std::string(size_t(60 - boldSize.cx), '.'));
     EXPECT_EQ(grid[19], std::string(60, '.'));
     SelectObject(canvas.dc, GetStockObject(SYSTEM_FONT));

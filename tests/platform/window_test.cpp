@@ -1,8 +1,8 @@
 #include "platform/clock.h"
 #include "platform/display.h"
-#include "platform/last_error.h"
 #include "platform/drawing.h"
 #include "platform/input.h"
+#include "platform/last_error.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
 #include "platform/native_window.h"
@@ -42,9 +42,10 @@ protected:
         ASSERT_TRUE(registered);
         clearMessageQueue();
         seen.clear();
-        top = CreateWindowExW(0, L"TestWindow", L"Top", WS_VISIBLE, 0, 0, 100, 80, nullptr, 0, nullptr, nullptr);
-        child = CreateWindowExW(0, L"TestWindow", L"Child", WS_CHILD | WS_VISIBLE, 10, 20, 30, 20, top, 7, nullptr,
-                                nullptr);
+        top = CreateWindowExW(0, L"TestWindow", L"Top", WS_VISIBLE, 0, 0, 100, 80, nullptr, 0, nullptr,
+                              nullptr);
+        child = CreateWindowExW(0, L"TestWindow", L"Child", WS_CHILD | WS_VISIBLE, 10, 20, 30, 20, top, 7,
+                                nullptr, nullptr);
         pump();
         seen.clear();
     }
@@ -120,7 +121,8 @@ TEST_F(Windows, DrawingIntoTheParentLeavesVisibleChildrenAlone) {
     FillRect(dc, &all, white);
     ReleaseDC(top, dc);
     HDC screen = GetDC(nullptr);
-    EXPECT_EQ(GetPixel(screen, 5, 5), RGB(255, 255, 255) & (displayBitsPerPixel() == 16 ? 0xF8FCF8u : 0xFFFFFFu));
+    EXPECT_EQ(GetPixel(screen, 5, 5),
+              RGB(255, 255, 255) & (displayBitsPerPixel() == 16 ? 0xF8FCF8u : 0xFFFFFFu));
     EXPECT_EQ(GetPixel(screen, 15, 25), RGB(0, 0, 0)) << "inside the child";
     ShowWindow(child, SW_HIDE);
     dc = GetDC(top);
@@ -204,7 +206,8 @@ TEST_F(Windows, WindowFromPointFindsTheDeepestVisibleWindow) {
 }
 
 TEST_F(Windows, UnknownClassFailsWithItsError) {
-    EXPECT_EQ(CreateWindowExW(0, L"NoSuchClass", L"", WS_VISIBLE, 0, 0, 1, 1, nullptr, 0, nullptr, nullptr), nullptr);
+    EXPECT_EQ(CreateWindowExW(0, L"NoSuchClass", L"", WS_VISIBLE, 0, 0, 1, 1, nullptr, 0, nullptr, nullptr),
+              nullptr);
     EXPECT_EQ(GetLastError(), DWORD(ERROR_CANNOT_FIND_WND_CLASS));
 }
 

@@ -48,14 +48,17 @@ std::string readFile(const std::string& path) {
     return content.str();
 }
 
-void writeFile(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+void writeFile(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
 
 // A started program; its standard error goes to a file.
 struct Program {
     pid_t pid = 0;
     std::string errors;
 
-    Program(const std::map<std::string, std::string>& settings, const std::vector<std::string>& arguments = {})
+    Program(const std::map<std::string, std::string>& settings,
+            const std::vector<std::string>& arguments = {})
         : errors(temporaryPath("stderr_" + std::to_string(++count))) {
         std::vector<std::string> environment;
         for (char** variable = environ; *variable; ++variable) {
@@ -114,7 +117,8 @@ std::pair<int, int> pngSize(const std::string& bytes) {
     if (bytes.size() < 24 || bytes.substr(12, 4) != "IHDR")
         return {0, 0};
     auto big = [&](size_t at) {
-        return (uint8_t(bytes[at]) << 24) | (uint8_t(bytes[at + 1]) << 16) | (uint8_t(bytes[at + 2]) << 8) | uint8_t(bytes[at + 3]);
+        return (uint8_t(bytes[at]) << 24) | (uint8_t(bytes[at + 1]) << 16) | (uint8_t(bytes[at + 2]) << 8) |
+               uint8_t(bytes[at + 3]);
     };
     return {int(big(16)), int(big(20))};
 }

@@ -1,7 +1,7 @@
-#include "shell/first_page.h"
-#include "shell/start_up.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
+#include "shell/first_page.h"
+#include "shell/start_up.h"
 
 #include <cstdio>
 #include <unistd.h>
@@ -37,8 +37,8 @@ TEST(ScreenLayout, LandscapeIsRefusedButSquareIsNot) {
     EXPECT_FALSE(square.landscape);
     EXPECT_EQ(square.width, 225);
     EXPECT_EQ(square.pageOffset.x, 37);
-    EXPECT_EQ(landscapeMessage(L"velmora"),
-              L"'velmora' can not run under landscape mode.\nChange the screen orientation to portrait mode and run again.");
+    EXPECT_EQ(landscapeMessage(L"velmora"), L"'velmora' can not run under landscape mode.\nChange the screen "
+                                            L"orientation to portrait mode and run again.");
 }
 
 TEST(MemoryCheck, EnoughMemoryAsksNothingAndTooLittleAsksTheUser) {
@@ -48,8 +48,9 @@ TEST(MemoryCheck, EnoughMemoryAsksNothingAndTooLittleAsksTheUser) {
     queueMessageBoxAnswer(IDNO);
     EXPECT_EQ(checkMemory(nullptr, 4.0f, 2.5f), IDNO);
     EXPECT_EQ(lastMessageBox().caption, L"Memory Warning");
-    EXPECT_EQ(lastMessageBox().text, L"'test_shell' needs 4.0MB memory. Free memory is now 2.5MB.\nSystem will adjust "
-                                     L"memory distribution to meet this requirement.\nIngore this warning and continue?");
+    EXPECT_EQ(lastMessageBox().text,
+              L"'test_shell' needs 4.0MB memory. Free memory is now 2.5MB.\nSystem will adjust "
+              L"memory distribution to meet this requirement.\nIngore this warning and continue?");
     EXPECT_EQ(checkMemory(nullptr, 4.0f, 1.0f), IDYES) << "unanswered, the first button";
 }
 
@@ -73,9 +74,9 @@ protected:
         root = fromOsPath(testing::TempDir()) + L"velmora_resources_" + std::to_wstring(getpid());
         for (const wchar_t* folder : {L"", L"\\GUI", L"\\characters", L"\\characters\\old.gif"})
             createFolder(root + folder);
-        for (const wchar_t* file : {L"\\characters\\character3.gif", L"\\characters\\character10.gif",
-                                    L"\\characters\\Character2.gif", L"\\characters\\notes.txt",
-                                    L"\\characters\\.gif"})
+        for (const wchar_t* file :
+             {L"\\characters\\character3.gif", L"\\characters\\character10.gif",
+              L"\\characters\\Character2.gif", L"\\characters\\notes.txt", L"\\characters\\.gif"})
             std::fclose(openFile(root + file, "wb"));
     }
     void TearDown() override {
