@@ -12,6 +12,7 @@
 #include "platform/window_state.h"
 
 #include <algorithm>
+#include <set>
 #include <cwctype>
 
 namespace velmora {
@@ -27,6 +28,7 @@ struct WindowManager {
     std::map<std::wstring, WindowClassRecord> classes; // by lower-case name
     std::map<uintptr_t, std::unique_ptr<NativeWindow>> windows;
     std::map<uintptr_t, std::string> remoteWindows; // proxies for windows of other processes
+    std::set<std::string> reservedNames;            // claimed by FindWindowW for a window to come
     std::vector<HWND> topLevel;
     uintptr_t nextHandle = 0x10000;
     HWND focus = nullptr;
@@ -324,8 +326,14 @@ HWND CreateWindowExW(DWORD exStyle, const wchar_t* className, const wchar_t* tit
     window->visible = (style & WS_VISIBLE) != 0;
     window->enabled = (style & WS_DISABLED) == 0;
     HWND handle = window->handle;
-    if (!parent && claimName(instanceName(window->className, window->text)) == NameClaim::Claimed)
-        window->claimedName = instanceName(window->className, window->text);
+    if (!parent) {
+        // The first window of a name takes it (or the reservation FindWindowW made for it); a second
+        // window of the same name in this process leaves it to the first.
+        const std::string name = instanceName(window->className, window->text);
+        const bool reserved = wm.reservedNames.erase(name) != 0;
+        if ((reserved || !holdsName(name)) && claimName(name) == NameClaim::Claimed)
+            window->claimedName = name;
+    }
     wm.windows[reinterpret_cast<uintptr_t>(handle)] = std::move(window);
     (parentWindow ? parentWindow->children : wm.topLevel).push_back(handle);
 
@@ -500,7 +508,11 @@ HWND FindWindowW(const wchar_t* className, const wchar_t* title) {
             return handle;
     }
     const std::string name = instanceName(className ? className : L"", wantedTitle);
-    if (claimName(name) != NameClaim::HeldElsewhere)
+    const bool heldHere = holdsName(name);
+    const NameClaim claim = claimName(name);
+    if (claim == NameClaim::Claimed && !heldHere)
+        wm.reservedNames.insert(name);
+    if (claim != NameClaim::HeldElsewhere)
         return nullptr;
     for (const auto& [key, remoteName] : wm.remoteWindows) {
         if (remoteName == name)

@@ -75,6 +75,27 @@ TEST(SingleInstance, NamesAreHeldUntilReleasedAndLongNamesStillWork) {
     releaseName(longName);
 }
 
+LRESULT plainProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST(SingleInstance, TheNameStaysWithTheFirstOfTwoWindowsThatShareIt) {
+    WNDCLASSW windowClass;
+    windowClass.lpfnWndProc = plainProcedure;
+    windowClass.lpszClassName = L"Shared";
+    RegisterClassW(&windowClass);
+    EXPECT_EQ(FindWindowW(L"Shared", L"Twice"), nullptr); // reserves the name for the first window
+    const std::string name = instanceName(L"Shared", L"Twice");
+    EXPECT_TRUE(holdsName(name));
+    HWND first = CreateWindowExW(0, L"Shared", L"Twice", WS_VISIBLE, 0, 0, 5, 5, nullptr, 0, nullptr, nullptr);
+    HWND second = CreateWindowExW(0, L"Shared", L"Twice", WS_VISIBLE, 0, 0, 5, 5, nullptr, 0, nullptr, nullptr);
+    DestroyWindow(second);
+    EXPECT_TRUE(holdsName(name)) << "the second window never held it";
+    DestroyWindow(first);
+    EXPECT_FALSE(holdsName(name));
+    clearMessageQueue();
+}
+
 int paints = 0;
 RECT lastPaint{};
 LRESULT paintingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
