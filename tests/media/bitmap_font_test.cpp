@@ -101,9 +101,7 @@ TEST_F(BitmapFontTest, BoxesWrapAfterBlanksAtLineBreaksAndInsideLongWords) {
 }
 
 TEST_F(BitmapFontTest, AFontWithoutItsPictureDrawsNothing) {
-    ::testing::internal::CaptureStderr();
     BitmapFont font(folder_.game("missing.bmp"), columns, rows, CaseConversion::Upper, 32, 0);
-    ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(font.cellWidth, 0);
     drawText(font, target_, 0, 0, L"abc", 8);
     drawTextBox(font, target_, {0, 0, 40, 12}, L"abc", 8, TextAlignment::Left);

@@ -2,6 +2,7 @@
 #include "bmp_writer.h"
 #include "media/image_loader.h"
 #include "media/resource_archive.h"
+#include "platform/message_box.h"
 #include "test_files.h"
 
 #include <gtest/gtest.h>
@@ -28,9 +29,10 @@ TEST_F(ImageLoader, ChoosesTheDecoderByTheExtensionAnywhereInThePath) {
     // ".JPEG" is looked for before ".gif": a GIF under such a name goes to the JPEG decoder and fails.
     const std::wstring misnamed = write("a.JPEG.gif", gif);
     Surface surface;
-    ::testing::internal::CaptureStderr();
     EXPECT_FALSE(loadImage(surface, misnamed, false));
-    EXPECT_NE(::testing::internal::GetCapturedStderr().find("Error happened when loading image:\n"), std::string::npos);
+    EXPECT_EQ(lastMessageBox().caption, L"Error");
+    EXPECT_EQ(lastMessageBox().text.find(L"Error happened when loading image:\n"), 0u);
+    EXPECT_EQ(lastMessageBox().type & MB_ICONERROR, UINT(MB_ICONERROR));
 
     const std::wstring animation = write("anim.gif", gif);
     ASSERT_TRUE(loadImage(surface, animation, false));
@@ -58,20 +60,21 @@ TEST_F(ImageLoader, PicturesComeFromAMountedArchiveWhenNotOnDisk) {
 
 TEST_F(ImageLoader, ReportsMissingUnsupportedAndCorruptFiles) {
     Surface surface;
+    // The message boxes one load shows, as "caption: text" lines.
     const auto messagesOf = [&](const std::wstring& path) {
-        ::testing::internal::CaptureStderr();
+        const int before = messageBoxCount();
         EXPECT_FALSE(loadImage(surface, path, true));
         EXPECT_TRUE(surface.empty());
-        return ::testing::internal::GetCapturedStderr();
+        const int shown = messageBoxCount() - before;
+        return shown == 0 ? std::wstring() : lastMessageBox().caption + L": " + lastMessageBox().text;
     };
-    EXPECT_NE(messagesOf(L"picture.png").find("Error: picture.png is not a supported image."), std::string::npos);
-    EXPECT_NE(messagesOf(L"a\\b\\..\\missing.jpg").find("Error: can not find the image 'a\\missing.jpg'."),
-              std::string::npos);
-    EXPECT_NE(messagesOf(L"missing.bmp").find("Error: can not find the image 'missing.bmp'\n"), std::string::npos);
-    EXPECT_NE(messagesOf(write("bad.gif", {'G', 'I', 'X'})).find("is not a valid image."), std::string::npos);
-    EXPECT_NE(messagesOf(write("short.gif", {'G', 'I', 'F', '8', '9', 'a', 1})).find("Premature End Of Image File"),
-              std::string::npos);
-    EXPECT_EQ(messagesOf(write("other.bmp", {'B', 'M', 0})), ""); // not a BMP of ours: silent
+    EXPECT_EQ(messagesOf(L"picture.png"), L"Error: Error: picture.png is not a supported image.");
+    EXPECT_EQ(messagesOf(L"a\\b\\..\\missing.jpg"), L"Exception: Error: can not find the image 'a\\missing.jpg'.");
+    EXPECT_EQ(messagesOf(L"missing.bmp"), L"Exception: Error: can not find the image 'missing.bmp'");
+    EXPECT_EQ(messagesOf(write("bad.gif", {'G', 'I', 'X'})),
+              L"Error: Error: " + folder_.game("bad.gif") + L" is not a valid image.");
+    EXPECT_EQ(messagesOf(write("short.gif", {'G', 'I', 'F', '8', '9', 'a', 1})), L"Error: Premature End Of Image File");
+    EXPECT_EQ(messagesOf(write("other.bmp", {'B', 'M', 0})), L""); // not a BMP of ours: silent
     EXPECT_TRUE(loadGifFrames(write("none.gif", {}), false).empty());
 }
 
