@@ -9,13 +9,21 @@ namespace {
 
 const Command commands[] = {
     {"help", "", "list the commands", nullptr},
+    {"template", "FILE",
+     "read a property template as the game does; print its keys in order with references expanded, and the "
+     "items of each value list",
+     runTemplate},
+    {"record", "TEXT",
+     "read a launch record (the text after ARG:, or a whole command line) and print what the game reads from "
+     "it",
+     runRecord},
 };
 
 int printUsage(FILE* stream) {
     std::fprintf(stream, "usage: velmora-tool COMMAND [ARGUMENTS]\n\ncommands:\n");
     for (const Command& command : commands)
         std::fprintf(stream, "  %s %s\n      %s\n", command.name, command.usage, command.summary);
-    return stream == stdout ? 0 : 2;
+    return stream == stdout ? exitOk : exitUsage;
 }
 
 } // namespace
