@@ -37,6 +37,10 @@ bool writeZip(const std::string& archivePath, std::vector<ZipEntry> entries) {
     bool ok = true;
     for (const auto& [name, source] : entries) {
         std::ifstream in(source, std::ios::binary);
+        if (!in) {
+            ok = false;
+            break;
+        }
         const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         zip_fileinfo info{};
         info.tmz_date = {0, 0, 12, 1, 0, 2024}; // 1 January 2024, noon
