@@ -363,6 +363,11 @@ std::vector<int> swingDelays(int frames) {
 
 SidePose finishPose() { return drivePoses().back(); }
 
+Picture stanceFrame(const Look& look) {
+    const SidePose pose = aimPoses().front();
+    return renderFrame([&](cairo_t* cr) { drawSideFigure(cr, look, Club::Driver, pose); });
+}
+
 double secondsToReach(const std::vector<int>& delays, int frame) {
     double seconds = 0;
     for (int f = 0; f < frame && f < int(delays.size()); ++f) {

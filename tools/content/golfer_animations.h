@@ -26,6 +26,9 @@ std::vector<Animation> golferAnimations(const Look& look);
 // The held finish of the drive, for pictures of a golfer outside the game (the cover).
 SidePose finishPose();
 
+// The first frame of the aiming stance alone, for mockups.
+Picture stanceFrame(const Look& look);
+
 // Seconds the game takes to reach a frame at 25 drawn frames a second: a frame is left on the
 // first drawn frame at which the time spent on it exceeds its delay.
 double secondsToReach(const std::vector<int>& delays, int frame);

@@ -90,8 +90,7 @@ void drawGameView(Canvas& canvas, const AssetSet& assets) {
     options.seed = 19;
     options.horizon = 0.42;
     drawScenery(canvas.cr(), 480, 640, options);
-    const Animation aim = golferAnimations(golferLooks()[0])[3];
-    const Picture golfer = scaleNearest(aim.frames[0], 128, 256);
+    static const Picture golfer = scaleNearest(stanceFrame(golferLooks()[0]), 128, 256);
     canvas.drawPicture(golfer, 240 - 128 - 4, 420 - 256 + 20);
     drawGolfBall(canvas.cr(), 246, 432, 6);
     (void)assets;
