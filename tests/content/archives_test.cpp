@@ -84,3 +84,21 @@ TEST(GeneratedManual, EveryPictureTheManualShowsIsBesideIt) {
 
 } // namespace
 } // namespace velmora::test
+
+namespace velmora::test {
+namespace {
+
+TEST(ContentDocs, TheLayoutQuotedInTheDocsIsTheOneTheArtIsDrawnFor) {
+    SKIP_WITHOUT_CONTENT();
+    const std::string docs = readFile(std::filesystem::path(VELMORA_SOURCE_DIR) / "docs" / "content.md");
+    const std::string begin = "<!-- layout begin -->\n", end = "<!-- layout end -->";
+    const size_t from = docs.find(begin), to = docs.find(end);
+    ASSERT_NE(from, std::string::npos);
+    ASSERT_NE(to, std::string::npos);
+    EXPECT_EQ(docs.substr(from + begin.size(), to - from - begin.size()),
+              readFile(std::filesystem::path(VELMORA_BINARY_DIR) / "content" / "sheets" / "layout.md"))
+        << "copy build/content/sheets/layout.md into docs/content.md";
+}
+
+} // namespace
+} // namespace velmora::test

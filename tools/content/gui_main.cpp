@@ -79,5 +79,10 @@ int main(int argc, char** argv) {
         failures += !writePng(pair, sheetPath(folders, "screen_" + page.name + ".png"));
         failures += !writePng(downsample(screen, 2), (manualImages / (page.name + ".png")).string());
     }
+    // The layout the art is drawn for, as docs/content.md quotes it.
+    FILE* layout = std::fopen(sheetPath(folders, "layout.md").c_str(), "w");
+    failures += !layout || std::fputs(layoutTables().c_str(), layout) < 0;
+    if (layout)
+        failures += std::fclose(layout) != 0;
     return reportFailures("gui", failures);
 }

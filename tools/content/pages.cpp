@@ -274,7 +274,48 @@ Page saveGame() {
     return p;
 }
 
+const char* fontName(TextFont font) {
+    switch (font) {
+    case TextFont::None:
+        return "";
+    case TextFont::Title:
+        return "fontTitle, textSize 24";
+    case TextFont::Label:
+        return "fontLabel, textSize 14";
+    case TextFont::Body:
+        return "fontBody, textSize 16";
+    case TextFont::Small:
+        return "fontSmall, textSize 12";
+    case TextFont::System:
+        return "system font";
+    }
+    return "";
+}
+
 } // namespace
+
+std::string layoutTables() {
+    std::string out;
+    for (const Page& page : pages()) {
+        const Rect& s = page.scene;
+        out += "#### " + page.name + " (" + page.templateFile + "): scene (" + std::to_string(s.x) + ", " +
+               std::to_string(s.y) + ", " + std::to_string(s.w) + ", " + std::to_string(s.h) + ")" +
+               (page.background.empty() ? "" : ", background " + page.background) + "\n\n";
+        out += "| Node | x, y, width, height | Picture | Pressed / ticked | Text |\n|---|---|---|---|---|\n";
+        for (const Widget& w : page.widgets) {
+            std::string text = fontName(w.font);
+            if (w.textOffsetX || w.textOffsetY)
+                text += ", offset " + std::to_string(w.textOffsetX) + ", " + std::to_string(w.textOffsetY);
+            if (w.centred)
+                text += ", CENTER";
+            out += "| " + w.node + " | " + std::to_string(w.rect.x) + ", " + std::to_string(w.rect.y) + ", " +
+                   std::to_string(w.rect.w) + ", " + std::to_string(w.rect.h) + " | " + w.picture + " | " + w.bright +
+                   " | " + text + " |\n";
+        }
+        out += "\n";
+    }
+    return out;
+}
 
 const std::vector<Page>& pages() {
     static const std::vector<Page> all = {cover(),    intro(),      playerMenu(), courseMenu(), loadGame(),

@@ -55,6 +55,9 @@ struct Page {
 
 const std::vector<Page>& pages();
 
+// The layout as Markdown tables, one per page: node, rectangle, pictures, text font.
+std::string layoutTables();
+
 // Draws the background picture of a page: scenery (when it has a seed) and its decorations, at
 // twice the scene's size.
 void paintBackground(cairo_t* cr, const Page& page);
