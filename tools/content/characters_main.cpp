@@ -1,7 +1,6 @@
 // Writes the character pictures and every golfer's animations into resources/characters (on
 // disk: the game counts the characters by listing that folder), with a contact sheet per golfer.
 #include "contact_sheet.h"
-#include "fonts.h"
 #include "golfer_animations.h"
 #include "output.h"
 #include "portraits.h"
@@ -12,7 +11,7 @@ using namespace velmora::content;
 
 int main(int argc, char** argv) {
     OutputFolders folders;
-    if (!parseOutputFolders(argc, argv, folders) || !openFonts())
+    if (!startGenerator(argc, argv, folders))
         return 2;
     std::filesystem::remove_all(std::filesystem::path(folders.resources) / "characters");
     int failures = 0;

@@ -29,7 +29,9 @@ bool ContactSheet::write(const std::string& path) const {
     std::vector<Placement> placements;
     int x = kGap, y = kTitleHeight, rowHeight = 0, width = 0;
     for (const Entry& entry : entries_) {
-        const int w = entry.picture.width, h = entry.picture.height + kLabelHeight;
+        // Room for the label too (about six pixels a character).
+        const int w = std::max(entry.picture.width, int(entry.label.size()) * 6),
+                  h = entry.picture.height + kLabelHeight;
         if (x > kGap && (entry.newRow || x + w + kGap > maxWidth_)) {
             x = kGap;
             y += rowHeight + kGap;

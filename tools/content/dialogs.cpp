@@ -17,49 +17,35 @@ using namespace look;
 namespace {
 
 Picture messageBoxPicture() {
-    const int w = 400, h = 400;
-    Canvas canvas(w, h);
-    cairo_t* cr = canvas.cr();
-    roundedRectangle(cr, 3, 3, w - 6, h - 6, 22);
-    setVerticalGradient(cr, 0, h, {{0, 0xFFFFFF}, {0.1, kCream}, {1, kCreamShade}});
-    cairo_fill_preserve(cr);
-    setColour(cr, kInk);
-    cairo_set_line_width(cr, 5);
-    cairo_stroke(cr);
-    roundedRectangle(cr, 10, 10, w - 20, h - 20, 16);
-    setColour(cr, kPanelEdge);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
-    // The picture window (the course or the hole result covers it); plain messages show a ball on
-    // its tee under a blue sky here.
-    const Box window{40, 24, 320, 240};
-    cairo_save(cr);
-    cairo_rectangle(cr, window.x, window.y, window.w, window.h);
-    cairo_clip(cr);
-    setVerticalGradient(cr, window.y, window.y + window.h, {{0, kSkyTop}, {0.6, kSkyHorizon}, {0.6, kGrassLight},
-                                                            {1, kGrassDark}});
-    cairo_paint(cr);
-    drawFlag(cr, 290, 160, 90, kRed);
-    cairo_new_path(cr);
-    cairo_move_to(cr, 186, 196);
-    cairo_line_to(cr, 214, 196);
-    cairo_line_to(cr, 203, 204);
-    cairo_line_to(cr, 202, 238);
-    cairo_line_to(cr, 198, 238);
-    cairo_line_to(cr, 197, 204);
-    cairo_close_path(cr);
-    setColour(cr, 0xF2C14E);
-    cairo_fill_preserve(cr);
-    setColour(cr, kNavy);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
-    drawGolfBall(cr, 200, 180, 17);
-    cairo_restore(cr);
-    cairo_rectangle(cr, window.x, window.y, window.w, window.h);
-    setColour(cr, kInk);
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
-    return keyed(canvas.picture());
+    return cardPicture(400, 400, [](cairo_t* cr) {
+        roundedRectangle(cr, 10, 10, 380, 380, 12);
+        setColour(cr, kPanelEdge);
+        cairo_set_line_width(cr, 2);
+        cairo_stroke(cr);
+        // The picture window (the course or the hole result covers it); plain messages show a ball
+        // on its tee under a blue sky here.
+        const Box window{40, 24, 320, 240};
+        cairo_save(cr);
+        cairo_rectangle(cr, window.x, window.y, window.w, window.h);
+        cairo_clip(cr);
+        setVerticalGradient(cr, window.y, window.y + window.h,
+                            {{0, kSkyTop}, {0.6, kSkyHorizon}, {0.6, kGrassLight}, {1, kGrassDark}});
+        cairo_paint(cr);
+        drawFlag(cr, 290, 160, 90, kRed);
+        cairo_new_path(cr);
+        polygonPath(cr, {{186, 196}, {214, 196}, {203, 204}, {202, 238}, {198, 238}, {197, 204}});
+        setColour(cr, 0xF2C14E);
+        cairo_fill_preserve(cr);
+        setColour(cr, kNavy);
+        cairo_set_line_width(cr, 2);
+        cairo_stroke(cr);
+        drawGolfBall(cr, 200, 180, 17);
+        cairo_restore(cr);
+        cairo_rectangle(cr, window.x, window.y, window.w, window.h);
+        setColour(cr, kInk);
+        cairo_set_line_width(cr, 3);
+        cairo_stroke(cr);
+    });
 }
 
 Picture dropInHole() {
@@ -79,20 +65,12 @@ Picture dropInHole() {
         cairo_fill(cr);
     }
     // Cup with its white liner.
-    cairo_save(cr);
-    cairo_translate(cr, 150, 172);
-    cairo_scale(cr, 62, 22);
     cairo_new_path(cr);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
+    ellipsePath(cr, 150, 172, 62, 22);
     setColour(cr, 0xFFFFFF);
     cairo_fill(cr);
-    cairo_save(cr);
-    cairo_translate(cr, 150, 174);
-    cairo_scale(cr, 55, 18);
     cairo_new_path(cr);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
+    ellipsePath(cr, 150, 174, 55, 18);
     setColour(cr, 0x10170F);
     cairo_fill(cr);
     // The ball, half in, with motion lines above it.

@@ -34,6 +34,23 @@ void roundedRectangle(cairo_t* cr, double x, double y, double w, double h, doubl
     cairo_close_path(cr);
 }
 
+void ellipsePath(cairo_t* cr, double x, double y, double rx, double ry, double angle) {
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_rotate(cr, angle);
+    cairo_scale(cr, rx, ry);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_restore(cr);
+}
+
+void polygonPath(cairo_t* cr, std::initializer_list<std::pair<double, double>> points) {
+    cairo_new_sub_path(cr);
+    for (const auto& [x, y] : points)
+        cairo_line_to(cr, x, y);
+    cairo_close_path(cr);
+}
+
 void setVerticalGradient(cairo_t* cr, double y0, double y1, const std::vector<GradientStop>& stops) {
     cairo_pattern_t* pattern = cairo_pattern_create_linear(0, y0, 0, y1);
     for (const GradientStop& stop : stops)

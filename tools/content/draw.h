@@ -5,6 +5,8 @@
 
 #include <cairo.h>
 #include <cstdint>
+#include <initializer_list>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,9 @@ uint32_t mix(uint32_t a, uint32_t b, double t); // t = 0 gives a, 1 gives b
 uint32_t shade(uint32_t rgb, double factor);    // < 1 darker, > 1 lighter (towards white)
 
 void roundedRectangle(cairo_t* cr, double x, double y, double w, double h, double radius);
+// Adds an ellipse (radii rx, ry, turned by angle) or a closed polygon to the current path.
+void ellipsePath(cairo_t* cr, double x, double y, double rx, double ry, double angle = 0);
+void polygonPath(cairo_t* cr, std::initializer_list<std::pair<double, double>> points);
 
 struct GradientStop {
     double offset;

@@ -21,14 +21,8 @@ Vec rotateAbout(Vec p, Vec centre, double angle) {
 
 void polygon(cairo_t* cr, std::initializer_list<Vec> points, uint32_t fill) {
     cairo_new_path(cr);
-    bool first = true;
-    for (Vec p : points) {
-        if (first)
-            cairo_move_to(cr, p.x, p.y);
-        else
-            cairo_line_to(cr, p.x, p.y);
-        first = false;
-    }
+    for (Vec p : points)
+        cairo_line_to(cr, p.x, p.y);
     cairo_close_path(cr);
     fillOutlined(cr, fill);
 }

@@ -12,29 +12,6 @@ constexpr uint32_t kEye = 0x231A1A;
 constexpr double kHeadScale = 1.2;
 constexpr uint32_t kMouth = 0x7A2A2A;
 
-void ellipsePath(cairo_t* cr, double x, double y, double rx, double ry, double angle = 0) {
-    cairo_save(cr);
-    cairo_translate(cr, x, y);
-    cairo_rotate(cr, angle);
-    cairo_scale(cr, rx, ry);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
-}
-
-void polygonPath(cairo_t* cr, std::initializer_list<Vec> points) {
-    cairo_new_sub_path(cr);
-    bool first = true;
-    for (Vec p : points) {
-        if (first)
-            cairo_move_to(cr, p.x, p.y);
-        else
-            cairo_line_to(cr, p.x, p.y);
-        first = false;
-    }
-    cairo_close_path(cr);
-}
-
 void line(cairo_t* cr, double x0, double y0, double x1, double y1, double width, uint32_t colour) {
     cairo_save(cr);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);

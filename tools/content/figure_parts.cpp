@@ -39,13 +39,8 @@ void fillOutlined(cairo_t* cr, uint32_t fill) {
 }
 
 void blob(cairo_t* cr, Vec centre, double rx, double ry, double angle, uint32_t fill) {
-    cairo_save(cr);
-    cairo_translate(cr, centre.x, centre.y);
-    cairo_rotate(cr, angle);
-    cairo_scale(cr, rx, ry);
     cairo_new_path(cr);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
+    ellipsePath(cr, centre.x, centre.y, rx, ry, angle);
     fillOutlined(cr, fill);
 }
 

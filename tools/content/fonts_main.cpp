@@ -1,19 +1,16 @@
 // Writes the bitmap fonts into the GUI archive and their contact sheet.
 #include "bitmap_fonts.h"
 #include "contact_sheet.h"
-#include "fonts.h"
 #include "gif_file.h"
 #include "output.h"
 
-#include <filesystem>
 
 using namespace velmora::content;
 
 int main(int argc, char** argv) {
     OutputFolders folders;
-    if (!parseOutputFolders(argc, argv, folders) || !openFonts())
+    if (!startGenerator(argc, argv, folders))
         return 2;
-    std::filesystem::remove_all(folders.stage);
     int failures = 0;
     ContactSheet sheet("Bitmap fonts (cells 32-127; samples at 480 and at 240 pixels wide)");
     for (const BitmapFontStyle& style : bitmapFontStyles()) {

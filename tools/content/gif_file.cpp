@@ -1,5 +1,6 @@
 #include "gif_file.h"
 
+#include "byte_output.h"
 #include "quantize.h"
 
 #include <cstdint>
@@ -85,11 +86,7 @@ bool writeGif(const std::string& path, const std::vector<GifFrame>& frames) {
     GifFreeMapObject(map);
     if (!ok)
         return false;
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        return false;
-    ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && ok;
+    return writeBytes(path, bytes);
 }
 
 bool writeGif(const std::string& path, const Picture& picture) { return writeGif(path, {{picture, 0}}); }

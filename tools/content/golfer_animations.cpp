@@ -86,7 +86,7 @@ Picture renderFrame(const std::function<void(cairo_t*)>& draw, double scale = 0.
 
 SidePose address(double forward, Vec hands, double clubAngle) {
     SidePose p;
-    p.pelvis = {88 + forward, 292};
+    p.pelvis = {88 + forward, 300};
     p.spine = 0.62;
     p.head = 0.35;
     p.farFoot = {116 + forward, 488};

@@ -2,7 +2,6 @@
 // contact sheets, a mockup of every screen and the manual's pictures.
 #include "canvas.h"
 #include "contact_sheet.h"
-#include "fonts.h"
 #include "gui_pictures.h"
 #include "mockups.h"
 #include "output.h"
@@ -17,9 +16,8 @@ using namespace velmora::content;
 
 int main(int argc, char** argv) {
     OutputFolders folders;
-    if (!parseOutputFolders(argc, argv, folders) || !openFonts())
+    if (!startGenerator(argc, argv, folders))
         return 2;
-    std::filesystem::remove_all(folders.stage);
     const std::filesystem::path manualImages = std::filesystem::path(folders.manual) / "images";
     std::filesystem::remove_all(manualImages);
     std::filesystem::create_directories(manualImages);

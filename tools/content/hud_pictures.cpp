@@ -76,17 +76,6 @@ Picture highlightedChip(int w, int h) {
     });
 }
 
-Picture menuPanel(int w, int h) {
-    return hudPicture(w, h, [w, h](cairo_t* cr) {
-        roundedRectangle(cr, 2, 2, w - 4, h - 4, 16);
-        setVerticalGradient(cr, 0, h, {{0, 0xFFFFFF}, {0.1, kCream}, {1, kCreamShade}});
-        cairo_fill_preserve(cr);
-        setColour(cr, kInk);
-        cairo_set_line_width(cr, 4);
-        cairo_stroke(cr);
-    });
-}
-
 void headerBand(cairo_t* cr, double w, const std::string& title) {
     cairo_save(cr);
     roundedRectangle(cr, 2, 2, w - 4, 200, 16);
@@ -105,64 +94,46 @@ void headerBand(cairo_t* cr, double w, const std::string& title) {
 }
 
 Picture scorecardPicture() {
-    const int w = 448, h = 536;
-    Canvas canvas(w, h);
-    cairo_t* cr = canvas.cr();
-    roundedRectangle(cr, 2, 2, w - 4, h - 4, 16);
-    setVerticalGradient(cr, 0, h, {{0, 0xFFFFFF}, {1, kCreamShade}});
-    cairo_fill(cr);
-    headerBand(cr, w, "SCORECARD");
-    // Column headings, stripes for the nine holes and the total row (layout units times two).
-    const TextStyle heading{Font::Label, 18, kPanelEdge};
-    drawText(cr, "HOLE", 44, 136, heading, Align::Centre);
-    drawText(cr, "PAR", 170, 136, heading, Align::Centre);
-    drawText(cr, "STROKES", 276, 136, heading, Align::Centre);
-    drawText(cr, "+/-", 380, 136, heading, Align::Centre);
-    for (int i = 0; i < 9; ++i) {
-        const double y = 148 + i * 32;
-        if (i % 2 == 0) {
-            roundedRectangle(cr, 12, y - 2, w - 24, 32, 6);
-            setColour(cr, kNavy, 0.06);
-            cairo_fill(cr);
+    const int w = 448;
+    return cardPicture(w, 536, [](cairo_t* cr) {
+        headerBand(cr, w, "SCORECARD");
+        // Column headings, stripes for the nine holes and the total row (layout units times two).
+        const TextStyle heading{Font::Label, 18, kPanelEdge};
+        drawText(cr, "HOLE", 44, 136, heading, Align::Centre);
+        drawText(cr, "PAR", 170, 136, heading, Align::Centre);
+        drawText(cr, "STROKES", 276, 136, heading, Align::Centre);
+        drawText(cr, "+/-", 380, 136, heading, Align::Centre);
+        for (int i = 0; i < 9; ++i) {
+            const double y = 148 + i * 32;
+            if (i % 2 == 0) {
+                roundedRectangle(cr, 12, y - 2, w - 24, 32, 6);
+                setColour(cr, kNavy, 0.06);
+                cairo_fill(cr);
+            }
+            drawText(cr, std::to_string(i + 1), 44, y + 22, {Font::Label, 22, kNavy}, Align::Centre);
         }
-        drawText(cr, std::to_string(i + 1), 44, y + 22, {Font::Label, 22, kNavy}, Align::Centre);
-    }
-    cairo_new_path(cr);
-    cairo_move_to(cr, 12, 434);
-    cairo_line_to(cr, w - 12, 434);
-    setColour(cr, kPanelEdge);
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
-    drawText(cr, "TOTAL", 44, 463, {Font::Label, 18, kPanelEdge}, Align::Centre);
-    roundedRectangle(cr, 2, 2, w - 4, h - 4, 16);
-    setColour(cr, kInk);
-    cairo_set_line_width(cr, 4);
-    cairo_stroke(cr);
-    return keyed(canvas.picture());
+        cairo_new_path(cr);
+        cairo_move_to(cr, 12, 434);
+        cairo_line_to(cr, w - 12, 434);
+        setColour(cr, kPanelEdge);
+        cairo_set_line_width(cr, 3);
+        cairo_stroke(cr);
+        drawText(cr, "TOTAL", 44, 463, {Font::Label, 18, kPanelEdge}, Align::Centre);
+    });
 }
 
 Picture savePanelPicture() {
-    const int w = 448, h = 512;
-    Canvas canvas(w, h);
-    cairo_t* cr = canvas.cr();
-    roundedRectangle(cr, 2, 2, w - 4, h - 4, 16);
-    setVerticalGradient(cr, 0, h, {{0, 0xFFFFFF}, {1, kCreamShade}});
-    cairo_fill(cr);
-    headerBand(cr, w, "SAVE GAME");
-    for (int k = 0; k < 8; ++k) {
-        const double y = 56 + k * 48;
-        roundedRectangle(cr, 16, y, 324, 44, 10);
-        setColour(cr, 0xFFFFFF);
-        cairo_fill_preserve(cr);
-        setColour(cr, 0x9DB3C8);
-        cairo_set_line_width(cr, 2);
-        cairo_stroke(cr);
-    }
-    roundedRectangle(cr, 2, 2, w - 4, h - 4, 16);
-    setColour(cr, kInk);
-    cairo_set_line_width(cr, 4);
-    cairo_stroke(cr);
-    return keyed(canvas.picture());
+    return cardPicture(448, 512, [](cairo_t* cr) {
+        headerBand(cr, 448, "SAVE GAME");
+        for (int k = 0; k < 8; ++k) {
+            roundedRectangle(cr, 16, 56 + k * 48, 324, 44, 10);
+            setColour(cr, 0xFFFFFF);
+            cairo_fill_preserve(cr);
+            setColour(cr, 0x9DB3C8);
+            cairo_set_line_width(cr, 2);
+            cairo_stroke(cr);
+        }
+    });
 }
 
 // The power bar: a ramp from green through yellow to red, glossy, so that it reads at any width.
@@ -260,9 +231,9 @@ void addHud(AssetSet& assets) {
     assets.add("GUI/gaugePower.bmp", powerBar(), "hud");
     assets.add("GUI/chipClub_on.gif", highlightedChip(144, 52), "hud");
     assets.add("GUI/chipStroke_on.gif", highlightedChip(148, 52), "hud");
-    assets.add("GUI/panelSys.gif", menuPanel(240, 388), "menus");
-    assets.add("GUI/panelClub.gif", menuPanel(220, 216), "menus");
-    assets.add("GUI/panelStroke.gif", menuPanel(200, 268), "menus");
+    assets.add("GUI/panelSys.gif", cardPicture(240, 388), "menus");
+    assets.add("GUI/panelClub.gif", cardPicture(220, 216), "menus");
+    assets.add("GUI/panelStroke.gif", cardPicture(200, 268), "menus");
     assets.add("GUI/scorecard.gif", scorecardPicture(), "menus");
     assets.add("GUI/savePanel.gif", savePanelPicture(), "menus");
 }

@@ -80,12 +80,7 @@ void drawClubGlyph(cairo_t* cr, const Box& box, ClubIcon club) {
     cairo_new_path(cr);
     switch (club) {
     case ClubIcon::Wood:
-        cairo_save(cr);
-        cairo_translate(cr, 15, 29);
-        cairo_rotate(cr, -0.25);
-        cairo_scale(cr, 11, 7);
-        cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-        cairo_restore(cr);
+        ellipsePath(cr, 15, 29, 11, 7, -0.25);
         outlinedPath(cr, 0x3A4150);
         cairo_new_path(cr);
         cairo_arc(cr, 12, 27, 3, 0, 2 * M_PI);
@@ -149,11 +144,7 @@ Picture lieIcon(LieIcon lie) {
         case LieIcon::Cup:
             fillAll(cr, kGreen, 0x6CCB4A);
             cairo_new_path(cr);
-            cairo_save(cr);
-            cairo_translate(cr, 20, 28);
-            cairo_scale(cr, 11, 5);
-            cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-            cairo_restore(cr);
+            ellipsePath(cr, 20, 28, 11, 5);
             outlinedPath(cr, 0x1E2A22, 1.5);
             drawGolfBall(cr, 20, 25, 5.5);
             cairo_new_path(cr);
@@ -172,11 +163,7 @@ Picture lieIcon(LieIcon lie) {
             }
             drawFlag(cr, 17, 33, 24, kRed);
             cairo_new_path(cr);
-            cairo_save(cr);
-            cairo_translate(cr, 17, 33);
-            cairo_scale(cr, 5, 2);
-            cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-            cairo_restore(cr);
+            ellipsePath(cr, 17, 33, 5, 2);
             setColour(cr, 0x1E2A22);
             cairo_fill(cr);
             break;

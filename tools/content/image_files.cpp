@@ -1,30 +1,12 @@
 #include "image_files.h"
 
+#include "byte_output.h"
+
 #include <cstdio>
 #include <jpeglib.h>
 #include <vector>
 
 namespace velmora::content {
-namespace {
-
-void putU16(std::vector<uint8_t>& out, uint32_t v) {
-    out.push_back(uint8_t(v));
-    out.push_back(uint8_t(v >> 8));
-}
-void putU32(std::vector<uint8_t>& out, uint32_t v) {
-    putU16(out, v & 0xFFFF);
-    putU16(out, v >> 16);
-}
-
-bool writeAll(const std::string& path, const std::vector<uint8_t>& bytes) {
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        return false;
-    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && ok;
-}
-
-} // namespace
 
 bool writeJpeg(const std::string& path, const Picture& picture, int quality) {
     const Picture flat = flatten(picture, {0, 0, 0, 255});
@@ -94,7 +76,7 @@ bool writeBmp(const std::string& path, const Picture& picture) {
         }
         out.resize(out.size() + (stride - uint32_t(flat.width) * 3), 0);
     }
-    return writeAll(path, out);
+    return writeBytes(path, out);
 }
 
 } // namespace velmora::content

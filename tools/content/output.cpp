@@ -1,5 +1,7 @@
 #include "output.h"
 
+#include "fonts.h"
+
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -21,6 +23,14 @@ bool parseOutputFolders(int argc, char** argv, OutputFolders& folders) {
         std::fprintf(stderr, "usage: %s --resources DIR --stage DIR --sheets DIR --manual DIR\n", argv[0]);
         return false;
     }
+    return true;
+}
+
+bool startGenerator(int argc, char** argv, OutputFolders& folders) {
+    if (!parseOutputFolders(argc, argv, folders) || !openFonts())
+        return false;
+    std::error_code error;
+    std::filesystem::remove_all(folders.stage, error);
     return true;
 }
 

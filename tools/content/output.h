@@ -20,6 +20,10 @@ struct OutputFolders {
 // when one is missing.
 bool parseOutputFolders(int argc, char** argv, OutputFolders& folders);
 
+// The start of every generator: reads the folders, opens the fonts and empties the generator's
+// staging folder (it rewrites it whole). False, after a message, when it cannot go on.
+bool startGenerator(int argc, char** argv, OutputFolders& folders);
+
 enum class Place { Disk, Archive };
 
 // The full path of a file given relative to the resources folder ("GUI/icons/iconWood.gif"),

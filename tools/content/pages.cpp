@@ -148,7 +148,9 @@ Page results() {
     p.scenerySeed = 18;
     p.decorations = {{D::Ribbon, {30, 4, 180, 26}, "RESULTS"},
                      {D::CreamPanel, {8, 56, 224, 94}, ""},
-                     {D::Caption, {16, 60, 208, 10}, "POS    PLAYER                               SCORE"},
+                     {D::Caption, {16, 60, 24, 10}, "POS"},
+                     {D::Caption, {40, 60, 80, 10}, "PLAYER"},
+                     {D::Caption, {180, 60, 44, 10}, "SCORE"},
                      {D::Rows, {14, 74, 212, 72}, "", 4},
                      {D::Plate, {8, 154, 224, 22}},
                      {D::Caption, {14, 160, 60, 10}, "COURSE"},

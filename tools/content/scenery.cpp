@@ -188,20 +188,12 @@ void drawScenery(cairo_t* cr, double width, double height, const SceneryOptions&
     }
     cairo_restore(cr);
     // The green, a bunker beside it and the flag.
-    cairo_save(cr);
-    cairo_translate(cr, greenX, greenY + height * 0.005);
-    cairo_scale(cr, width * 0.13, height * 0.022);
     cairo_new_path(cr);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
+    ellipsePath(cr, greenX, greenY + height * 0.005, width * 0.13, height * 0.022);
     setColour(cr, options.sunset ? 0x7CB85A : kGreen);
     cairo_fill(cr);
-    cairo_save(cr);
-    cairo_translate(cr, greenX - width * 0.16, greenY + height * 0.025);
-    cairo_scale(cr, width * 0.06, height * 0.012);
     cairo_new_path(cr);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
+    ellipsePath(cr, greenX - width * 0.16, greenY + height * 0.025, width * 0.06, height * 0.012);
     setColour(cr, options.sunset ? 0xD9BE86 : kSand);
     cairo_fill(cr);
     drawFlag(cr, greenX + width * 0.02, greenY, height * 0.07, kRed);

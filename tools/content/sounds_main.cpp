@@ -3,16 +3,14 @@
 #include "music.h"
 #include "output.h"
 
-#include <filesystem>
 #include <functional>
 
 using namespace velmora::content;
 
 int main(int argc, char** argv) {
     OutputFolders folders;
-    if (!parseOutputFolders(argc, argv, folders))
+    if (!startGenerator(argc, argv, folders))
         return 2;
-    std::filesystem::remove_all(folders.stage);
     const std::pair<const char*, std::function<Samples()>> sounds[] = {
         {"title.wav", titleMusic},     {"click.wav", buttonClick},   {"ambience.wav", courseAmbience},
         {"fullswing.wav", fullSwing},  {"chip.wav", chipShot},       {"putt.wav", puttStroke},

@@ -242,6 +242,21 @@ void drawPanel(cairo_t* cr, const Box& box, PanelStyle style, double radius) {
     cairo_stroke(cr);
 }
 
+Picture cardPicture(int w, int h, const std::function<void(cairo_t*)>& content) {
+    Canvas canvas(w, h);
+    cairo_t* cr = canvas.cr();
+    roundedRectangle(cr, 2, 2, w - 4, h - 4, 16);
+    setVerticalGradient(cr, 0, h, {{0, 0xFFFFFF}, {0.1, kCream}, {1, kCreamShade}});
+    cairo_fill(cr);
+    if (content)
+        content(cr);
+    roundedRectangle(cr, 2, 2, w - 4, h - 4, 16);
+    setColour(cr, kInk);
+    cairo_set_line_width(cr, 4);
+    cairo_stroke(cr);
+    return keyed(canvas.picture());
+}
+
 void drawRibbon(cairo_t* cr, const Box& box, const std::string& title) {
     const double fold = box.h * 0.35, tail = box.h * 0.7;
     // The tails behind, in a darker green, notched at their ends.

@@ -45,6 +45,10 @@ enum class PanelStyle { Cream, Dark, Glass };
 // A rounded panel with its border (and, for Cream and Dark, a soft shadow beneath).
 void drawPanel(cairo_t* cr, const Box& box, PanelStyle style, double radius = 14);
 
+// A keyed cream card with a deep green border: pop-up panels, the scorecard, the message box. The
+// content is drawn between the fill and the border.
+Picture cardPicture(int w, int h, const std::function<void(cairo_t*)>& content = {});
+
 // A title ribbon across the top of a page, with the text in white.
 void drawRibbon(cairo_t* cr, const Box& box, const std::string& title);
 
