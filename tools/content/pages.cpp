@@ -179,6 +179,8 @@ Page messageBox() {
                  button("btnOK", {70, 174, 60, 22}, "btnMsgOK"),
                  button("btnYes", {34, 174, 60, 22}, "btnMsgYes"),
                  button("btnNo", {106, 174, 60, 22}, "btnMsgNo")};
+    // Only sliding messages show the arms, and a message has either OK or Yes and No.
+    p.widgets[1].hiddenInMockup = p.widgets[2].hiddenInMockup = true;
     p.widgets[5].hiddenInMockup = p.widgets[6].hiddenInMockup = true;
     return p;
 }
