@@ -10,9 +10,9 @@ using namespace figure;
 
 namespace {
 
-constexpr double kTorso = 118;
-constexpr double kThigh = 100, kShin = 98;
-constexpr double kUpperArm = 72, kForearm = 66;
+constexpr double kFrontTorso = 118;
+constexpr double kFrontThigh = 100, kFrontShin = 98;
+constexpr double kFrontUpperArm = 72, kFrontForearm = 66;
 
 Vec rotateAbout(Vec p, Vec centre, double angle) {
     const Vec d = p - centre;
@@ -35,7 +35,7 @@ void drawFrontFigure(cairo_t* cr, const Look& look, const FrontPose& pose) {
     const Vec leftHip = pelvis + Vec{22 * b, 0}, rightHip = pelvis + Vec{-22 * b, 0};
     // The upper body turns about the pelvis by lean.
     auto body = [&](Vec p) { return rotateAbout(p, pelvis, pose.lean); };
-    const double shoulderY = pelvis.y - kTorso - pose.shrug;
+    const double shoulderY = pelvis.y - kFrontTorso - pose.shrug;
     const Vec leftShoulder = body({128 + 44 * b, shoulderY + 6});
     const Vec rightShoulder = body({128 - 44 * b, shoulderY + 6});
     const Vec neck = body({128, shoulderY - 6});
@@ -46,7 +46,7 @@ void drawFrontFigure(cairo_t* cr, const Look& look, const FrontPose& pose) {
     for (int side : {-1, 1}) {
         const Vec hip = side > 0 ? leftHip : rightHip;
         const Vec foot = (side > 0 ? pose.leftFoot : pose.rightFoot) + lift;
-        const Vec knee = limbJoint(hip, foot, kThigh, kShin, {double(side), 0});
+        const Vec knee = limbJoint(hip, foot, kFrontThigh, kFrontShin, {double(side), 0});
         const uint32_t legColour = look.skirt ? look.skin : look.trousers;
         limb(cr, knee, foot, 27, legColour);
         limb(cr, hip, knee, 35 * b, legColour);
@@ -75,7 +75,7 @@ void drawFrontFigure(cairo_t* cr, const Look& look, const FrontPose& pose) {
     for (int side : {-1, 1}) {
         const Vec shoulder = side > 0 ? leftShoulder : rightShoulder;
         const Vec hand = (side > 0 ? pose.leftHand : pose.rightHand) + lift;
-        const Vec elbow = limbJoint(shoulder, hand, kUpperArm, kForearm, {double(side), 0.6});
+        const Vec elbow = limbJoint(shoulder, hand, kFrontUpperArm, kFrontForearm, {double(side), 0.6});
         limb(cr, elbow, hand, 19, look.skin);
         limb(cr, shoulder, elbow, 26, look.shirt);
         blob(cr, hand, 12, 12, 0, side > 0 ? kGlove : look.skin);
