@@ -140,22 +140,25 @@ void paintBackground(cairo_t* cr, const Page& page) {
             drawRows(cr, box, d.count, darkPanel);
             break;
         case Decoration::Logo:
-            drawLogo(cr, box.x + box.w / 2, box.y + box.h * 0.42, box.h * (page.name == "cover" ? 0.5 : 0.62),
+            drawLogo(cr, box.x + box.w / 2 - box.h * 0.1, box.y + box.h * 0.42, box.h * (page.name == "cover" ? 0.44 : 0.62),
                      page.name == "cover");
             break;
         case Decoration::Golfer: {
             // A ball flying off in an arc with its trail, then the golfer holding the finish.
             cairo_new_path(cr);
             const double bx = box.x + box.w * 0.95, by = box.y + box.h * 0.72;
+            const auto trail = [&](double t) {
+                return std::pair{bx + t * width * 0.18, by - std::sin(t * 1.9) * height * 0.36};
+            };
             for (int i = 0; i < 14; ++i) {
-                const double t = i / 13.0;
-                const double px = bx + t * width * 0.25, py = by - std::sin(t * 2.4) * height * 0.28;
+                const auto [px, py] = trail(i / 13.0);
                 cairo_new_sub_path(cr);
-                cairo_arc(cr, px, py, 2 + t * 1.5, 0, 2 * M_PI);
+                cairo_arc(cr, px, py, 2 + i * 0.12, 0, 2 * M_PI);
             }
             setColour(cr, 0xFFFFFF, 0.85);
             cairo_fill(cr);
-            drawGolfBall(cr, bx + width * 0.25, by - std::sin(2.4) * height * 0.28, 9);
+            const auto [ballX, ballY] = trail(1.08);
+            drawGolfBall(cr, ballX, ballY, 9);
             drawCoverGolfer(cr, box.x + box.w * 0.5, box.y + box.h - 6, box.h * 0.95);
             break;
         }

@@ -92,8 +92,13 @@ void drawSideFigure(cairo_t* cr, const Look& look, Club club, const SidePose& po
         cairo_close_path(cr);
         fillOutlined(cr, look.trousers);
     }
+    // With the hands up (top of the backswing, the finish) the arms pass behind the head.
+    const bool handsHigh = pose.hands.y < shoulder.y;
+    if (handsHigh)
+        drawArm(cr, look, shoulder, trailHand, false, false);
     drawSideHead(cr, look, headCentre, headAngle * 0.6 + 0.1);
-    drawArm(cr, look, shoulder, trailHand, false, false);
+    if (!handsHigh)
+        drawArm(cr, look, shoulder, trailHand, false, false);
 }
 
 } // namespace velmora::content
