@@ -11,8 +11,6 @@
 
 namespace velmora::content {
 
-constexpr double kDesignWidth = 256;
-constexpr double kDesignHeight = 512;
 constexpr double kGround = 500;
 
 struct Vec {

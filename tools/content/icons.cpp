@@ -318,13 +318,6 @@ void drawGlyph(cairo_t* cr, const Box& box, Glyph glyph, uint32_t fill, uint32_t
         cairo_set_line_width(cr, 6);
         cairo_stroke(cr);
         break;
-    case Glyph::Close:
-        cairo_move_to(cr, 11, 11);
-        cairo_line_to(cr, 29, 29);
-        cairo_move_to(cr, 29, 11);
-        cairo_line_to(cr, 11, 29);
-        strokeTwice(5);
-        break;
     case Glyph::Swing:
         cairo_arc(cr, 20, 24, 13, M_PI * 0.9, M_PI * 2.1);
         strokeTwice(3);

@@ -21,7 +21,7 @@ Picture lieIcon(LieIcon lie);
 // A club head with its shaft, drawn into box (for icons and the club menu).
 void drawClubGlyph(cairo_t* cr, const Box& box, ClubIcon club);
 
-enum class Glyph { Menu, Wind, Flag, Slope, Save, Close, Swing };
+enum class Glyph { Menu, Wind, Flag, Slope, Save, Swing };
 void drawGlyph(cairo_t* cr, const Box& box, Glyph glyph, uint32_t fill, uint32_t ink);
 
 } // namespace velmora::content

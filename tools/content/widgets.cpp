@@ -21,10 +21,6 @@ ToneColours toneColours(Tone tone) {
         return {kGreenLight, kGreenButton, kGreenInk};
     case Tone::Red:
         return {kRedLight, kRed, kRedInk};
-    case Tone::Light:
-        return {0xFFFFFF, 0xE4EAF0, 0x3A4656};
-    case Tone::Dark:
-        return {0x3C5A78, 0x1E3450, 0x0A1626};
     }
     return {};
 }
@@ -211,26 +207,17 @@ Picture markPicture(Mark mark, bool ticked, int size, const std::string& label, 
 }
 
 void drawPanel(cairo_t* cr, const Box& box, PanelStyle style, double radius) {
-    if (style != PanelStyle::Glass) {
-        // A soft shadow: a few widening, fading outlines below the panel.
-        for (int i = 6; i >= 1; --i) {
-            roundedRectangle(cr, box.x - i * 0.5 + 2, box.y + i + 2, box.w + i, box.h, radius + i);
-            setColour(cr, 0x000000, 0.05);
-            cairo_fill(cr);
-        }
+    // A soft shadow: a few widening, fading outlines below the panel.
+    for (int i = 6; i >= 1; --i) {
+        roundedRectangle(cr, box.x - i * 0.5 + 2, box.y + i + 2, box.w + i, box.h, radius + i);
+        setColour(cr, 0x000000, 0.05);
+        cairo_fill(cr);
     }
     roundedRectangle(cr, box.x, box.y, box.w, box.h, radius);
-    switch (style) {
-    case PanelStyle::Cream:
+    if (style == PanelStyle::Cream)
         setVerticalGradient(cr, box.y, box.y + box.h, {{0, 0xFFFFFF}, {0.12, kCream}, {1, kCreamShade}});
-        break;
-    case PanelStyle::Dark:
+    else
         setVerticalGradient(cr, box.y, box.y + box.h, {{0, 0x1D4E3A, 0.94}, {1, kDarkPanel, 0.94}});
-        break;
-    case PanelStyle::Glass:
-        setColour(cr, 0x0E2A1E, 0.55);
-        break;
-    }
     cairo_fill_preserve(cr);
     setColour(cr, style == PanelStyle::Cream ? kPanelEdge : 0x0A2418);
     cairo_set_line_width(cr, 3);

@@ -12,7 +12,7 @@
 
 namespace velmora::content {
 
-enum class Tone { Orange, Blue, Green, Red, Light, Dark };
+enum class Tone { Orange, Blue, Green, Red };
 
 struct ToneColours {
     uint32_t top, bottom, ink;
@@ -41,8 +41,8 @@ Picture markPicture(Mark mark, bool ticked, int size, const std::string& label =
 // The label style used for text on buttons.
 void drawButtonLabel(cairo_t* cr, const std::string& label, const Box& face, uint32_t ink, double size);
 
-enum class PanelStyle { Cream, Dark, Glass };
-// A rounded panel with its border (and, for Cream and Dark, a soft shadow beneath).
+enum class PanelStyle { Cream, Dark };
+// A rounded panel with its border and a soft shadow beneath.
 void drawPanel(cairo_t* cr, const Box& box, PanelStyle style, double radius = 14);
 
 // A keyed cream card with a deep green border: pop-up panels, the scorecard, the message box. The
