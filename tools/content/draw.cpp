@@ -51,6 +51,15 @@ void polygonPath(cairo_t* cr, std::initializer_list<std::pair<double, double>> p
     cairo_close_path(cr);
 }
 
+void fillWithOutline(cairo_t* cr, uint32_t fill, uint32_t outline, double outlineWidth) {
+    setColour(cr, outline);
+    cairo_set_line_width(cr, outlineWidth * 2);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_stroke_preserve(cr);
+    setColour(cr, fill);
+    cairo_fill(cr);
+}
+
 void setVerticalGradient(cairo_t* cr, double y0, double y1, const std::vector<GradientStop>& stops) {
     cairo_pattern_t* pattern = cairo_pattern_create_linear(0, y0, 0, y1);
     for (const GradientStop& stop : stops)

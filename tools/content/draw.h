@@ -21,6 +21,10 @@ void roundedRectangle(cairo_t* cr, double x, double y, double w, double h, doubl
 void ellipsePath(cairo_t* cr, double x, double y, double rx, double ry, double angle = 0);
 void polygonPath(cairo_t* cr, std::initializer_list<std::pair<double, double>> points);
 
+// Fills the current path inside an outline: the outline is stroked first, twice outlineWidth wide,
+// so that the fill covers its inner half and overlapping shapes of one path merge. Clears the path.
+void fillWithOutline(cairo_t* cr, uint32_t fill, uint32_t outline, double outlineWidth);
+
 struct GradientStop {
     double offset;
     uint32_t rgb;

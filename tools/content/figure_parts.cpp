@@ -29,14 +29,7 @@ void limb(cairo_t* cr, Vec a, Vec b, double width, uint32_t fill) {
     limbPath(cr, points, 2, width, fill);
 }
 
-void fillOutlined(cairo_t* cr, uint32_t fill) {
-    setColour(cr, kOutline);
-    cairo_set_line_width(cr, kOutlineWidth * 2);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_stroke_preserve(cr);
-    setColour(cr, fill);
-    cairo_fill(cr);
-}
+void fillOutlined(cairo_t* cr, uint32_t fill) { fillWithOutline(cr, fill, kOutline, kOutlineWidth); }
 
 void blob(cairo_t* cr, Vec centre, double rx, double ry, double angle, uint32_t fill) {
     cairo_new_path(cr);

@@ -45,14 +45,7 @@ void fillAll(cairo_t* cr, uint32_t top, uint32_t bottom) {
     cairo_paint(cr);
 }
 
-void outlinedPath(cairo_t* cr, uint32_t fill, double width = 2) {
-    setColour(cr, kNavy);
-    cairo_set_line_width(cr, width);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_stroke_preserve(cr);
-    setColour(cr, fill);
-    cairo_fill(cr);
-}
+void outlinedPath(cairo_t* cr, uint32_t fill, double width = 2) { fillWithOutline(cr, fill, kNavy, width / 2); }
 
 } // namespace
 
@@ -271,22 +264,14 @@ void drawGlyph(cairo_t* cr, const Box& box, Glyph glyph, uint32_t fill, uint32_t
         cairo_line_to(cr, 33, 11);
         cairo_line_to(cr, 12, 18);
         cairo_close_path(cr);
-        setColour(cr, ink);
-        cairo_set_line_width(cr, 3);
-        cairo_stroke_preserve(cr);
-        setColour(cr, kRed);
-        cairo_fill(cr);
+        fillWithOutline(cr, kRed, ink, 1.5);
         break;
     case Glyph::Slope:
         cairo_move_to(cr, 4, 34);
         cairo_line_to(cr, 36, 14);
         cairo_line_to(cr, 36, 34);
         cairo_close_path(cr);
-        setColour(cr, ink);
-        cairo_set_line_width(cr, 3);
-        cairo_stroke_preserve(cr);
-        setColour(cr, fill);
-        cairo_fill(cr);
+        fillWithOutline(cr, fill, ink, 1.5);
         cairo_new_path(cr);
         cairo_move_to(cr, 12, 14);
         cairo_line_to(cr, 12, 4);

@@ -117,12 +117,7 @@ void drawArrowGlyph(cairo_t* cr, const Box& box, Arrow arrow, uint32_t fill, uin
     cairo_line_to(cr, -r * 0.7, -r);
     cairo_line_to(cr, -r * 0.7, r);
     cairo_close_path(cr);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    setColour(cr, ink);
-    cairo_set_line_width(cr, 5);
-    cairo_stroke_preserve(cr);
-    setColour(cr, fill);
-    cairo_fill(cr);
+    fillWithOutline(cr, fill, ink, 2.5);
     cairo_restore(cr);
 }
 
