@@ -73,13 +73,15 @@ TEST(GeneratedManual, EveryPictureTheManualShowsIsBesideIt) {
     ASSERT_FALSE(html.empty());
     const std::regex image("<img src=\"([^\"]+)\"");
     int pictures = 0;
-    for (auto it = std::sregex_iterator(html.begin(), html.end(), image); it != std::sregex_iterator(); ++it) {
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), image); it != std::sregex_iterator();
+         ++it) {
         EXPECT_TRUE(std::filesystem::exists(manualFolder() / (*it)[1].str())) << (*it)[1].str();
         ++pictures;
     }
     EXPECT_GE(pictures, 8);
-    EXPECT_TRUE(std::all_of(html.begin(), html.end(), [](char c) { return static_cast<unsigned char>(c) < 128; }))
-        << "the manual is plain ASCII";
+    EXPECT_TRUE(std::all_of(html.begin(), html.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 128;
+    })) << "the manual is plain ASCII";
 }
 
 } // namespace

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <csetjmp>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <gif_lib.h>
@@ -17,7 +17,9 @@ namespace {
 uint32_t le32(const Bytes& b, size_t at) {
     return uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 | uint32_t(b[at + 3]) << 24;
 }
-uint16_t le16(const Bytes& b, size_t at) { return uint16_t(b[at] | b[at + 1] << 8); }
+uint16_t le16(const Bytes& b, size_t at) {
+    return uint16_t(b[at] | b[at + 1] << 8);
+}
 
 struct MemoryStream {
     const Bytes* bytes;
@@ -38,7 +40,9 @@ struct JpegErrors {
     int warnings = 0;
 };
 
-void jpegFail(j_common_ptr info) { std::longjmp(reinterpret_cast<JpegErrors*>(info->err)->jump, 1); }
+void jpegFail(j_common_ptr info) {
+    std::longjmp(reinterpret_cast<JpegErrors*>(info->err)->jump, 1);
+}
 void jpegMessage(j_common_ptr info, int level) {
     if (level < 0)
         ++reinterpret_cast<JpegErrors*>(info->err)->warnings;
@@ -142,8 +146,9 @@ std::optional<BmpInfo> readBmpHeader(const Bytes& bytes) {
 }
 
 std::optional<WavInfo> readCanonicalWav(const Bytes& bytes) {
-    if (bytes.size() < 44 || std::memcmp(bytes.data(), "RIFF", 4) != 0 || std::memcmp(&bytes[8], "WAVE", 4) != 0 ||
-        std::memcmp(&bytes[12], "fmt ", 4) != 0 || le32(bytes, 16) != 16 || std::memcmp(&bytes[36], "data", 4) != 0 ||
+    if (bytes.size() < 44 || std::memcmp(bytes.data(), "RIFF", 4) != 0 ||
+        std::memcmp(&bytes[8], "WAVE", 4) != 0 || std::memcmp(&bytes[12], "fmt ", 4) != 0 ||
+        le32(bytes, 16) != 16 || std::memcmp(&bytes[36], "data", 4) != 0 ||
         le32(bytes, 4) != bytes.size() - 8)
         return std::nullopt;
     WavInfo info;
@@ -174,7 +179,8 @@ std::optional<std::map<std::string, ZipEntryInfo>> readZip(const std::string& pa
         entry.method = int(file.compression_method);
         entry.zip64 = file.compressed_size >= 0xFFFFFFFFu || file.uncompressed_size >= 0xFFFFFFFFu;
         entry.bytes.resize(file.uncompressed_size);
-        ok = unzReadCurrentFile(zip, entry.bytes.data(), unsigned(entry.bytes.size())) == int(entry.bytes.size());
+        ok = unzReadCurrentFile(zip, entry.bytes.data(), unsigned(entry.bytes.size())) ==
+             int(entry.bytes.size());
         ok = unzCloseCurrentFile(zip) == UNZ_OK && ok; // the CRC is checked on closing
         entries[name] = std::move(entry);
     }

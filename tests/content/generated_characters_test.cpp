@@ -14,7 +14,9 @@ constexpr int kImpactFrame = 13;
 const char* const kSwings[] = {"drive", "chip", "putt"};
 const char* const kReactions[] = {"exp_angry", "exp_cheerful", "exp_indifferent"};
 
-fs::path characters() { return resourcesFolder() / "characters"; }
+fs::path characters() {
+    return resourcesFolder() / "characters";
+}
 
 int characterCount() {
     int count = 0;
@@ -25,7 +27,8 @@ int characterCount() {
 
 GifInfo animation(int c, const std::string& name) {
     const std::string number = std::to_string(c);
-    const auto gif = readGif(readBytes((characters() / ("character" + number) / (name + number + ".gif")).string()));
+    const auto gif =
+        readGif(readBytes((characters() / ("character" + number) / (name + number + ".gif")).string()));
     return gif ? *gif : GifInfo{};
 }
 
@@ -68,7 +71,8 @@ TEST(GeneratedCharacters, PicturesAreNumberedWithoutGapsAndNothingElseIsListed) 
     }
     EXPECT_FALSE(fs::exists(characters() / "character0")); // character 0 is nobody
     for (int c = 0; c < count; ++c) {
-        const auto portrait = readGif(readBytes((characters() / ("character" + std::to_string(c) + ".gif")).string()));
+        const auto portrait =
+            readGif(readBytes((characters() / ("character" + std::to_string(c) + ".gif")).string()));
         ASSERT_TRUE(portrait) << c;
         EXPECT_EQ(portrait->width, 80);
         EXPECT_EQ(portrait->height, 80);
@@ -80,7 +84,8 @@ TEST(GeneratedCharacters, PicturesAreNumberedWithoutGapsAndNothingElseIsListed) 
 TEST(GeneratedCharacters, EveryGolferHasSevenAnimationsOfOneSizeAndKey) {
     SKIP_WITHOUT_CONTENT();
     for (int c = 1; c < characterCount(); ++c) {
-        for (const char* name : {"drive", "chip", "putt", "aim", "exp_angry", "exp_cheerful", "exp_indifferent"}) {
+        for (const char* name :
+             {"drive", "chip", "putt", "aim", "exp_angry", "exp_cheerful", "exp_indifferent"}) {
             SCOPED_TRACE(std::to_string(c) + " " + name);
             const GifInfo gif = animation(c, name);
             ASSERT_FALSE(gif.frames.empty());

@@ -11,10 +11,16 @@
 
 namespace velmora::test {
 
-inline std::filesystem::path resourcesFolder() { return std::filesystem::path(VELMORA_BINARY_DIR) / "resources"; }
-inline std::filesystem::path manualFolder() { return std::filesystem::path(VELMORA_BINARY_DIR) / "manual"; }
+inline std::filesystem::path resourcesFolder() {
+    return std::filesystem::path(VELMORA_BINARY_DIR) / "resources";
+}
+inline std::filesystem::path manualFolder() {
+    return std::filesystem::path(VELMORA_BINARY_DIR) / "manual";
+}
 
-inline bool contentBuilt() { return std::filesystem::exists(resourcesFolder() / "GUI" / "GUI.zip"); }
+inline bool contentBuilt() {
+    return std::filesystem::exists(resourcesFolder() / "GUI" / "GUI.zip");
+}
 
 // The entries of GUI.zip, scenes.zip or sounds.zip (empty when it cannot be read).
 inline const std::map<std::string, ZipEntryInfo>& archiveEntries(const std::string& folder) {
@@ -22,7 +28,8 @@ inline const std::map<std::string, ZipEntryInfo>& archiveEntries(const std::stri
     auto found = cache.find(folder);
     if (found == cache.end()) {
         auto entries = readZip((resourcesFolder() / folder / (folder + ".zip")).string());
-        found = cache.emplace(folder, entries ? std::move(*entries) : std::map<std::string, ZipEntryInfo>{}).first;
+        found = cache.emplace(folder, entries ? std::move(*entries) : std::map<std::string, ZipEntryInfo>{})
+                    .first;
     }
     return found->second;
 }
@@ -37,8 +44,8 @@ inline const Bytes& guiFile(const std::string& name) {
 
 } // namespace velmora::test
 
-#define SKIP_WITHOUT_CONTENT()                                                                                 \
-    do {                                                                                                       \
-        if (!velmora::test::contentBuilt())                                                                   \
-            GTEST_SKIP() << "the generated content is not in the build tree";                                 \
+#define SKIP_WITHOUT_CONTENT()                                                                               \
+    do {                                                                                                     \
+        if (!velmora::test::contentBuilt())                                                                  \
+            GTEST_SKIP() << "the generated content is not in the build tree";                                \
     } while (false)

@@ -11,7 +11,8 @@ namespace {
 constexpr uint32_t kKey = 0xFF00FF;
 
 bool endsWith(const std::string& text, const std::string& ending) {
-    return text.size() >= ending.size() && text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
+    return text.size() >= ending.size() &&
+           text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
 }
 
 // The game's 16-bit display drops the low bits of each channel before comparing with the key.
@@ -46,7 +47,9 @@ void expectGameReadableGif(const std::string& name, const GifInfo& gif) {
     }
 }
 
-std::optional<GifInfo> guiGif(const std::string& name) { return readGif(guiFile(name)); }
+std::optional<GifInfo> guiGif(const std::string& name) {
+    return readGif(guiFile(name));
+}
 
 TEST(GeneratedPictures, EveryPictureInTheGuiArchiveDecodesCleanly) {
     SKIP_WITHOUT_CONTENT();
@@ -83,7 +86,7 @@ struct Size {
 TEST(GeneratedPictures, PicturesTheProgramPlacesHaveTheSizesItDrawsThemAt) {
     SKIP_WITHOUT_CONTENT();
     // At 480 x 640 every layout unit is two pixels: these are copied, not stretched.
-    const Size sizes[] = {{"inputpad.gif", 460, 400}, {"btn.gif", 36, 36},       {"btnBig.gif", 80, 40},
+    const Size sizes[] = {{"inputpad.gif", 460, 400}, {"btn.gif", 36, 36},        {"btnBig.gif", 80, 40},
                           {"hudTop.gif", 480, 88},    {"hudBottom.gif", 480, 60}, {"msgBox.gif", 400, 400},
                           {"credits.gif", 256, 512}};
     for (const Size& size : sizes) {
@@ -134,8 +137,8 @@ TEST(GeneratedPictures, ThePressedPictureOfEveryButtonHasItsNormalPicturesSize) 
 
 TEST(GeneratedPictures, ElevenIconsOfOneSizeEachKeyed) {
     SKIP_WITHOUT_CONTENT();
-    for (const char* icon : {"Wood", "Iron", "Wedge", "Putter", "Tee", "Cup", "Green", "Fairway", "Bunker", "Water",
-                             "Rough"}) {
+    for (const char* icon :
+         {"Wood", "Iron", "Wedge", "Putter", "Tee", "Cup", "Green", "Fairway", "Bunker", "Water", "Rough"}) {
         const auto gif = guiGif(std::string("icons/icon") + icon + ".gif");
         ASSERT_TRUE(gif) << icon;
         EXPECT_EQ(gif->width, 40);
@@ -163,8 +166,8 @@ TEST(GeneratedPictures, FontGridsHold96CellsWithABlankFirstCell) {
             int ink = 0;
             for (int y = 0; y < cellH; ++y)
                 for (int x = 0; x < cellW; ++x)
-                    ink += frame.indices[size_t((cell / 16) * cellH + y) * gif->width + (cell % 16) * cellW + x] !=
-                           frame.transparentIndex;
+                    ink += frame.indices[size_t((cell / 16) * cellH + y) * gif->width + (cell % 16) * cellW +
+                                         x] != frame.transparentIndex;
             return ink;
         };
         EXPECT_EQ(inkIn(0), 0); // the blank, drawn for every character outside the font
@@ -176,8 +179,9 @@ TEST(GeneratedPictures, FontGridsHold96CellsWithABlankFirstCell) {
         for (int cell = 0; cell < 96; ++cell)
             for (int y = 0; y < cellH; ++y)
                 for (int x : {0, cellW - 1})
-                    EXPECT_EQ(frame.indices[size_t((cell / 16) * cellH + y) * gif->width + (cell % 16) * cellW + x],
-                              frame.transparentIndex)
+                    EXPECT_EQ(
+                        frame.indices[size_t((cell / 16) * cellH + y) * gif->width + (cell % 16) * cellW + x],
+                        frame.transparentIndex)
                         << "cell " << cell;
     }
     EXPECT_GE(fonts, 4);

@@ -17,7 +17,7 @@ struct Expected {
 
 // Lengths follow how long the game pauses the course ambience for each jingle.
 const Expected kSounds[] = {
-    {"title.wav", 0, true},       {"ambience.wav", 0, true},    {"click.wav", 0, false},
+    {"title.wav", 0, true},        {"ambience.wav", 0, true},    {"click.wav", 0, false},
     {"fullswing.wav", 0.6, false}, {"chip.wav", 0.6, false},     {"putt.wav", 0.6, false},
     {"bounce.wav", 0, false},      {"cup.wav", 0.8, false},      {"waterSplash.wav", 1.07, false},
     {"applause.wav", 3.0, false},  {"cheering.wav", 3.0, false}, {"boo.wav", 1.9, false},
@@ -54,8 +54,8 @@ TEST(GeneratedSounds, EverySoundIsCanonicalSixteenBitMonoPcm) {
         int peak = 0;
         for (int16_t s : wav->samples)
             peak = std::max(peak, std::abs(int(s)));
-        EXPECT_GT(peak, 8000);   // audible
-        EXPECT_LT(peak, 32767);  // never clipped
+        EXPECT_GT(peak, 8000);  // audible
+        EXPECT_LT(peak, 32767); // never clipped
     }
 }
 

@@ -47,7 +47,8 @@ ArchivePlan planArchives(const std::string& stageRoot) {
             for (const std::string& name : listFiles(root.string()))
                 entries.push_back({name, (root / name).string()});
         }
-        std::sort(entries.begin(), entries.end(), [](const ZipEntry& a, const ZipEntry& b) { return a.name < b.name; });
+        std::sort(entries.begin(), entries.end(),
+                  [](const ZipEntry& a, const ZipEntry& b) { return a.name < b.name; });
         for (const std::string& problem : checkEntries(folder, entries))
             plan.problems.push_back(problem);
     }

@@ -14,7 +14,8 @@ std::string fileName(const std::string& path) {
 }
 
 bool endsWith(const std::string& text, const std::string& ending) {
-    return text.size() >= ending.size() && text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
+    return text.size() >= ending.size() &&
+           text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
 }
 
 } // namespace
@@ -35,7 +36,9 @@ void AssetSet::addAnimation(const std::string& path, std::vector<GifFrame> frame
     assets_.push_back({path, std::move(frames), place, group});
 }
 
-bool AssetSet::has(const std::string& name) const { return byName_.count(name) != 0; }
+bool AssetSet::has(const std::string& name) const {
+    return byName_.count(name) != 0;
+}
 
 const Picture& AssetSet::picture(const std::string& name) const {
     const auto found = byName_.find(name);

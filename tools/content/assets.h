@@ -21,7 +21,8 @@ struct Asset {
 
 class AssetSet {
 public:
-    void add(const std::string& path, const Picture& picture, const std::string& group, Place place = Place::Archive);
+    void add(const std::string& path, const Picture& picture, const std::string& group,
+             Place place = Place::Archive);
     void addAnimation(const std::string& path, std::vector<GifFrame> frames, const std::string& group,
                       Place place = Place::Archive);
 

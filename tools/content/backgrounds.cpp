@@ -2,8 +2,8 @@
 #include "draw.h"
 #include "figure.h"
 #include "golfer_animations.h"
-#include "look.h"
 #include "logo.h"
+#include "look.h"
 #include "pages.h"
 #include "scenery.h"
 
@@ -140,8 +140,8 @@ void paintBackground(cairo_t* cr, const Page& page) {
             drawRows(cr, box, d.count, darkPanel);
             break;
         case Decoration::Logo:
-            drawLogo(cr, box.x + box.w / 2 - box.h * 0.1, box.y + box.h * 0.42, box.h * (page.name == "cover" ? 0.44 : 0.62),
-                     page.name == "cover");
+            drawLogo(cr, box.x + box.w / 2 - box.h * 0.1, box.y + box.h * 0.42,
+                     box.h * (page.name == "cover" ? 0.44 : 0.62), page.name == "cover");
             break;
         case Decoration::Golfer: {
             // A ball flying off in an arc with its trail, then the golfer holding the finish.

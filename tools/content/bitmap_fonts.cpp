@@ -60,15 +60,17 @@ Picture renderBitmapFont(const BitmapFontStyle& style) {
     return picture;
 }
 
-Picture sampleText(const Picture& grid, const BitmapFontStyle& style, const std::string& text, bool upperCase) {
+Picture sampleText(const Picture& grid, const BitmapFontStyle& style, const std::string& text,
+                   bool upperCase) {
     Picture result(int(text.size()) * style.cellWidth, style.cellHeight);
     for (size_t i = 0; i < text.size(); ++i) {
         int code = upperCase ? std::toupper(static_cast<unsigned char>(text[i])) : text[i];
         int cell = code - kFontStartCode;
         if (cell < 0 || cell >= kFontColumns * kFontRows)
             cell = 0;
-        const Picture glyph = crop(grid, (cell % kFontColumns) * style.cellWidth, (cell / kFontColumns) * style.cellHeight,
-                                   style.cellWidth, style.cellHeight);
+        const Picture glyph =
+            crop(grid, (cell % kFontColumns) * style.cellWidth, (cell / kFontColumns) * style.cellHeight,
+                 style.cellWidth, style.cellHeight);
         compose(result, glyph, int(i) * style.cellWidth, 0);
     }
     return result;

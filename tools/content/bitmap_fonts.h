@@ -11,11 +11,11 @@
 namespace velmora::content {
 
 struct BitmapFontStyle {
-    std::string file;      // picture name in the GUI folder
-    int cellWidth;         // pixels
-    int cellHeight;        // pixels; a template asks for cellHeight / 2 as its textSize
-    int font;              // a Font value
-    double size;           // pixel size of the letters
+    std::string file; // picture name in the GUI folder
+    int cellWidth;    // pixels
+    int cellHeight;   // pixels; a template asks for cellHeight / 2 as its textSize
+    int font;         // a Font value
+    double size;      // pixel size of the letters
     uint32_t fill;
     uint32_t outline;
     double outlineWidth;
@@ -32,6 +32,7 @@ Picture renderBitmapFont(const BitmapFontStyle& style);
 
 // Draws text with a glyph grid the way the game does (monospaced cells, upper-cased when asked),
 // for the contact sheet's samples.
-Picture sampleText(const Picture& grid, const BitmapFontStyle& style, const std::string& text, bool upperCase);
+Picture sampleText(const Picture& grid, const BitmapFontStyle& style, const std::string& text,
+                   bool upperCase);
 
 } // namespace velmora::content

@@ -17,7 +17,9 @@ inline void putU32(std::vector<uint8_t>& out, uint32_t v) {
     putU16(out, v & 0xFFFF);
     putU16(out, v >> 16);
 }
-inline void putTag(std::vector<uint8_t>& out, const char (&tag)[5]) { out.insert(out.end(), tag, tag + 4); }
+inline void putTag(std::vector<uint8_t>& out, const char (&tag)[5]) {
+    out.insert(out.end(), tag, tag + 4);
+}
 
 inline bool writeBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
     FILE* file = std::fopen(path.c_str(), "wb");

@@ -31,7 +31,9 @@ static Picture pictureOf(cairo_surface_t* surface) {
             const int a = int(argb >> 24);
             if (a == 0)
                 continue;
-            auto unpremultiply = [a](uint32_t c) { return uint8_t(std::min<uint32_t>(255, (c * 255 + a / 2) / a)); };
+            auto unpremultiply = [a](uint32_t c) {
+                return uint8_t(std::min<uint32_t>(255, (c * 255 + a / 2) / a));
+            };
             result.at(x, y) = {unpremultiply((argb >> 16) & 255), unpremultiply((argb >> 8) & 255),
                                unpremultiply(argb & 255), uint8_t(a)};
         }
@@ -53,7 +55,8 @@ cairo_surface_t* makeSurface(const Picture& picture) {
         for (int x = 0; x < picture.width; ++x) {
             const Rgba& p = picture.at(x, y);
             auto premultiply = [&p](uint8_t c) { return uint32_t((c * p.a + 127) / 255); };
-            const uint32_t argb = uint32_t(p.a) << 24 | premultiply(p.r) << 16 | premultiply(p.g) << 8 | premultiply(p.b);
+            const uint32_t argb =
+                uint32_t(p.a) << 24 | premultiply(p.r) << 16 | premultiply(p.g) << 8 | premultiply(p.b);
             std::memcpy(data + size_t(y) * stride + size_t(x) * 4, &argb, 4);
         }
     }

@@ -24,16 +24,19 @@ int main(int argc, char** argv) {
         const int c = int(i) + 1;
         const std::string number = std::to_string(c);
         const auto portrait = golferPortrait(looks[i]);
-        failures += !writeGif(outputPath(folders, Place::Disk, "characters/character" + number + ".gif"), portrait);
+        failures +=
+            !writeGif(outputPath(folders, Place::Disk, "characters/character" + number + ".gif"), portrait);
         for (size_t f = 0; f < portrait.size(); ++f)
             portraits.add("character" + number + ".gif f" + std::to_string(f), portrait[f].picture, 2);
-        ContactSheet sheet("Character " + number + " (" + looks[i].name + "): every frame, shown twice the size; "
+        ContactSheet sheet("Character " + number + " (" + looks[i].name +
+                           "): every frame, shown twice the size; "
                            "the club meets the ball on frame 13");
         for (const Animation& animation : golferAnimations(looks[i])) {
             std::vector<GifFrame> frames;
             for (size_t f = 0; f < animation.frames.size(); ++f) {
                 frames.push_back({animation.frames[f], animation.delays[f]});
-                sheet.add(animation.name + " " + std::to_string(f) + " (" + std::to_string(animation.delays[f]) + ")",
+                sheet.add(animation.name + " " + std::to_string(f) + " (" +
+                              std::to_string(animation.delays[f]) + ")",
                           animation.frames[f], 2);
             }
             sheet.breakRow();

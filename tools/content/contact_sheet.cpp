@@ -19,8 +19,9 @@ struct Placement {
 } // namespace
 
 void ContactSheet::add(const std::string& label, const Picture& picture, int zoom) {
-    entries_.push_back({label, zoom == 1 ? picture : scaleNearest(picture, picture.width * zoom, picture.height * zoom),
-                        breakBefore_});
+    entries_.push_back(
+        {label, zoom == 1 ? picture : scaleNearest(picture, picture.width * zoom, picture.height * zoom),
+         breakBefore_});
     breakBefore_ = false;
 }
 

@@ -184,7 +184,8 @@ Picture key(int w, int h, bool dark) {
 // A prompt that blinks: the text for 0.6 s, nothing for 0.4 s.
 std::vector<GifFrame> blinkingText(const std::string& text) {
     Canvas canvas(320, 48);
-    const TextStyle style = fitText(canvas.cr(), text, {Font::LabelSlanted, 30, 0xFFFFFF, 3, kInk, 2.5, 0, 1.5}, 308);
+    const TextStyle style =
+        fitText(canvas.cr(), text, {Font::LabelSlanted, 30, 0xFFFFFF, 3, kInk, 2.5, 0, 1.5}, 308);
     drawTextCentred(canvas.cr(), text, 160, 24, style);
     return {{keyed(canvas.picture()), 60}, {Picture(320, 48), 40}};
 }
@@ -192,9 +193,21 @@ std::vector<GifFrame> blinkingText(const std::string& text) {
 Picture credits() {
     // Scrolls upward forever on the goodbye page: the lines are spaced evenly over the whole height,
     // so the gap from the last line back to the first is the same as every other.
-    const char* lines[] = {"VELMORA GOLF",      "",          "DESIGN AND CODE", "THE VELMORA TEAM", "",
-                           "ART, MUSIC, SOUND", "DRAWN AND", "PLAYED BY OUR",   "OWN TOOLS",        "",
-                           "LETTERS",           "DEJAVU AND", "LIBERATION",     "",                 "THANKS FOR",
+    const char* lines[] = {"VELMORA GOLF",
+                           "",
+                           "DESIGN AND CODE",
+                           "THE VELMORA TEAM",
+                           "",
+                           "ART, MUSIC, SOUND",
+                           "DRAWN AND",
+                           "PLAYED BY OUR",
+                           "OWN TOOLS",
+                           "",
+                           "LETTERS",
+                           "DEJAVU AND",
+                           "LIBERATION",
+                           "",
+                           "THANKS FOR",
                            "PLAYING!"};
     constexpr int kLines = sizeof lines / sizeof lines[0];
     Canvas canvas(256, 512);

@@ -6,7 +6,8 @@
 namespace velmora::content {
 
 void setColour(cairo_t* cr, uint32_t rgb, double alpha) {
-    cairo_set_source_rgba(cr, ((rgb >> 16) & 255) / 255.0, ((rgb >> 8) & 255) / 255.0, (rgb & 255) / 255.0, alpha);
+    cairo_set_source_rgba(cr, ((rgb >> 16) & 255) / 255.0, ((rgb >> 8) & 255) / 255.0, (rgb & 255) / 255.0,
+                          alpha);
 }
 
 uint32_t mix(uint32_t a, uint32_t b, double t) {
@@ -64,7 +65,8 @@ void setVerticalGradient(cairo_t* cr, double y0, double y1, const std::vector<Gr
     cairo_pattern_t* pattern = cairo_pattern_create_linear(0, y0, 0, y1);
     for (const GradientStop& stop : stops)
         cairo_pattern_add_color_stop_rgba(pattern, stop.offset, ((stop.rgb >> 16) & 255) / 255.0,
-                                          ((stop.rgb >> 8) & 255) / 255.0, (stop.rgb & 255) / 255.0, stop.alpha);
+                                          ((stop.rgb >> 8) & 255) / 255.0, (stop.rgb & 255) / 255.0,
+                                          stop.alpha);
     cairo_set_source(cr, pattern);
     cairo_pattern_destroy(pattern);
 }
@@ -102,8 +104,8 @@ void textPath(cairo_t* cr, const std::string& text, double x, double y, const Te
     }
 }
 
-void paintText(cairo_t* cr, const std::string& text, double x, double y, const TextStyle& style, uint32_t fill,
-               uint32_t outline) {
+void paintText(cairo_t* cr, const std::string& text, double x, double y, const TextStyle& style,
+               uint32_t fill, uint32_t outline) {
     cairo_new_path(cr);
     textPath(cr, text, x, y, style);
     if (style.outlineWidth > 0) {
@@ -135,7 +137,8 @@ void drawText(cairo_t* cr, const std::string& text, double x, double y, const Te
     else if (align == Align::Right)
         x -= width;
     if (style.shadowOffset > 0)
-        paintText(cr, text, x + style.shadowOffset, y + style.shadowOffset, style, style.outline, style.outline);
+        paintText(cr, text, x + style.shadowOffset, y + style.shadowOffset, style, style.outline,
+                  style.outline);
     paintText(cr, text, x, y, style, style.fill, style.outline);
     cairo_restore(cr);
 }
@@ -146,8 +149,8 @@ void drawTextCentred(cairo_t* cr, const std::string& text, double cx, double cy,
     cairo_text_extents_t capital;
     cairo_text_extents(cr, "H", &capital);
     cairo_restore(cr);
-    drawText(cr, text, cx - style.shadowOffset / 2, cy - capital.y_bearing / 2 - style.shadowOffset / 2, style,
-             Align::Centre);
+    drawText(cr, text, cx - style.shadowOffset / 2, cy - capital.y_bearing / 2 - style.shadowOffset / 2,
+             style, Align::Centre);
 }
 
 TextStyle fitText(cairo_t* cr, const std::string& text, TextStyle style, double maxWidth) {

@@ -6,8 +6,8 @@
 #include <cairo.h>
 #include <cstdint>
 #include <initializer_list>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace velmora::content {

@@ -65,12 +65,14 @@ Samples voice(double seconds, Random& random, double pitch, double glide, Vowel 
 }
 
 // Claps: short bright bursts at random moments, density shaped over time.
-Samples clapping(double seconds, Random& random, double claps, const std::function<double(double)>& loudness) {
+Samples clapping(double seconds, Random& random, double claps,
+                 const std::function<double(double)>& loudness) {
     Samples out(samplesFor(seconds));
     const int count = int(claps * seconds);
     for (int i = 0; i < count; ++i) {
         const double at = random.range(0, seconds - 0.03);
-        Samples clap = noiseBurst(0.03, random, Biquad::bandPass(random.range(900, 2600), 1.2), 0.0008, 0.006);
+        Samples clap =
+            noiseBurst(0.03, random, Biquad::bandPass(random.range(900, 2600), 1.2), 0.0008, 0.006);
         mixInto(out, clap, at, float(random.range(0.4, 1.0) * loudness(at)));
     }
     return out;
@@ -94,7 +96,8 @@ Samples courseAmbience() {
     Biquad::lowPass(500, 0.6).processLoop(wind);
     Biquad::lowPass(900).processLoop(wind);
     applyEnvelope(wind, [](double t) {
-        return 0.55 + 0.3 * std::sin(2 * M_PI * t / kLength) + 0.15 * std::sin(2 * M_PI * 3 * t / kLength + 1.0);
+        return 0.55 + 0.3 * std::sin(2 * M_PI * t / kLength) +
+               0.15 * std::sin(2 * M_PI * 3 * t / kLength + 1.0);
     });
     normalise(wind, 0.22f);
     Samples ambience = wind;
@@ -126,8 +129,9 @@ Samples fullSwing() {
     Samples sound = strike(2300, {{1, 1.0f, 0.012}, {1.63, 0.7f, 0.009}, {2.41, 0.45f, 0.006}}, 0.6);
     mixInto(sound, noiseBurst(0.05, random, Biquad::highPass(2500), 0.0005, 0.006), 0, 0.8f);
     mixInto(sound,
-            whoosh(0.55, random, [](double t) { return 2400 - 2600 * t; },
-                   [](double t) { return std::min(1.0, t / 0.02) * std::pow(0.5, t / 0.12); }),
+            whoosh(
+                0.55, random, [](double t) { return 2400 - 2600 * t; },
+                [](double t) { return std::min(1.0, t / 0.02) * std::pow(0.5, t / 0.12); }),
             0.01, 0.45f);
     normalise(sound, 0.8f);
     return sound;
@@ -139,8 +143,9 @@ Samples chipShot() {
     Samples sound = strike(1150, {{1, 1.0f, 0.010}, {1.9, 0.4f, 0.006}}, 0.6);
     mixInto(sound, noiseBurst(0.12, random, Biquad::bandPass(1800, 0.8), 0.003, 0.03), 0, 0.6f);
     mixInto(sound,
-            whoosh(0.4, random, [](double t) { return 1400 - 1500 * t; },
-                   [](double t) { return std::min(1.0, t / 0.02) * std::pow(0.5, t / 0.07); }),
+            whoosh(
+                0.4, random, [](double t) { return 1400 - 1500 * t; },
+                [](double t) { return std::min(1.0, t / 0.02) * std::pow(0.5, t / 0.07); }),
             0.01, 0.3f);
     normalise(sound, 0.7f);
     return sound;
@@ -220,12 +225,15 @@ Samples cheering() {
     for (int i = 0; i < 12; ++i) {
         const double start = random.range(0.0, 0.5), length = random.range(1.2, 2.2);
         const double pitch = random.chance(0.5) ? random.range(140, 200) : random.range(230, 330);
-        Samples v = voice(length, random, pitch, random.range(0.1, 0.35), {450, 1900, 2600}, {750, 1250, 2500});
-        applyEnvelope(v, [length](double t) { return std::min(1.0, t / 0.08) * std::max(0.0, 1 - t / length); });
+        Samples v =
+            voice(length, random, pitch, random.range(0.1, 0.35), {450, 1900, 2600}, {750, 1250, 2500});
+        applyEnvelope(v,
+                      [length](double t) { return std::min(1.0, t / 0.08) * std::max(0.0, 1 - t / length); });
         mixInto(crowd, v, start, float(random.range(0.5, 1.0)));
     }
     // A whistle on top.
-    Samples whistle = tone(Wave::Sine, 0.9, [](double t) { return 1900 + 900 * std::sin(M_PI * std::min(1.0, t / 0.35)); });
+    Samples whistle =
+        tone(Wave::Sine, 0.9, [](double t) { return 1900 + 900 * std::sin(M_PI * std::min(1.0, t / 0.35)); });
     applyFade(whistle, 0.05, 0.3);
     mixInto(crowd, whistle, 0.6, 0.15f);
     normalise(crowd, 0.5f);
@@ -243,7 +251,8 @@ Samples booing() {
         const double start = random.range(0.0, 0.25), length = random.range(1.2, kLength - start);
         Samples v = voice(length, random, random.range(95, 170), -random.range(0.05, 0.2), {320, 800, 2240},
                           {300, 700, 2240});
-        applyEnvelope(v, [length](double t) { return std::min(1.0, t / 0.15) * std::max(0.0, 1 - t / length); });
+        applyEnvelope(v,
+                      [length](double t) { return std::min(1.0, t / 0.15) * std::max(0.0, 1 - t / length); });
         mixInto(crowd, v, start, float(random.range(0.5, 1.0)));
     }
     Biquad::lowPass(2500).process(crowd);
@@ -259,7 +268,8 @@ Samples mysticChime() {
     const int notes[] = {72, 76, 79, 83, 86, 88};
     for (int i = 0; i < 6; ++i) {
         const double f = noteFrequency(notes[i]);
-        Samples bell = strike(f, {{1, 1.0f, 0.35}, {2.76, 0.35f, 0.12}, {5.4, 0.12f, 0.05}}, kLength - i * 0.12);
+        Samples bell =
+            strike(f, {{1, 1.0f, 0.35}, {2.76, 0.35f, 0.12}, {5.4, 0.12f, 0.05}}, kLength - i * 0.12);
         mixInto(sound, bell, i * 0.12, 0.3f);
     }
     for (int note : {60, 64, 67, 71}) {

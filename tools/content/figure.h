@@ -16,10 +16,18 @@ constexpr double kGround = 500;
 struct Vec {
     double x = 0, y = 0;
 };
-inline Vec operator+(Vec a, Vec b) { return {a.x + b.x, a.y + b.y}; }
-inline Vec operator-(Vec a, Vec b) { return {a.x - b.x, a.y - b.y}; }
-inline Vec operator*(Vec a, double k) { return {a.x * k, a.y * k}; }
-inline Vec lerp(Vec a, Vec b, double t) { return a + (b - a) * t; }
+inline Vec operator+(Vec a, Vec b) {
+    return {a.x + b.x, a.y + b.y};
+}
+inline Vec operator-(Vec a, Vec b) {
+    return {a.x - b.x, a.y - b.y};
+}
+inline Vec operator*(Vec a, double k) {
+    return {a.x * k, a.y * k};
+}
+inline Vec lerp(Vec a, Vec b, double t) {
+    return a + (b - a) * t;
+}
 
 enum class Hair { Short, Ponytail, Bun, Curly, Receding };
 enum class Headwear { None, Cap, Visor, FlatCap };
@@ -48,15 +56,15 @@ enum class Club { None, Driver, Wedge, Putter };
 
 // Seen from the side, facing right.
 struct SidePose {
-    Vec pelvis;           // hip joint
-    double spine = 0;     // forward lean of the back from vertical, radians
-    double head = 0;      // forward tilt of the head, radians
-    Vec farFoot, nearFoot; // ankles
-    double nearHeel = 0;  // 0 flat, 1 up on the toes (the trail foot at the finish)
-    Vec hands;            // where the hands hold the grip
-    double clubAngle = 0; // shaft direction from the hands, radians, y down (pi/2 points down)
+    Vec pelvis;             // hip joint
+    double spine = 0;       // forward lean of the back from vertical, radians
+    double head = 0;        // forward tilt of the head, radians
+    Vec farFoot, nearFoot;  // ankles
+    double nearHeel = 0;    // 0 flat, 1 up on the toes (the trail foot at the finish)
+    Vec hands;              // where the hands hold the grip
+    double clubAngle = 0;   // shaft direction from the hands, radians, y down (pi/2 points down)
     double clubShorten = 1; // foreshortening of the shaft (when it points into the picture)
-    double chestTurn = 0; // 0 side-on, 1 chest turned to the target (the back shows more)
+    double chestTurn = 0;   // 0 side-on, 1 chest turned to the target (the back shows more)
 };
 
 enum class Mouth { Smile, Grin, Flat, Frown, Open, Shout };
@@ -64,11 +72,11 @@ enum class Brows { Normal, Raised, Angry };
 
 // Seen from the front.
 struct FrontPose {
-    double lift = 0;      // whole body raised (jumps)
-    double crouch = 0;    // pelvis lowered by bending the knees
-    double lean = 0;      // sideways tilt of the upper body, radians
-    double shrug = 0;     // shoulders raised
-    double headTilt = 0;  // radians
+    double lift = 0;         // whole body raised (jumps)
+    double crouch = 0;       // pelvis lowered by bending the knees
+    double lean = 0;         // sideways tilt of the upper body, radians
+    double shrug = 0;        // shoulders raised
+    double headTilt = 0;     // radians
     Vec leftHand, rightHand; // the golfer's left hand is on the viewer's right
     Vec leftFoot, rightFoot;
     Mouth mouth = Mouth::Smile;

@@ -16,7 +16,8 @@ constexpr double kFrontUpperArm = 72, kFrontForearm = 66;
 
 Vec rotateAbout(Vec p, Vec centre, double angle) {
     const Vec d = p - centre;
-    return centre + Vec{d.x * std::cos(angle) - d.y * std::sin(angle), d.x * std::sin(angle) + d.y * std::cos(angle)};
+    return centre +
+           Vec{d.x * std::cos(angle) - d.y * std::sin(angle), d.x * std::sin(angle) + d.y * std::cos(angle)};
 }
 
 void polygon(cairo_t* cr, std::initializer_list<Vec> points, uint32_t fill) {
@@ -53,19 +54,23 @@ void drawFrontFigure(cairo_t* cr, const Look& look, const FrontPose& pose) {
         shoe(cr, foot, 0, 0, look.shoes);
     }
     // Hips and torso.
-    polygon(cr, {body({128 - 36 * b, pelvis.y - 26}), body({128 + 36 * b, pelvis.y - 26}), pelvis + Vec{34 * b, 14},
-                 pelvis + Vec{-34 * b, 14}},
+    polygon(cr,
+            {body({128 - 36 * b, pelvis.y - 26}), body({128 + 36 * b, pelvis.y - 26}),
+             pelvis + Vec{34 * b, 14}, pelvis + Vec{-34 * b, 14}},
             look.trousers);
     if (look.skirt)
-        polygon(cr, {body({128 - 33 * b, pelvis.y - 22}), body({128 + 33 * b, pelvis.y - 22}), pelvis + Vec{46 * b, 46},
-                     pelvis + Vec{-46 * b, 46}},
+        polygon(cr,
+                {body({128 - 33 * b, pelvis.y - 22}), body({128 + 33 * b, pelvis.y - 22}),
+                 pelvis + Vec{46 * b, 46}, pelvis + Vec{-46 * b, 46}},
                 look.trousers);
     limb(cr, neck, neck + Vec{0, -20}, 20, look.skin);
-    polygon(cr, {rightShoulder + Vec{-6, -4}, leftShoulder + Vec{6, -4}, body({128 + 36 * b, pelvis.y - 22}),
-                 body({128 - 36 * b, pelvis.y - 22})},
+    polygon(cr,
+            {rightShoulder + Vec{-6, -4}, leftShoulder + Vec{6, -4}, body({128 + 36 * b, pelvis.y - 22}),
+             body({128 - 36 * b, pelvis.y - 22})},
             look.shirt);
     // Collar.
-    polygon(cr, {neck + Vec{-14, 2}, neck + Vec{0, 16}, neck + Vec{14, 2}, neck + Vec{0, 6}}, shade(look.shirt, 1.35));
+    polygon(cr, {neck + Vec{-14, 2}, neck + Vec{0, 16}, neck + Vec{14, 2}, neck + Vec{0, 6}},
+            shade(look.shirt, 1.35));
     drawFrontHead(cr, look, headCentre, pose.lean + pose.headTilt, pose.mouth, pose.brows, pose.eyesClosed);
     // The club, held in the golfer's right hand (the viewer's left), behind that hand.
     if (pose.clubInRightHand) {

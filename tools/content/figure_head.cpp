@@ -223,11 +223,21 @@ void drawFrontHead(cairo_t* cr, const Look& look, Vec centre, double tilt, Mouth
         polygonPath(cr, {{-44, -20}, {-24, -20}, {-26, 2}, {-44, 6}});
         polygonPath(cr, {{44, -20}, {24, -20}, {26, 2}, {44, 6}});
     } else if (look.hairStyle == Hair::Short || look.hairStyle == Hair::Curly) {
-        polygonPath(cr, {{-44, -50}, {44, -50}, {44, 0}, {30, -2}, {24, -16}, {-6, -18}, {-24, -12}, {-32, 0}, {-44, 0}});
+        polygonPath(
+            cr,
+            {{-44, -50}, {44, -50}, {44, 0}, {30, -2}, {24, -16}, {-6, -18}, {-24, -12}, {-32, 0}, {-44, 0}});
     } else {
         // Pulled back, parted in the middle.
-        polygonPath(cr, {{-44, -50}, {44, -50}, {44, 2}, {30, 0}, {20, -20}, {2, -26}, {-2, -26}, {-20, -20},
-                         {-30, 0}, {-44, 2}});
+        polygonPath(cr, {{-44, -50},
+                         {44, -50},
+                         {44, 2},
+                         {30, 0},
+                         {20, -20},
+                         {2, -26},
+                         {-2, -26},
+                         {-20, -20},
+                         {-30, 0},
+                         {-44, 2}});
     }
     cairo_clip(cr);
     hairCap(cr, look, 36, 38, 0, look.hairStyle == Hair::Curly);

@@ -6,7 +6,9 @@
 
 namespace velmora::content::figure {
 
-uint32_t darker(uint32_t rgb) { return shade(rgb, 0.78); }
+uint32_t darker(uint32_t rgb) {
+    return shade(rgb, 0.78);
+}
 
 void limbPath(cairo_t* cr, const Vec* points, int count, double width, uint32_t fill) {
     cairo_save(cr);
@@ -29,7 +31,9 @@ void limb(cairo_t* cr, Vec a, Vec b, double width, uint32_t fill) {
     limbPath(cr, points, 2, width, fill);
 }
 
-void fillOutlined(cairo_t* cr, uint32_t fill) { fillWithOutline(cr, fill, kOutline, kOutlineWidth); }
+void fillOutlined(cairo_t* cr, uint32_t fill) {
+    fillWithOutline(cr, fill, kOutline, kOutlineWidth);
+}
 
 void blob(cairo_t* cr, Vec centre, double rx, double ry, double angle, uint32_t fill) {
     cairo_new_path(cr);
@@ -80,16 +84,16 @@ void drawClub(cairo_t* cr, Club club, Vec hands, double angle, double shorten) {
     const double across = angle - M_PI / 2;
     switch (club) {
     case Club::Driver:
-        blob(cr, head + Vec{std::cos(across), std::sin(across)} * -6, 17 * std::max(shorten, 0.7), 11, angle + M_PI / 2,
-             0x30343E);
+        blob(cr, head + Vec{std::cos(across), std::sin(across)} * -6, 17 * std::max(shorten, 0.7), 11,
+             angle + M_PI / 2, 0x30343E);
         break;
     case Club::Wedge:
-        blob(cr, head + Vec{std::cos(across), std::sin(across)} * -5, 13 * std::max(shorten, 0.7), 7, angle + M_PI / 2,
-             0xC9CED6);
+        blob(cr, head + Vec{std::cos(across), std::sin(across)} * -5, 13 * std::max(shorten, 0.7), 7,
+             angle + M_PI / 2, 0xC9CED6);
         break;
     case Club::Putter:
-        blob(cr, head + Vec{std::cos(across), std::sin(across)} * -4, 16 * std::max(shorten, 0.7), 6, angle + M_PI / 2,
-             0x4A505C);
+        blob(cr, head + Vec{std::cos(across), std::sin(across)} * -4, 16 * std::max(shorten, 0.7), 6,
+             angle + M_PI / 2, 0x4A505C);
         break;
     case Club::None:
         break;

@@ -45,7 +45,8 @@ void drawArm(cairo_t* cr, const Look& look, Vec shoulder, Vec hand, bool far, bo
     const Vec elbow = limbJoint(shoulder, hand, kUpperArm, kForearm, {0.3, 1});
     limb(cr, elbow, hand, 17, far ? darker(look.skin) : look.skin);
     limb(cr, shoulder, elbow, 23, far ? darker(look.shirt) : look.shirt);
-    blob(cr, hand, 11, 10, 0, gloved ? (far ? darker(kGlove) : kGlove) : (far ? darker(look.skin) : look.skin));
+    blob(cr, hand, 11, 10, 0,
+         gloved ? (far ? darker(kGlove) : kGlove) : (far ? darker(look.skin) : look.skin));
 }
 
 } // namespace

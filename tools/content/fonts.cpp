@@ -35,7 +35,9 @@ bool openFonts() {
     return true;
 }
 
-cairo_font_face_t* fontFace(Font font) { return faces[int(font)]; }
+cairo_font_face_t* fontFace(Font font) {
+    return faces[int(font)];
+}
 
 void useFont(cairo_t* cr, Font font, double size) {
     cairo_set_font_face(cr, fontFace(font));

@@ -6,10 +6,10 @@
 namespace velmora::content {
 
 enum class Font {
-    Label,     // Liberation Sans Bold: button labels, titles
+    Label,        // Liberation Sans Bold: button labels, titles
     LabelSlanted, // Liberation Sans Bold Italic: the logo and big sporty labels
-    Body,      // DejaVu Sans Bold: glyph grids, small print that must stay legible
-    Regular,   // DejaVu Sans: running text in pictures
+    Body,         // DejaVu Sans Bold: glyph grids, small print that must stay legible
+    Regular,      // DejaVu Sans: running text in pictures
 };
 
 // False (with a message) when a font file cannot be opened.

@@ -4,7 +4,6 @@
 #include "gif_file.h"
 #include "output.h"
 
-
 using namespace velmora::content;
 
 int main(int argc, char** argv) {

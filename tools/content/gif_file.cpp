@@ -89,6 +89,8 @@ bool writeGif(const std::string& path, const std::vector<GifFrame>& frames) {
     return writeBytes(path, bytes);
 }
 
-bool writeGif(const std::string& path, const Picture& picture) { return writeGif(path, {{picture, 0}}); }
+bool writeGif(const std::string& path, const Picture& picture) {
+    return writeGif(path, {{picture, 0}});
+}
 
 } // namespace velmora::content

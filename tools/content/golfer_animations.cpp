@@ -11,13 +11,14 @@ namespace {
 // Frame delays in hundredths: 4k - 1 keeps a frame on screen for exactly k frames at 25 a second.
 constexpr int kOne = 3, kTwo = 7, kThree = 11;
 
-template <typename Pose>
-struct Key {
+template <typename Pose> struct Key {
     int frame;
     Pose pose;
 };
 
-double ease(double t) { return t * t * (3 - 2 * t); }
+double ease(double t) {
+    return t * t * (3 - 2 * t);
+}
 
 SidePose blend(const SidePose& a, const SidePose& b, double t) {
     auto mix = [t](double x, double y) { return x + (y - x) * t; };
@@ -52,8 +53,7 @@ FrontPose blend(const FrontPose& a, const FrontPose& b, double t) {
     return p;
 }
 
-template <typename Pose>
-std::vector<Pose> sequence(const std::vector<Key<Pose>>& keys, int frames) {
+template <typename Pose> std::vector<Pose> sequence(const std::vector<Key<Pose>>& keys, int frames) {
     std::vector<Pose> poses;
     size_t k = 0;
     for (int f = 0; f < frames; ++f) {
@@ -353,7 +353,8 @@ Animation frontAnimation(const char* name, const Look& look, const std::vector<F
 // Address, waggle, a quick backswing, a held top, a fast downswing to the ball on frame 13, then
 // the follow-through and a held finish: about 0.8 s to the impact.
 std::vector<int> swingDelays(int frames) {
-    std::vector<int> delays = {kThree, kTwo, kTwo, kTwo, kTwo, kOne, kOne, kOne, kOne, kTwo, kOne, kOne, kOne, kOne};
+    std::vector<int> delays = {kThree, kTwo, kTwo, kTwo, kTwo, kOne, kOne,
+                               kOne,   kOne, kTwo, kOne, kOne, kOne, kOne};
     while (int(delays.size()) < frames)
         delays.push_back(int(delays.size()) < frames - 4 ? kOne : kThree);
     return delays;
@@ -361,7 +362,9 @@ std::vector<int> swingDelays(int frames) {
 
 } // namespace
 
-SidePose finishPose() { return drivePoses().back(); }
+SidePose finishPose() {
+    return drivePoses().back();
+}
 
 Picture stanceFrame(const Look& look) {
     const SidePose pose = aimPoses().front();

@@ -21,8 +21,8 @@ void addPair(AssetSet& assets, const std::string& name, const std::function<Pict
     assets.add("GUI/" + name + "_on.gif", make(true), "buttons");
 }
 
-void addLabelButton(AssetSet& assets, const std::string& name, const std::string& label, int w, int h, Tone tone,
-                    const FaceContent& icon = {}) {
+void addLabelButton(AssetSet& assets, const std::string& name, const std::string& label, int w, int h,
+                    Tone tone, const FaceContent& icon = {}) {
     addPair(assets, name, [&](bool on) { return labelButton(label, w, h, tone, on, icon); });
 }
 
@@ -71,8 +71,10 @@ void addButtonsAndMarks(AssetSet& assets) {
     addLabelButton(assets, "btnMsgYes", "YES", 120, 44, Tone::Green);
     addLabelButton(assets, "btnMsgNo", "NO", 120, 44, Tone::Red);
     // Arrows.
-    const std::pair<const char*, Arrow> arrows[] = {
-        {"arrowLeft", Arrow::Left}, {"arrowRight", Arrow::Right}, {"arrowUp", Arrow::Up}, {"arrowDown", Arrow::Down}};
+    const std::pair<const char*, Arrow> arrows[] = {{"arrowLeft", Arrow::Left},
+                                                    {"arrowRight", Arrow::Right},
+                                                    {"arrowUp", Arrow::Up},
+                                                    {"arrowDown", Arrow::Down}};
     for (const auto& [name, arrow] : arrows) {
         const Arrow direction = arrow;
         addPair(assets, name, [direction](bool on) {
@@ -85,30 +87,39 @@ void addButtonsAndMarks(AssetSet& assets) {
     addPair(assets, "chkBox", [](bool on) { return markPicture(Mark::Check, on, 40); });
     addPair(assets, "radio", [](bool on) { return markPicture(Mark::Radio, on, 40); });
     addPair(assets, "chkBall", [](bool on) { return markPicture(Mark::Ball, on, 40); });
-    const std::pair<const char*, const char*> options[] = {
-        {"optOn", "ON"}, {"optOff", "OFF"}, {"optNone", "NONE"}, {"optLight", "LIGHT"}, {"optStrong", "STRONG"}};
+    const std::pair<const char*, const char*> options[] = {{"optOn", "ON"},
+                                                           {"optOff", "OFF"},
+                                                           {"optNone", "NONE"},
+                                                           {"optLight", "LIGHT"},
+                                                           {"optStrong", "STRONG"}};
     const int widths[] = {140, 140, 132, 140, 144};
     for (int i = 0; i < 5; ++i) {
         const std::string label = options[i].second;
         const int width = widths[i];
-        addPair(assets, options[i].first, [&](bool on) { return markPicture(Mark::Radio, on, 40, label, width); });
+        addPair(assets, options[i].first,
+                [&](bool on) { return markPicture(Mark::Radio, on, 40, label, width); });
     }
-    addPair(assets, "optDirectVideo", [](bool on) { return markPicture(Mark::Check, on, 40, "DIRECT VIDEO", 280); });
+    addPair(assets, "optDirectVideo",
+            [](bool on) { return markPicture(Mark::Check, on, 40, "DIRECT VIDEO", 280); });
     addPair(assets, "editName", editBox);
     // Heads-up display buttons and menu entries.
     addPair(assets, "btnMenu", [](bool on) {
         return pillButton(64, 52, Tone::Orange, on, [](cairo_t* cr, const Box& face, bool) {
-            drawGlyph(cr, {face.x + face.w / 2 - 16, face.y + face.h / 2 - 16, 32, 32}, Glyph::Menu, 0xFFFFFF, kOrangeInk);
+            drawGlyph(cr, {face.x + face.w / 2 - 16, face.y + face.h / 2 - 16, 32, 32}, Glyph::Menu, 0xFFFFFF,
+                      kOrangeInk);
         });
     });
     const std::pair<const char*, const char*> menu[] = {
-        {"menuScorecard", "SCORECARD"}, {"menuAutoAim", "AUTO AIM"}, {"menuViewHole", "VIEW HOLE"},
+        {"menuScorecard", "SCORECARD"}, {"menuAutoAim", "AUTO AIM"},   {"menuViewHole", "VIEW HOLE"},
         {"menuMulligan", "MULLIGAN"},   {"menuSaveGame", "SAVE GAME"}, {"menuHelp", "HELP"},
         {"menuQuit", "QUIT GAME"},      {"menuClose", "CLOSE"}};
     for (const auto& [name, label] : menu)
-        addLabelButton(assets, name, label, 216, 42, std::string(name) == "menuQuit" ? Tone::Red : Tone::Blue);
-    const std::pair<const char*, ClubIcon> clubs[] = {
-        {"Wood", ClubIcon::Wood}, {"Iron", ClubIcon::Iron}, {"Wedge", ClubIcon::Wedge}, {"Putter", ClubIcon::Putter}};
+        addLabelButton(assets, name, label, 216, 42,
+                       std::string(name) == "menuQuit" ? Tone::Red : Tone::Blue);
+    const std::pair<const char*, ClubIcon> clubs[] = {{"Wood", ClubIcon::Wood},
+                                                      {"Iron", ClubIcon::Iron},
+                                                      {"Wedge", ClubIcon::Wedge},
+                                                      {"Putter", ClubIcon::Putter}};
     for (const auto& [name, club] : clubs) {
         std::string label = name;
         for (char& c : label)
@@ -125,7 +136,8 @@ void addButtonsAndMarks(AssetSet& assets) {
     addLabelButton(assets, "btnSaveDone", "DONE", 200, 48, Tone::Green);
     addPair(assets, "btnSaveSlot", [](bool on) {
         return pillButton(72, 40, Tone::Orange, on, [](cairo_t* cr, const Box& face, bool) {
-            drawGlyph(cr, {face.x + face.w / 2 - 14, face.y + face.h / 2 - 14, 28, 28}, Glyph::Save, 0xFFFFFF, kOrangeInk);
+            drawGlyph(cr, {face.x + face.w / 2 - 14, face.y + face.h / 2 - 14, 28, 28}, Glyph::Save, 0xFFFFFF,
+                      kOrangeInk);
         });
     });
 }
@@ -141,14 +153,16 @@ void addBackgrounds(AssetSet& assets) {
 }
 
 void addIcons(AssetSet& assets) {
-    const std::pair<const char*, ClubIcon> clubs[] = {
-        {"Wood", ClubIcon::Wood}, {"Iron", ClubIcon::Iron}, {"Wedge", ClubIcon::Wedge}, {"Putter", ClubIcon::Putter}};
+    const std::pair<const char*, ClubIcon> clubs[] = {{"Wood", ClubIcon::Wood},
+                                                      {"Iron", ClubIcon::Iron},
+                                                      {"Wedge", ClubIcon::Wedge},
+                                                      {"Putter", ClubIcon::Putter}};
     for (const auto& [name, club] : clubs)
         assets.add(std::string("GUI/icons/icon") + name + ".gif", clubIcon(club), "icons");
-    const std::pair<const char*, LieIcon> lies[] = {{"Tee", LieIcon::Tee},         {"Cup", LieIcon::Cup},
-                                                   {"Green", LieIcon::Green},     {"Fairway", LieIcon::Fairway},
-                                                   {"Bunker", LieIcon::Bunker},   {"Water", LieIcon::Water},
-                                                   {"Rough", LieIcon::Rough}};
+    const std::pair<const char*, LieIcon> lies[] = {
+        {"Tee", LieIcon::Tee},         {"Cup", LieIcon::Cup},       {"Green", LieIcon::Green},
+        {"Fairway", LieIcon::Fairway}, {"Bunker", LieIcon::Bunker}, {"Water", LieIcon::Water},
+        {"Rough", LieIcon::Rough}};
     for (const auto& [name, lie] : lies)
         assets.add(std::string("GUI/icons/icon") + name + ".gif", lieIcon(lie), "icons");
 }

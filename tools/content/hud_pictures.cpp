@@ -23,7 +23,8 @@ void glassPlate(cairo_t* cr, const Box& box, double radius, double alpha = 0.82)
     setColour(cr, 0x07200F);
     cairo_set_line_width(cr, 3);
     cairo_stroke(cr);
-    roundedRectangle(cr, box.x + 4, box.y + 3, box.w - 8, std::min(box.h * 0.4, 20.0), std::max(2.0, radius - 4));
+    roundedRectangle(cr, box.x + 4, box.y + 3, box.w - 8, std::min(box.h * 0.4, 20.0),
+                     std::max(2.0, radius - 4));
     setColour(cr, 0xFFFFFF, 0.1);
     cairo_fill(cr);
 }
@@ -148,7 +149,8 @@ Picture powerBar() {
     cairo_set_source(cr, ramp);
     cairo_paint(cr);
     cairo_pattern_destroy(ramp);
-    setVerticalGradient(cr, 0, 24, {{0, 0xFFFFFF, 0.45}, {0.45, 0xFFFFFF, 0.1}, {0.5, 0x000000, 0.0}, {1, 0x000000, 0.25}});
+    setVerticalGradient(
+        cr, 0, 24, {{0, 0xFFFFFF, 0.45}, {0.45, 0xFFFFFF, 0.1}, {0.5, 0x000000, 0.0}, {1, 0x000000, 0.25}});
     cairo_paint(cr);
     return canvas.picture();
 }
@@ -195,38 +197,53 @@ Picture ballShadow() {
 } // namespace
 
 void addHud(AssetSet& assets) {
-    assets.add("GUI/hudTop.gif", hudPicture(480, 88, [](cairo_t* cr) {
-        glassPlate(cr, {2, 2, 300, 84}, 16);
-        // A ring behind the player's picture.
-        cairo_new_path(cr);
-        cairo_arc(cr, 46, 44, 41, 0, 2 * M_PI);
-        setColour(cr, kYellow);
-        cairo_fill(cr);
-        // The course name is drawn here by the game, at (304, 28), in green.
-        creamPlate(cr, {296, 2, 182, 84}, 16);
-        drawText(cr, "COURSE", 306, 22, {Font::Label, 15, kPanelEdge, 0, 0, 0, 0, 1});
-    }), "hud");
-    assets.add("GUI/hudBottom.gif", hudPicture(480, 60, [](cairo_t* cr) {
-        glassPlate(cr, {2, 2, 300, 56}, 14);
-        // "Hole 3 / Par 4" is drawn here by the game, at (304, 4).
-        creamPlate(cr, {296, 2, 182, 56}, 14);
-    }), "hud");
-    assets.add("GUI/hudStrip.gif", hudPicture(480, 56, [](cairo_t* cr) {
-        glassPlate(cr, {2, 2, 476, 52}, 14);
-        chip(cr, {8, 8, 90, 40}, false);
-        chip(cr, {106, 8, 140, 40}, true);
-        chip(cr, {254, 8, 146, 40}, true);
-        drawGlyph(cr, {258, 10, 34, 34}, Glyph::Swing, 0xFFFFFF, kNavy);
-    }), "hud");
-    assets.add("GUI/hudInfo.gif", hudPicture(200, 64, [](cairo_t* cr) {
-        glassPlate(cr, {2, 2, 196, 60}, 12);
-        drawGlyph(cr, {6, 4, 28, 28}, Glyph::Flag, 0xFFFFFF, 0x07200F);
-        drawGlyph(cr, {6, 32, 28, 28}, Glyph::Slope, 0xC8F0A0, 0x07200F);
-    }), "hud");
-    assets.add("GUI/windBadge.gif", hudPicture(128, 32, [](cairo_t* cr) {
-        glassPlate(cr, {2, 2, 124, 28}, 13);
-        drawGlyph(cr, {6, 3, 26, 26}, Glyph::Wind, 0xFFFFFF, 0x07200F);
-    }), "hud");
+    assets.add("GUI/hudTop.gif",
+               hudPicture(480, 88,
+                          [](cairo_t* cr) {
+                              glassPlate(cr, {2, 2, 300, 84}, 16);
+                              // A ring behind the player's picture.
+                              cairo_new_path(cr);
+                              cairo_arc(cr, 46, 44, 41, 0, 2 * M_PI);
+                              setColour(cr, kYellow);
+                              cairo_fill(cr);
+                              // The course name is drawn here by the game, at (304, 28), in green.
+                              creamPlate(cr, {296, 2, 182, 84}, 16);
+                              drawText(cr, "COURSE", 306, 22, {Font::Label, 15, kPanelEdge, 0, 0, 0, 0, 1});
+                          }),
+               "hud");
+    assets.add("GUI/hudBottom.gif",
+               hudPicture(480, 60,
+                          [](cairo_t* cr) {
+                              glassPlate(cr, {2, 2, 300, 56}, 14);
+                              // "Hole 3 / Par 4" is drawn here by the game, at (304, 4).
+                              creamPlate(cr, {296, 2, 182, 56}, 14);
+                          }),
+               "hud");
+    assets.add("GUI/hudStrip.gif",
+               hudPicture(480, 56,
+                          [](cairo_t* cr) {
+                              glassPlate(cr, {2, 2, 476, 52}, 14);
+                              chip(cr, {8, 8, 90, 40}, false);
+                              chip(cr, {106, 8, 140, 40}, true);
+                              chip(cr, {254, 8, 146, 40}, true);
+                              drawGlyph(cr, {258, 10, 34, 34}, Glyph::Swing, 0xFFFFFF, kNavy);
+                          }),
+               "hud");
+    assets.add("GUI/hudInfo.gif",
+               hudPicture(200, 64,
+                          [](cairo_t* cr) {
+                              glassPlate(cr, {2, 2, 196, 60}, 12);
+                              drawGlyph(cr, {6, 4, 28, 28}, Glyph::Flag, 0xFFFFFF, 0x07200F);
+                              drawGlyph(cr, {6, 32, 28, 28}, Glyph::Slope, 0xC8F0A0, 0x07200F);
+                          }),
+               "hud");
+    assets.add("GUI/windBadge.gif",
+               hudPicture(128, 32,
+                          [](cairo_t* cr) {
+                              glassPlate(cr, {2, 2, 124, 28}, 13);
+                              drawGlyph(cr, {6, 3, 26, 26}, Glyph::Wind, 0xFFFFFF, 0x07200F);
+                          }),
+               "hud");
     assets.add("GUI/gaugeRuler.gif", gaugeRuler(), "hud");
     assets.add("GUI/gaugePower.bmp", powerBar(), "hud");
     assets.add("GUI/chipClub_on.gif", highlightedChip(144, 52), "hud");
@@ -238,6 +255,8 @@ void addHud(AssetSet& assets) {
     assets.add("GUI/savePanel.gif", savePanelPicture(), "menus");
 }
 
-void addCourseProps(AssetSet& assets) { assets.add("scenes/golfball/ballshadow.jpg", ballShadow(), "hud"); }
+void addCourseProps(AssetSet& assets) {
+    assets.add("scenes/golfball/ballshadow.jpg", ballShadow(), "hud");
+}
 
 } // namespace velmora::content

@@ -16,8 +16,7 @@ namespace {
 constexpr double kS = kIconSize;
 
 // A round badge: fill painted by the caller inside a clip, then the outline on top.
-template <typename Paint>
-Picture badge(Paint paint) {
+template <typename Paint> Picture badge(Paint paint) {
     Canvas canvas(kIconSize, kIconSize, 4);
     cairo_t* cr = canvas.cr();
     const double r = kS / 2 - 1.5;
@@ -45,7 +44,9 @@ void fillAll(cairo_t* cr, uint32_t top, uint32_t bottom) {
     cairo_paint(cr);
 }
 
-void outlinedPath(cairo_t* cr, uint32_t fill, double width = 2) { fillWithOutline(cr, fill, kNavy, width / 2); }
+void outlinedPath(cairo_t* cr, uint32_t fill, double width = 2) {
+    fillWithOutline(cr, fill, kNavy, width / 2);
+}
 
 } // namespace
 

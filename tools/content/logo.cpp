@@ -69,8 +69,9 @@ void drawLogo(cairo_t* cr, double cx, double cy, double size, bool withTag) {
         setColour(cr, kInk);
         cairo_set_line_width(cr, std::max(2.0, size * 0.06));
         cairo_stroke(cr);
-        drawTextCentred(cr, "GOLF", tagX + tagW / 2, tagY + tagH / 2,
-                        {Font::LabelSlanted, tagH * 0.78, 0xFFFFFF, std::max(1.5, size * 0.04), kInk, 0, 0, size * 0.08});
+        drawTextCentred(
+            cr, "GOLF", tagX + tagW / 2, tagY + tagH / 2,
+            {Font::LabelSlanted, tagH * 0.78, 0xFFFFFF, std::max(1.5, size * 0.04), kInk, 0, 0, size * 0.08});
     }
 }
 

@@ -25,9 +25,9 @@ constexpr uint32_t kSand = 0xF2DC9B;
 constexpr uint32_t kWater = 0x3DA5E8;
 
 // Ink and surfaces.
-constexpr uint32_t kInk = 0x14452A;       // outlines and titles
-constexpr uint32_t kNavy = 0x1A2A48;      // body text on light panels
-constexpr uint32_t kCream = 0xFFF9E8;     // panels
+constexpr uint32_t kInk = 0x14452A;   // outlines and titles
+constexpr uint32_t kNavy = 0x1A2A48;  // body text on light panels
+constexpr uint32_t kCream = 0xFFF9E8; // panels
 constexpr uint32_t kCreamShade = 0xF1E6C6;
 constexpr uint32_t kPanelEdge = 0x2F8A3A;
 constexpr uint32_t kDarkPanel = 0x123A2A; // panels under light text

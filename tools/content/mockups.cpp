@@ -24,7 +24,9 @@ const Page& pageNamed(const std::string& name) {
     return pages().front();
 }
 
-bool isPopup(const Page& page) { return page.scenerySeed == 0; }
+bool isPopup(const Page& page) {
+    return page.scenerySeed == 0;
+}
 
 const Picture& fontGrid(TextFont font, const BitmapFontStyle** style) {
     static std::map<int, std::pair<BitmapFontStyle, Picture>> grids;
@@ -121,8 +123,8 @@ void drawKeyboard(Canvas& canvas, const AssetSet& assets) {
         for (int column = 0; column < 10; ++column) {
             const double x = sx + (11 + 21 * column) * 2, y = sy + (54 + 30 * row) * 2;
             canvas.drawPicture(assets.picture("btn.gif"), x, y);
-            drawText(cr, std::string(1, labels[row * 10 + column]), x + 18, y + 26, {Font::Regular, 26, 0x141414},
-                     Align::Centre);
+            drawText(cr, std::string(1, labels[row * 10 + column]), x + 18, y + 26,
+                     {Font::Regular, 26, 0x141414}, Align::Centre);
         }
     }
     const char* big[] = {"Caps", "Clear", "Del", "Esc", "Ok"};
@@ -165,8 +167,8 @@ std::string checkPictureSizes(const AssetSet& assets) {
                 return;
             const Picture& picture = assets.picture(file);
             if (picture.width != w || picture.height != h)
-                problems += page.name + ": " + what + " " + file + " is " + std::to_string(picture.width) + "x" +
-                            std::to_string(picture.height) + ", expected " + std::to_string(w) + "x" +
+                problems += page.name + ": " + what + " " + file + " is " + std::to_string(picture.width) +
+                            "x" + std::to_string(picture.height) + ", expected " + std::to_string(w) + "x" +
                             std::to_string(h) + "\n";
         };
         check(page.background, page.scene.w * 2, page.scene.h * 2, "background");

@@ -123,16 +123,19 @@ Samples titleMusic() {
         double at = barStart;
         for (const NoteEvent& note : notes) {
             if (note.midi >= 0)
-                mixInto(music, lead(noteFrequency(note.midi), note.eighths * kEighth * 0.92), at, 0.30f, true);
+                mixInto(music, lead(noteFrequency(note.midi), note.eighths * kEighth * 0.92), at, 0.30f,
+                        true);
             at += note.eighths * kEighth;
         }
         // Bass: root and octave on the eighths, a fifth before the next chord.
         const int root = kChordRoots[bar] - 12;
         const int pattern[8] = {0, 0, 12, 0, 7, 0, 12, 7};
         for (int e = 0; e < 8; ++e)
-            mixInto(music, bass(noteFrequency(root + pattern[e]), kEighth * 0.9), barStart + e * kEighth, 0.34f, true);
+            mixInto(music, bass(noteFrequency(root + pattern[e]), kEighth * 0.9), barStart + e * kEighth,
+                    0.34f, true);
         // Chord stabs on the off-beats.
-        const int chord[3] = {kChordRoots[bar] + 12, kChordRoots[bar] + 12 + kChordThird[bar], kChordRoots[bar] + 19};
+        const int chord[3] = {kChordRoots[bar] + 12, kChordRoots[bar] + 12 + kChordThird[bar],
+                              kChordRoots[bar] + 19};
         for (int beat = 0; beat < 4; ++beat)
             mixInto(music, stab(chord, 3, kEighth), barStart + beat * kBeat + kEighth, 0.16f, true);
         // Drums: kick on 1 and 3 (and a pickup in the last bar), snare on 2 and 4, hats on eighths.

@@ -19,7 +19,8 @@ bool parseOutputFolders(int argc, char** argv, OutputFolders& folders) {
         else if (std::strcmp(argv[i], "--manual") == 0)
             folders.manual = argv[i + 1];
     }
-    if (folders.resources.empty() || folders.stage.empty() || folders.sheets.empty() || folders.manual.empty()) {
+    if (folders.resources.empty() || folders.stage.empty() || folders.sheets.empty() ||
+        folders.manual.empty()) {
         std::fprintf(stderr, "usage: %s --resources DIR --stage DIR --sheets DIR --manual DIR\n", argv[0]);
         return false;
     }
@@ -41,7 +42,8 @@ static std::string prepared(const std::filesystem::path& path) {
 }
 
 std::string outputPath(const OutputFolders& folders, Place place, const std::string& relative) {
-    return prepared(std::filesystem::path(place == Place::Disk ? folders.resources : folders.stage) / relative);
+    return prepared(std::filesystem::path(place == Place::Disk ? folders.resources : folders.stage) /
+                    relative);
 }
 
 std::string sheetPath(const OutputFolders& folders, const std::string& name) {

@@ -8,7 +8,9 @@ using D = Decoration;
 Widget button(const std::string& node, Rect r, const std::string& picture) {
     return {node, r, picture + ".gif", picture + "_on.gif"};
 }
-Widget picture(const std::string& node, Rect r, const std::string& file) { return {node, r, file}; }
+Widget picture(const std::string& node, Rect r, const std::string& file) {
+    return {node, r, file};
+}
 Widget text(const std::string& node, Rect r, const std::string& sample, TextFont font, bool centred = false) {
     return {node, r, "", "", sample, font, centred};
 }
@@ -50,9 +52,10 @@ Page playerMenu() {
         p.decorations.push_back({D::CreamPanel, {6, y, 228, 54}});
         p.decorations.push_back({D::Caption, {110, y + 2, 118, 10}, "PLAYER " + std::to_string(i + 1)});
         p.widgets.push_back(button("arrowD" + n, {10, y + 15, 24, 24}, "arrowLeft"));
-        p.widgets.push_back(picture("Player" + n, {36, y + 7, 40, 40}, i == 0 ? "character1.gif"
-                                                                       : i == 2 ? "character2.gif"
-                                                                                : "character0.gif"));
+        p.widgets.push_back(picture("Player" + n, {36, y + 7, 40, 40},
+                                    i == 0   ? "character1.gif"
+                                    : i == 2 ? "character2.gif"
+                                             : "character0.gif"));
         p.widgets.push_back(button("arrowU" + n, {78, y + 15, 24, 24}, "arrowRight"));
         Widget name = button("playerName" + n, {108, y + 14, 120, 28}, "editName");
         name.sample = names[i];
@@ -74,15 +77,18 @@ void scoreRows(Page& p, int top) {
     p.decorations.push_back({D::Rows, {22, top + 16, 196, 70}, "", 5});
     for (int i = 0; i < 5; ++i) {
         const std::string n = std::to_string(i);
-        p.widgets.push_back(text("ScoreName" + n, {28, top + 16 + i * 14, 130, 14}, names[i], TextFont::Small));
-        p.widgets.push_back(text("ScoreValue" + n, {168, top + 16 + i * 14, 44, 14}, values[i], TextFont::Small));
+        p.widgets.push_back(
+            text("ScoreName" + n, {28, top + 16 + i * 14, 130, 14}, names[i], TextFont::Small));
+        p.widgets.push_back(
+            text("ScoreValue" + n, {168, top + 16 + i * 14, 44, 14}, values[i], TextFont::Small));
     }
 }
 
 Page courseMenu() {
     Page p{"courseMenu", "courseMenu.properties", {0, 0, 240, 320}, "bkgCourses.jpg"};
     p.scenerySeed = 14;
-    p.decorations = {{D::Ribbon, {30, 4, 180, 26}, "COURSE"}, {D::Frame, {40, 38, 160, 120}},
+    p.decorations = {{D::Ribbon, {30, 4, 180, 26}, "COURSE"},
+                     {D::Frame, {40, 38, 160, 120}},
                      {D::Plate, {24, 162, 192, 22}}};
     p.widgets = {picture("sptCoursePreview", {40, 38, 160, 120}, "slideBlank.jpg"),
                  button("CourseArrL", {10, 86, 24, 24}, "arrowLeft"),
@@ -98,13 +104,14 @@ Page loadGame() {
     Page p{"loadGame", "loadGame.properties", {0, 0, 240, 320}, "bkgLoad.jpg"};
     p.scenerySeed = 15;
     // A dark panel: the program colours the slot names light ((255;150;100) and (220;150;180)).
-    p.decorations = {{D::Ribbon, {30, 4, 180, 26}, "LOAD GAME"}, {D::DarkPanel, {6, 38, 228, 236}},
+    p.decorations = {{D::Ribbon, {30, 4, 180, 26}, "LOAD GAME"},
+                     {D::DarkPanel, {6, 38, 228, 236}},
                      {D::Rows, {12, 44, 216, 224}, "", 8}};
     for (int k = 0; k < 8; ++k) {
         const std::string n = std::to_string(k);
         p.widgets.push_back(button("chkGolfBall" + n, {14, 46 + k * 28, 20, 20}, "chkBall"));
-        p.widgets.push_back(
-            text("txtLoadSlot" + n, {40, 48 + k * 28, 188, 16}, k == 0 ? "Sunday round" : "<EMPTY SLOT>", TextFont::System));
+        p.widgets.push_back(text("txtLoadSlot" + n, {40, 48 + k * 28, 188, 16},
+                                 k == 0 ? "Sunday round" : "<EMPTY SLOT>", TextFont::System));
     }
     p.widgets.push_back(button("btnLoadBack", {10, 282, 100, 30}, "btnBack"));
     p.widgets.push_back(button("btnLoadGame", {130, 282, 100, 30}, "btnLoad"));
@@ -160,11 +167,13 @@ Page results() {
     const char* scores[] = {"-2", "E", "+3", "+7"};
     for (int i = 0; i < 4; ++i) {
         const std::string n = std::to_string(i);
-        p.widgets.push_back(text("txtPos" + n, {16, 76 + i * 18, 20, 16}, std::to_string(i + 1), TextFont::Body));
+        p.widgets.push_back(
+            text("txtPos" + n, {16, 76 + i * 18, 20, 16}, std::to_string(i + 1), TextFont::Body));
         p.widgets.push_back(text("txtPlayer" + n, {40, 76 + i * 18, 130, 16}, players[i], TextFont::Body));
         p.widgets.push_back(text("txtScore" + n, {180, 76 + i * 18, 44, 16}, scores[i], TextFont::Body));
     }
-    p.widgets.push_back(text("txtCongratulationsCourseNameValue", {70, 158, 156, 16}, "GREEN VALLEY", TextFont::Small));
+    p.widgets.push_back(
+        text("txtCongratulationsCourseNameValue", {70, 158, 156, 16}, "GREEN VALLEY", TextFont::Small));
     scoreRows(p, 182);
     p.widgets.push_back(button("btnCongratulationsOK", {70, 282, 100, 30}, "btnOK"));
     return p;
@@ -218,8 +227,9 @@ Page game() {
 Page sysMenu() {
     Page p{"sysMenu", "GameCanvas.properties", {116, 66, 120, 194}, "panelSys.gif"};
     const std::pair<const char*, const char*> items[] = {
-        {"btnOpenScoreCard", "menuScorecard"}, {"btnAutoAim", "menuAutoAim"}, {"btnCheckTarget", "menuViewHole"},
-        {"btnMulligan", "menuMulligan"},       {"btnSaveGame", "menuSaveGame"}, {"btnHelp", "menuHelp"},
+        {"btnOpenScoreCard", "menuScorecard"}, {"btnAutoAim", "menuAutoAim"},
+        {"btnCheckTarget", "menuViewHole"},    {"btnMulligan", "menuMulligan"},
+        {"btnSaveGame", "menuSaveGame"},       {"btnHelp", "menuHelp"},
         {"btnExitGame", "menuQuit"},           {"btnScorecard", "menuClose"}};
     for (int i = 0; i < 8; ++i)
         p.widgets.push_back(button(items[i].first, {6, 6 + i * 23, 108, 21}, items[i].second));
@@ -230,7 +240,8 @@ Page clubMenu() {
     Page p{"clubMenu", "GameCanvas.properties", {50, 150, 110, 108}, "panelClub.gif"};
     const char* clubs[] = {"Wood", "Iron", "Wedge", "Putter"};
     for (int i = 0; i < 4; ++i)
-        p.widgets.push_back(button(std::string("btnClub") + clubs[i], {5, 5 + i * 25, 100, 23}, std::string("club") + clubs[i]));
+        p.widgets.push_back(button(std::string("btnClub") + clubs[i], {5, 5 + i * 25, 100, 23},
+                                   std::string("club") + clubs[i]));
     return p;
 }
 
@@ -238,8 +249,8 @@ Page strokeMenu() {
     Page p{"strokeMenu", "GameCanvas.properties", {124, 124, 100, 134}, "panelStroke.gif"};
     const char* strokes[] = {"Full", "Punch", "Flop", "Chip", "Putt"};
     for (int i = 0; i < 5; ++i)
-        p.widgets.push_back(
-            button(std::string("btnStroke") + strokes[i], {5, 5 + i * 25, 90, 23}, std::string("stroke") + strokes[i]));
+        p.widgets.push_back(button(std::string("btnStroke") + strokes[i], {5, 5 + i * 25, 90, 23},
+                                   std::string("stroke") + strokes[i]));
     return p;
 }
 
@@ -270,8 +281,8 @@ Page saveGame() {
     Page p{"saveGame", "GameCanvas.properties", {8, 28, 224, 256}, "savePanel.gif"};
     for (int k = 0; k < 8; ++k) {
         const std::string n = std::to_string(k);
-        p.widgets.push_back(text("txtSlot" + n, {16, 33 + k * 24, 150, 16}, k == 0 ? "Sunday round" : "<EMPTY SLOT>",
-                                 TextFont::System));
+        p.widgets.push_back(text("txtSlot" + n, {16, 33 + k * 24, 150, 16},
+                                 k == 0 ? "Sunday round" : "<EMPTY SLOT>", TextFont::System));
         p.widgets.push_back(button("btnSaveSlot" + n, {176, 30 + k * 24, 36, 20}, "btnSaveSlot"));
     }
     p.widgets.push_back(button("btnSaveOK", {62, 226, 100, 24}, "btnSaveDone"));
@@ -313,8 +324,8 @@ std::string layoutTables() {
             if (w.centred)
                 text += ", CENTER";
             out += "| " + w.node + " | " + std::to_string(w.rect.x) + ", " + std::to_string(w.rect.y) + ", " +
-                   std::to_string(w.rect.w) + ", " + std::to_string(w.rect.h) + " | " + w.picture + " | " + w.bright +
-                   " | " + text + " |\n";
+                   std::to_string(w.rect.w) + ", " + std::to_string(w.rect.h) + " | " + w.picture + " | " +
+                   w.bright + " | " + text + " |\n";
         }
         out += "\n";
     }
@@ -322,9 +333,9 @@ std::string layoutTables() {
 }
 
 const std::vector<Page>& pages() {
-    static const std::vector<Page> all = {cover(),    intro(),      playerMenu(), courseMenu(), loadGame(),
-                                          settings(), goodbye(),    results(),    messageBox(), game(),
-                                          sysMenu(),  clubMenu(),   strokeMenu(), scorecard(),  saveGame()};
+    static const std::vector<Page> all = {cover(),    intro(),    playerMenu(), courseMenu(), loadGame(),
+                                          settings(), goodbye(),  results(),    messageBox(), game(),
+                                          sysMenu(),  clubMenu(), strokeMenu(), scorecard(),  saveGame()};
     return all;
 }
 

@@ -18,16 +18,18 @@ struct Rect {
 };
 
 // Pixels of the 480 x 640 picture for a layout rectangle.
-inline Box pixels(const Rect& r) { return {r.x * 2.0, r.y * 2.0, r.w * 2.0, r.h * 2.0}; }
+inline Box pixels(const Rect& r) {
+    return {r.x * 2.0, r.y * 2.0, r.w * 2.0, r.h * 2.0};
+}
 
 enum class TextFont { None, Title, Label, Body, Small, System };
 
 struct Widget {
-    std::string node;     // the node name the templates use
-    Rect rect;            // relative to the page (or to its scene for pop-ups)
-    std::string picture;  // texture ("" for none)
-    std::string bright;   // picture while pressed or ticked
-    std::string sample;   // text shown in the mockup
+    std::string node;    // the node name the templates use
+    Rect rect;           // relative to the page (or to its scene for pop-ups)
+    std::string picture; // texture ("" for none)
+    std::string bright;  // picture while pressed or ticked
+    std::string sample;  // text shown in the mockup
     TextFont font = TextFont::None;
     bool centred = false;
     int textOffsetX = 0, textOffsetY = 0; // the template's textOffsetX/Y
@@ -43,7 +45,7 @@ struct Decoration {
 };
 
 struct Page {
-    std::string name;       // also the mockup's name
+    std::string name; // also the mockup's name
     std::string templateFile;
     Rect scene;             // the scene the widgets sit in (the whole page for most)
     std::string background; // full-scene picture ("" for none)

@@ -9,9 +9,15 @@
 namespace velmora::content {
 namespace {
 
-uint32_t packRgb(Rgba c) { return uint32_t(c.r) << 16 | uint32_t(c.g) << 8 | c.b; }
-Rgba unpackRgb(uint32_t rgb) { return opaque(rgb); }
-int channel(uint32_t rgb, int index) { return int(rgb >> (16 - 8 * index)) & 255; }
+uint32_t packRgb(Rgba c) {
+    return uint32_t(c.r) << 16 | uint32_t(c.g) << 8 | c.b;
+}
+Rgba unpackRgb(uint32_t rgb) {
+    return opaque(rgb);
+}
+int channel(uint32_t rgb, int index) {
+    return int(rgb >> (16 - 8 * index)) & 255;
+}
 
 struct WeightedColour {
     uint32_t rgb;
@@ -68,7 +74,8 @@ std::vector<Rgba> medianCut(std::vector<WeightedColour> colours, size_t wanted) 
         Box box = boxes[best];
         const int c = box.longestChannel;
         std::sort(colours.begin() + box.begin, colours.begin() + box.end, [c](const auto& a, const auto& b) {
-            return channel(a.rgb, c) != channel(b.rgb, c) ? channel(a.rgb, c) < channel(b.rgb, c) : a.rgb < b.rgb;
+            return channel(a.rgb, c) != channel(b.rgb, c) ? channel(a.rgb, c) < channel(b.rgb, c)
+                                                          : a.rgb < b.rgb;
         });
         uint64_t half = 0;
         size_t split = box.begin + 1;
@@ -105,7 +112,8 @@ int distance(Rgba a, Rgba b) {
 } // namespace
 
 bool looksLikeKey(Rgba colour, Rgba key) {
-    return (colour.r >> 3) == (key.r >> 3) && (colour.g >> 2) == (key.g >> 2) && (colour.b >> 3) == (key.b >> 3);
+    return (colour.r >> 3) == (key.r >> 3) && (colour.g >> 2) == (key.g >> 2) &&
+           (colour.b >> 3) == (key.b >> 3);
 }
 
 Palette buildPalette(const std::vector<const Picture*>& frames, Rgba key) {

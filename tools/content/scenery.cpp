@@ -44,7 +44,8 @@ double hillHeight(double x, double width, double phase, double amplitude) {
                         0.15 * std::sin(u * 5.1 + phase * 0.6));
 }
 
-void hills(cairo_t* cr, double width, double base, double amplitude, double phase, uint32_t top, uint32_t bottom) {
+void hills(cairo_t* cr, double width, double base, double amplitude, double phase, uint32_t top,
+           uint32_t bottom) {
     cairo_new_path(cr);
     cairo_move_to(cr, 0, base + 200);
     for (double x = 0; x <= width; x += 4)
@@ -79,8 +80,8 @@ void tree(cairo_t* cr, double x, double y, double size, uint32_t dark, uint32_t 
 void drawGolfBall(cairo_t* cr, double x, double y, double radius) {
     cairo_new_path(cr);
     cairo_arc(cr, x, y, radius, 0, 2 * M_PI);
-    cairo_pattern_t* shading = cairo_pattern_create_radial(x - radius * 0.35, y - radius * 0.35, radius * 0.1, x, y,
-                                                           radius * 1.05);
+    cairo_pattern_t* shading =
+        cairo_pattern_create_radial(x - radius * 0.35, y - radius * 0.35, radius * 0.1, x, y, radius * 1.05);
     cairo_pattern_add_color_stop_rgb(shading, 0, 1, 1, 1);
     cairo_pattern_add_color_stop_rgb(shading, 0.7, 0.93, 0.95, 0.97);
     cairo_pattern_add_color_stop_rgb(shading, 1, 0.72, 0.76, 0.82);
@@ -128,12 +129,14 @@ void drawScenery(cairo_t* cr, double width, double height, const SceneryOptions&
     const double horizon = height * options.horizon;
     // Sky.
     if (options.sunset)
-        setVerticalGradient(cr, 0, horizon, {{0, 0x2B3F8C}, {0.45, 0xC76BA0}, {0.8, 0xFF9E5E}, {1, 0xFFD08A}});
+        setVerticalGradient(cr, 0, horizon,
+                            {{0, 0x2B3F8C}, {0.45, 0xC76BA0}, {0.8, 0xFF9E5E}, {1, 0xFFD08A}});
     else
         setVerticalGradient(cr, 0, horizon, {{0, kSkyTop}, {0.7, 0x6FB8F5}, {1, kSkyHorizon}});
     cairo_paint(cr);
     // Sun and its glow.
-    const double sunX = width * (options.sunset ? 0.3 : 0.82), sunY = options.sunset ? horizon * 0.82 : height * 0.1;
+    const double sunX = width * (options.sunset ? 0.3 : 0.82),
+                 sunY = options.sunset ? horizon * 0.82 : height * 0.1;
     cairo_pattern_t* glow = cairo_pattern_create_radial(sunX, sunY, 0, sunX, sunY, width * 0.45);
     cairo_pattern_add_color_stop_rgba(glow, 0, 1, 0.98, 0.85, 0.8);
     cairo_pattern_add_color_stop_rgba(glow, 1, 1, 0.98, 0.85, 0);
@@ -165,16 +168,19 @@ void drawScenery(cairo_t* cr, double width, double height, const SceneryOptions&
     // Ground: rough, with the fairway in mown stripes running to the green.
     cairo_new_path(cr);
     cairo_rectangle(cr, 0, horizon, width, height - horizon);
-    setVerticalGradient(cr, horizon, height, {{0, options.sunset ? 0x3C7A34u : 0x5DB043u}, {1, options.sunset ? 0x2E6A2Au : kRough}});
+    setVerticalGradient(
+        cr, horizon, height,
+        {{0, options.sunset ? 0x3C7A34u : 0x5DB043u}, {1, options.sunset ? 0x2E6A2Au : kRough}});
     cairo_fill(cr);
     const double greenX = width * options.greenX, greenY = horizon + height * 0.035;
     cairo_save(cr);
     cairo_new_path(cr);
     cairo_move_to(cr, width * 0.08, height);
-    cairo_curve_to(cr, width * 0.25, height * 0.8, greenX - width * 0.3, greenY + height * 0.1, greenX - width * 0.12,
-                   greenY);
+    cairo_curve_to(cr, width * 0.25, height * 0.8, greenX - width * 0.3, greenY + height * 0.1,
+                   greenX - width * 0.12, greenY);
     cairo_line_to(cr, greenX + width * 0.12, greenY);
-    cairo_curve_to(cr, greenX + width * 0.1, greenY + height * 0.12, width * 0.95, height * 0.8, width * 0.98, height);
+    cairo_curve_to(cr, greenX + width * 0.1, greenY + height * 0.12, width * 0.95, height * 0.8, width * 0.98,
+                   height);
     cairo_close_path(cr);
     cairo_clip(cr);
     const int stripes = 14;
@@ -182,7 +188,8 @@ void drawScenery(cairo_t* cr, double width, double height, const SceneryOptions&
         const double t0 = double(i) / stripes, t1 = double(i + 1) / stripes;
         const double y0 = greenY + (height - greenY) * t0 * t0, y1 = greenY + (height - greenY) * t1 * t1;
         cairo_rectangle(cr, 0, y0, width, y1 - y0 + 1);
-        const uint32_t light = options.sunset ? 0x5E9A44 : kGrassLight, dark = options.sunset ? 0x4E8A3A : kGrassDark;
+        const uint32_t light = options.sunset ? 0x5E9A44 : kGrassLight,
+                       dark = options.sunset ? 0x4E8A3A : kGrassDark;
         setColour(cr, i % 2 ? light : dark);
         cairo_fill(cr);
     }

@@ -11,7 +11,7 @@ struct SceneryOptions {
     uint64_t seed = 1;
     double horizon = 0.55; // fraction of the height
     bool sunset = false;
-    double greenX = 0.62;  // where the flag stands, fraction of the width
+    double greenX = 0.62; // where the flag stands, fraction of the width
     int clouds = 5;
 };
 

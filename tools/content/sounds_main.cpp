@@ -12,10 +12,10 @@ int main(int argc, char** argv) {
     if (!startGenerator(argc, argv, folders))
         return 2;
     const std::pair<const char*, std::function<Samples()>> sounds[] = {
-        {"title.wav", titleMusic},     {"click.wav", buttonClick},   {"ambience.wav", courseAmbience},
-        {"fullswing.wav", fullSwing},  {"chip.wav", chipShot},       {"putt.wav", puttStroke},
-        {"bounce.wav", ballBounce},    {"cup.wav", cupDrop},         {"waterSplash.wav", waterSplash},
-        {"applause.wav", applause},    {"cheering.wav", cheering},   {"boo.wav", booing},
+        {"title.wav", titleMusic},    {"click.wav", buttonClick}, {"ambience.wav", courseAmbience},
+        {"fullswing.wav", fullSwing}, {"chip.wav", chipShot},     {"putt.wav", puttStroke},
+        {"bounce.wav", ballBounce},   {"cup.wav", cupDrop},       {"waterSplash.wav", waterSplash},
+        {"applause.wav", applause},   {"cheering.wav", cheering}, {"boo.wav", booing},
         {"mystic.wav", mysticChime},
     };
     int failures = 0;

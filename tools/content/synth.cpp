@@ -14,8 +14,8 @@ float waveform(Wave wave, double phase) {
         return float(phase < 0.5 ? 4 * phase - 1 : 3 - 4 * phase);
     case Wave::Square:
         // A few odd harmonics instead of a hard edge: no aliasing at the low sample rate.
-        return float((std::sin(2 * M_PI * phase) + std::sin(6 * M_PI * phase) / 3 + std::sin(10 * M_PI * phase) / 5 +
-                      std::sin(14 * M_PI * phase) / 7) *
+        return float((std::sin(2 * M_PI * phase) + std::sin(6 * M_PI * phase) / 3 +
+                      std::sin(10 * M_PI * phase) / 5 + std::sin(14 * M_PI * phase) / 7) *
                      0.9);
     case Wave::Saw: {
         double sum = 0;
@@ -120,9 +120,15 @@ Biquad::Biquad(int kind, double frequency, double q) {
     b0 = c.b0, b1 = c.b1, b2 = c.b2, a1 = c.a1, a2 = c.a2;
 }
 
-Biquad Biquad::lowPass(double cutoff, double q) { return Biquad(0, cutoff, q); }
-Biquad Biquad::highPass(double cutoff, double q) { return Biquad(1, cutoff, q); }
-Biquad Biquad::bandPass(double centre, double q) { return Biquad(2, centre, q); }
+Biquad Biquad::lowPass(double cutoff, double q) {
+    return Biquad(0, cutoff, q);
+}
+Biquad Biquad::highPass(double cutoff, double q) {
+    return Biquad(1, cutoff, q);
+}
+Biquad Biquad::bandPass(double centre, double q) {
+    return Biquad(2, centre, q);
+}
 
 float Biquad::step(float x) {
     const double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
@@ -183,6 +189,8 @@ void normalise(Samples& samples, float peak) {
             s *= peak / largest;
 }
 
-double noteFrequency(int midiNote) { return 440.0 * std::pow(2.0, (midiNote - 69) / 12.0); }
+double noteFrequency(int midiNote) {
+    return 440.0 * std::pow(2.0, (midiNote - 69) / 12.0);
+}
 
 } // namespace velmora::content

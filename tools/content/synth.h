@@ -13,7 +13,9 @@ namespace velmora::content {
 
 using Samples = std::vector<float>;
 
-inline size_t samplesFor(double seconds) { return size_t(seconds * kSampleRate + 0.5); }
+inline size_t samplesFor(double seconds) {
+    return size_t(seconds * kSampleRate + 0.5);
+}
 
 enum class Wave { Sine, Triangle, Square, Saw };
 

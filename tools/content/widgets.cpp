@@ -46,7 +46,8 @@ Box drawButtonBody(cairo_t* cr, double w, double h, double radius, Tone tone, bo
     roundedRectangle(cr, face.x, face.y, face.w, face.h, radius);
     const uint32_t top = pressed ? shade(colours.top, 0.88) : colours.top;
     const uint32_t bottom = pressed ? shade(colours.bottom, 0.85) : colours.bottom;
-    setVerticalGradient(cr, face.y, face.y + face.h, {{0, pressed ? bottom : top}, {1, pressed ? top : bottom}});
+    setVerticalGradient(cr, face.y, face.y + face.h,
+                        {{0, pressed ? bottom : top}, {1, pressed ? top : bottom}});
     cairo_fill_preserve(cr);
     setColour(cr, colours.ink);
     cairo_set_line_width(cr, 3);
@@ -70,7 +71,8 @@ Box drawButtonBody(cairo_t* cr, double w, double h, double radius, Tone tone, bo
 } // namespace
 
 void drawButtonLabel(cairo_t* cr, const std::string& label, const Box& face, uint32_t ink, double size) {
-    TextStyle style{Font::LabelSlanted, size, 0xFFFFFF, std::max(2.0, size / 9), ink, std::max(1.5, size / 14)};
+    TextStyle style{Font::LabelSlanted,      size, 0xFFFFFF,
+                    std::max(2.0, size / 9), ink,  std::max(1.5, size / 14)};
     style = fitText(cr, label, style, face.w - 16);
     drawTextCentred(cr, label, face.x + face.w / 2, face.y + face.h / 2, style);
 }
@@ -78,13 +80,15 @@ void drawButtonLabel(cairo_t* cr, const std::string& label, const Box& face, uin
 Picture pillButton(int w, int h, Tone tone, bool pressed, const FaceContent& content) {
     Canvas canvas(w, h);
     cairo_t* cr = canvas.cr();
-    const Box face = drawButtonBody(cr, w, h, (h - std::max(4.0, std::round(h / 10.0))) * 0.42, tone, pressed);
+    const Box face =
+        drawButtonBody(cr, w, h, (h - std::max(4.0, std::round(h / 10.0))) * 0.42, tone, pressed);
     if (content)
         content(cr, face, pressed);
     return keyed(canvas.picture());
 }
 
-Picture labelButton(const std::string& label, int w, int h, Tone tone, bool pressed, const FaceContent& icon) {
+Picture labelButton(const std::string& label, int w, int h, Tone tone, bool pressed,
+                    const FaceContent& icon) {
     const uint32_t ink = toneColours(tone).ink;
     return pillButton(w, h, tone, pressed, [&](cairo_t* cr, const Box& face, bool down) {
         Box text = face;
@@ -111,7 +115,10 @@ void drawArrowGlyph(cairo_t* cr, const Box& box, Arrow arrow, uint32_t fill, uin
     const double cx = box.x + box.w / 2, cy = box.y + box.h / 2, r = std::min(box.w, box.h) * 0.3;
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
-    cairo_rotate(cr, arrow == Arrow::Right ? 0 : arrow == Arrow::Down ? M_PI / 2 : arrow == Arrow::Left ? M_PI : -M_PI / 2);
+    cairo_rotate(cr, arrow == Arrow::Right  ? 0
+                     : arrow == Arrow::Down ? M_PI / 2
+                     : arrow == Arrow::Left ? M_PI
+                                            : -M_PI / 2);
     cairo_new_path(cr);
     cairo_move_to(cr, r * 1.1, 0);
     cairo_line_to(cr, -r * 0.7, -r);
@@ -137,7 +144,8 @@ Picture markPicture(Mark mark, bool ticked, int size, const std::string& label, 
         break;
     }
     if (mark == Mark::Ball) {
-        setVerticalGradient(cr, box.y, box.y + box.h, {{0, ticked ? 0xFFFFFFu : 0xE6E9EEu}, {1, ticked ? 0xDDE3EAu : 0xB5BCC6u}});
+        setVerticalGradient(cr, box.y, box.y + box.h,
+                            {{0, ticked ? 0xFFFFFFu : 0xE6E9EEu}, {1, ticked ? 0xDDE3EAu : 0xB5BCC6u}});
     } else {
         setVerticalGradient(cr, box.y, box.y + box.h, {{0, 0xE9EEF3}, {0.4, 0xFFFFFF}, {1, 0xFFFFFF}});
     }

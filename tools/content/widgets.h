@@ -27,7 +27,8 @@ struct Box {
 using FaceContent = std::function<void(cairo_t*, const Box& face, bool pressed)>;
 
 Picture pillButton(int w, int h, Tone tone, bool pressed, const FaceContent& content);
-Picture labelButton(const std::string& label, int w, int h, Tone tone, bool pressed, const FaceContent& icon = {});
+Picture labelButton(const std::string& label, int w, int h, Tone tone, bool pressed,
+                    const FaceContent& icon = {});
 Picture roundButton(int size, Tone tone, bool pressed, const FaceContent& content);
 
 enum class Arrow { Left, Right, Up, Down };

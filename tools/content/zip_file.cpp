@@ -29,7 +29,8 @@ std::vector<std::string> listFiles(const std::string& folder) {
 }
 
 bool writeZip(const std::string& archivePath, std::vector<ZipEntry> entries) {
-    std::sort(entries.begin(), entries.end(), [](const ZipEntry& a, const ZipEntry& b) { return a.name < b.name; });
+    std::sort(entries.begin(), entries.end(),
+              [](const ZipEntry& a, const ZipEntry& b) { return a.name < b.name; });
     const std::string temporary = archivePath + ".part";
     zipFile zip = zipOpen(temporary.c_str(), APPEND_STATUS_CREATE);
     if (!zip)
@@ -45,8 +46,8 @@ bool writeZip(const std::string& archivePath, std::vector<ZipEntry> entries) {
         zip_fileinfo info{};
         info.tmz_date = {0, 0, 12, 1, 0, 2024}; // 1 January 2024, noon
         const bool store = alreadyCompressed(name);
-        ok = zipOpenNewFileInZip(zip, name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr, store ? 0 : Z_DEFLATED,
-                                 store ? 0 : Z_BEST_COMPRESSION) == ZIP_OK &&
+        ok = zipOpenNewFileInZip(zip, name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr,
+                                 store ? 0 : Z_DEFLATED, store ? 0 : Z_BEST_COMPRESSION) == ZIP_OK &&
              zipWriteInFileInZip(zip, bytes.data(), unsigned(bytes.size())) == ZIP_OK &&
              zipCloseFileInZip(zip) == ZIP_OK;
         if (!ok)
