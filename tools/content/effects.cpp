@@ -249,8 +249,9 @@ Samples booing() {
     Samples crowd(samplesFor(kLength));
     for (int i = 0; i < 14; ++i) {
         const double start = random.range(0.0, 0.25), length = random.range(1.2, kLength - start);
-        Samples v = voice(length, random, random.range(95, 170), -random.range(0.05, 0.2), {320, 800, 2240},
-                          {300, 700, 2240});
+        // One draw per statement: the order in which arguments are evaluated is the compiler's.
+        const double pitch = random.range(95, 170), fall = random.range(0.05, 0.2);
+        Samples v = voice(length, random, pitch, -fall, {320, 800, 2240}, {300, 700, 2240});
         applyEnvelope(v,
                       [length](double t) { return std::min(1.0, t / 0.15) * std::max(0.0, 1 - t / length); });
         mixInto(crowd, v, start, float(random.range(0.5, 1.0)));
