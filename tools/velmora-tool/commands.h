@@ -30,5 +30,6 @@ inline void print(std::wstring_view text) {
 
 int runTemplate(const std::vector<std::string>& arguments);
 int runRecord(const std::vector<std::string>& arguments);
+int runImage(const std::vector<std::string>& arguments);
 
 } // namespace velmora::tool
