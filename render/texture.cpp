@@ -1,10 +1,12 @@
 #include "render/texture.h"
 
 #include "media/image_loader.h"
+#include "platform/random.h"
 #include "surface/blitters.h"
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 
 namespace velmora {
 
@@ -109,6 +111,11 @@ void Texture::setFrame(int index) {
     currentFrame = std::clamp(index, 0, frameCount - 1);
     if (frameListener)
         frameListener->frameChanged(*this, currentFrame);
+}
+
+// A random integer from 0 to the last frame, rounded half away from zero.
+void Texture::setRandomFrame() {
+    setFrame(static_cast<int>(std::lround(rand() * (1.0 / randMax) * (frameCount - 1))));
 }
 
 void Texture::animate(float timeStep) {

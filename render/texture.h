@@ -38,6 +38,8 @@ struct Texture {
 
     // With two frames or more: clamps i to the frames, makes it current and tells the listener.
     void setFrame(int index);
+    // A frame chosen with the game's random numbers (an animation that starts anywhere).
+    void setRandomFrame();
     // Advances the animation: at once for a negative time step, otherwise once the current frame
     // has been shown longer than its delay. The last frame wraps to the first only when looping.
     void animate(float timeStep);

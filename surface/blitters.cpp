@@ -27,6 +27,13 @@ template <typename Format>
 void copyRows(Surface& destination, const Surface& source, int x, int y, Rect rect, uint32_t key) {
     using Pixel = typename Format::Pixel;
     if (key == noColor) {
+        // Whole rows of surfaces with the same layout are one block.
+        if (x == 0 && rect.x == 0 && rect.width == destination.width && rect.width == source.width &&
+            destination.stride == source.stride) {
+            std::memcpy(pixelRow<Format>(destination.bits, destination.stride, y),
+                        pixelRow<Format>(source.bits, source.stride, rect.y), size_t(rect.height) * source.stride);
+            return;
+        }
         const size_t rowBytes = size_t(rect.width) * sizeof(Pixel);
         for (int row = 0; row < rect.height; ++row)
             std::memcpy(pixelRow<Format>(destination.bits, destination.stride, y + row) + x,

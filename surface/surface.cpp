@@ -50,6 +50,12 @@ bool Surface::adopt(HBITMAP newBitmap, bool deviceDepth) {
 
 void Surface::release() {
     if (memoryDC) {
+        // Text drawing leaves its last font selected in the context for the next text: it goes
+        // with the context.
+        HGDIOBJ stockFont = GetStockObject(SYSTEM_FONT);
+        HGDIOBJ font = SelectObject(memoryDC, stockFont);
+        if (font && font != stockFont)
+            DeleteObject(font);
         SelectObject(memoryDC, previousBitmap);
         DeleteObject(bitmap);
         DeleteDC(memoryDC);

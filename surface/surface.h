@@ -25,8 +25,8 @@ struct Surface {
     // Takes ownership of a bitmap made elsewhere (a decoder's): selects it into a new memory
     // context and reads the fields back from it. False (bitmap deleted) when no context can be made.
     bool adopt(HBITMAP newBitmap, bool deviceDepth);
-    // Selects the previous bitmap back, deletes the bitmap and the context. The colour key and frame
-    // delay stay.
+    // Selects the previous bitmap back, deletes the bitmap and the context, and a font left selected
+    // in the context (text drawing keeps its last font there). The colour key and frame delay stay.
     void release();
     bool empty() const { return bits == nullptr; }
     // Exchanges everything, pixels, context and fields, with another surface.

@@ -50,6 +50,12 @@ TEST(Texture, AnimationStepsByDelayAndStopsOnTheLastFrameUnlessLooping) {
 
     texture->setFrame(99);
     EXPECT_EQ(texture->currentFrame, 2);
+    std::vector<bool> chosen(3, false);
+    for (int i = 0; i < 200; ++i) {
+        texture->setRandomFrame();
+        chosen[texture->currentFrame] = true;
+    }
+    EXPECT_EQ(chosen, std::vector<bool>(3, true));
     auto still = Texture::blank(2, 2, 0xFFFFFF, PowerOfTwo::No);
     still->setFrame(1);
     still->animate(-1.0f);

@@ -72,6 +72,21 @@ TEST(Blitters, CopyAndStretchMatchThePixelRulesWhereverTheyAreClipped) {
     }
 }
 
+TEST(Blitters, WholeRowsOfEqualSurfacesCopyAsOneBlock) {
+    for (int bits : test::testedDepths()) {
+        Surface source, actual, expected;
+        makeSurface(source, 5, 4, bits);
+        fillPattern(source);
+        for (const auto& [y, rect] : {std::pair{2, Rect{0, 1, 5, 2}}, std::pair{-1, wholeSurface}}) {
+            makeSurface(actual, 5, 6, bits, sentinel);
+            makeSurface(expected, 5, 6, bits, sentinel);
+            copyBlit(actual, source, 0, y, rect);
+            referenceBlit(expected, source, 0, y, 5, rect.height < 0 ? 4 : rect.height, rect, noColor);
+            EXPECT_EQ(pixels(actual), pixels(expected)) << bits << " at " << y;
+        }
+    }
+}
+
 TEST(Blitters, StretchClippedAtTheLeftMovesTheSourceStartByTheClippedShare) {
     Surface source, destination;
     makeSurface(source, 4, 1, 32);
