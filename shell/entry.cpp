@@ -52,6 +52,7 @@ int velmoraMain(int argc, char** argv) {
     if (layout.landscape) {
         const std::wstring text = landscapeMessage(moduleFileName());
         MessageBoxW(nullptr, text.c_str(), L"Error", MB_OK);
+        application.reset(); // closes the archives and removes the temporary folder
         std::exit(-1);
     }
     application->pageOffset = layout.pageOffset;
