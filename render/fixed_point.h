@@ -1,0 +1,25 @@
+#pragma once
+// The engine's fixed-point number formats. Mesh vertices and view-space depths are world units with
+// 11 fractional bits; texture coordinates, edge positions and interpolants are 16.16.
+
+#include <cstdint>
+
+namespace velmora {
+
+using Fixed11 = int32_t; // world units x 2048
+using Fixed16 = int32_t; // 16.16
+
+constexpr int worldShift = 11;
+constexpr int32_t worldUnit = 1 << worldShift;  // 2048
+constexpr float worldUnitInverse = 1.0f / 2048.0f;
+constexpr int textureShift = 16;
+constexpr int32_t textureUnit = 1 << textureShift; // 65536
+constexpr float textureUnitInverse = 1.0f / 65536.0f;
+
+// Float to fixed point, truncating toward zero (the conversion every loader uses).
+constexpr Fixed11 toFixed11(float value) { return static_cast<Fixed11>(value * static_cast<float>(worldUnit)); }
+constexpr float fromFixed11(Fixed11 value) { return static_cast<float>(value) * worldUnitInverse; }
+constexpr Fixed16 toFixed16(float value) { return static_cast<Fixed16>(value * static_cast<float>(textureUnit)); }
+constexpr float fromFixed16(Fixed16 value) { return static_cast<float>(value) * textureUnitInverse; }
+
+} // namespace velmora
