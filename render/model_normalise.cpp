@@ -1,0 +1,75 @@
+#include "render/model_normalise.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmora {
+namespace {
+
+struct Box {
+    Vector3 min;
+    Vector3 max;
+    bool empty = true;
+
+    void add(const Vertex3D& vertex) {
+        const Vector3 p{fromFixed11(vertex.x), fromFixed11(vertex.y), fromFixed11(vertex.z)};
+        if (empty) {
+            min = max = p;
+            empty = false;
+            return;
+        }
+        min = {std::min(min.x, p.x), std::min(min.y, p.y), std::min(min.z, p.z)};
+        max = {std::max(max.x, p.x), std::max(max.y, p.y), std::max(max.z, p.z)};
+    }
+};
+
+Box boxOf(const Model3D& model, const std::wstring* wanted, const std::wstring* unwanted) {
+    Box box;
+    for (const auto& mesh : *model.meshes) {
+        if (!isSelected(mesh->name, wanted, unwanted))
+            continue;
+        for (const Vertex3D& vertex : mesh->vertices)
+            box.add(vertex);
+    }
+    return box;
+}
+
+Fixed11 scaledCoordinate(Fixed11 value, Fixed11 centre, float scale) {
+    const float scaled = static_cast<float>(int64_t{value} - centre) * scale;
+    return static_cast<Fixed11>(std::clamp(scaled, -2.1e9f, 2.1e9f));
+}
+
+} // namespace
+
+void normalise(Model3D& model, float radius, const std::wstring* wantedObjects, const std::wstring* unwantedObjects) {
+    const Box box = boxOf(model, wantedObjects, unwantedObjects);
+    const Vector3 dimensions = box.max - box.min;
+    const float largest = std::max({dimensions.x, dimensions.y, dimensions.z});
+    if (box.empty || !(largest > 0.0f)) {
+        // Nothing to measure by: keep the model as it is and describe it for culling.
+        const Box all = boxOf(model, nullptr, nullptr);
+        model.dimensions = all.max - all.min;
+        const Vector3 farCorner{std::max(std::fabs(all.min.x), std::fabs(all.max.x)),
+                                std::max(std::fabs(all.min.y), std::fabs(all.max.y)),
+                                std::max(std::fabs(all.min.z), std::fabs(all.max.z))};
+        model.radius = farCorner.length();
+        return;
+    }
+    const float scale = radius / (0.5f * largest);
+    model.dimensions = dimensions * scale;
+    model.radius = radius;
+    const Vector3 centre = (box.min + box.max) * 0.5f;
+    const auto centreX = static_cast<Fixed11>(std::lround(centre.x * worldUnit));
+    const auto centreY = static_cast<Fixed11>(std::lround(centre.y * worldUnit));
+    const auto centreZ = static_cast<Fixed11>(std::lround(centre.z * worldUnit));
+    for (const auto& mesh : *model.meshes) {
+        for (Vertex3D& vertex : mesh->vertices) {
+            vertex.x = scaledCoordinate(vertex.x, centreX, scale);
+            vertex.y = scaledCoordinate(vertex.y, centreY, scale);
+            vertex.z = scaledCoordinate(vertex.z, centreZ, scale);
+        }
+        mesh->prepared = false;
+    }
+}
+
+} // namespace velmora
