@@ -1,0 +1,90 @@
+#include "surface/surface.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace velmora {
+
+int displayDepth() {
+    static const int depth = [] {
+        HBITMAP probe = CreateCompatibleBitmap(nullptr, 1, 1);
+        const int bits = probe ? probe->bitsPerPixel : 16;
+        DeleteObject(probe);
+        if (bits < 16)
+            return 16;
+        return bits >= 24 ? 32 : bits;
+    }();
+    return depth;
+}
+
+bool Surface::create(int newWidth, int newHeight, bool deviceDepth) {
+    release();
+    const int depth = deviceDepth ? displayDepth() : 32;
+    HBITMAP created = CreateDIBSection(std::abs(newWidth), std::abs(newHeight), depth, nullptr);
+    return created && adopt(created, deviceDepth);
+}
+
+bool Surface::adopt(HBITMAP newBitmap, bool deviceDepth) {
+    release();
+    if (!newBitmap)
+        return false;
+    HDC dc = CreateCompatibleDC(nullptr);
+    if (!dc) {
+        DeleteObject(newBitmap);
+        return false;
+    }
+    memoryDC = dc;
+    bitmap = newBitmap;
+    previousBitmap = SelectObject(dc, newBitmap);
+    useDeviceDepth = deviceDepth;
+    bits = newBitmap->bits;
+    width = newBitmap->width;
+    height = newBitmap->height;
+    bitsPerPixel = newBitmap->bitsPerPixel;
+    bytesPerPixel = bitsPerPixel / 8;
+    stride = newBitmap->stride;
+    size = stride * height;
+    return true;
+}
+
+void Surface::release() {
+    if (memoryDC) {
+        SelectObject(memoryDC, previousBitmap);
+        DeleteObject(bitmap);
+        DeleteDC(memoryDC);
+    }
+    memoryDC = nullptr;
+    bitmap = nullptr;
+    previousBitmap = nullptr;
+    bits = nullptr;
+    width = height = bytesPerPixel = stride = bitsPerPixel = size = 0;
+}
+
+uint32_t Surface::getPixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width || y >= height)
+        return 0;
+    const uint8_t* pixel = pixelAddress(x, y);
+    if (bitsPerPixel == 16) {
+        uint16_t word;
+        std::memcpy(&word, pixel, sizeof word);
+        return rgbFrom565(word);
+    }
+    uint32_t value;
+    std::memcpy(&value, pixel, sizeof value);
+    return value & 0xFFFFFF;
+}
+
+void Surface::setPixel(int x, int y, uint32_t rgb) {
+    if (x < 0 || y < 0 || x >= width || y >= height)
+        return;
+    uint8_t* pixel = pixelAddress(x, y);
+    if (bitsPerPixel == 16) {
+        const uint16_t word = rgbTo565(rgb);
+        std::memcpy(pixel, &word, sizeof word);
+    } else {
+        const uint32_t value = rgb & 0xFFFFFF;
+        std::memcpy(pixel, &value, sizeof value);
+    }
+}
+
+} // namespace velmora
