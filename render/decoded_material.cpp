@@ -11,12 +11,12 @@ namespace velmora {
 DecodedMaterial decodeMaterial(const Material3D& material, const Mesh3D& mesh, int bitsPerPixel) {
     DecodedMaterial decoded;
     decoded.detailLevel = std::clamp(material.detailLevel, 1, 5);
-    decoded.colour = toPixel(material.diffuse, bitsPerPixel);
+    decoded.colour = encodePixel(material.diffuse, bitsPerPixel);
     decoded.texture = texelMapOf(material.texture, bitsPerPixel);
     decoded.textured = decoded.texture.valid();
     if (material.alphaTexture && material.alphaMode == AlphaMode::ColourKey) {
         decoded.keyed = decoded.textured;
-        decoded.key = toPixel(material.keyColour, bitsPerPixel);
+        decoded.key = encodePixel(material.keyColour, bitsPerPixel);
     } else if (material.alphaTexture) {
         decoded.alpha = texelMapOf(material.alphaTexture, bitsPerPixel);
     }
@@ -30,7 +30,7 @@ DecodedMaterial decodeMaterial(const Material3D& material, const Mesh3D& mesh, i
         decoded.specularLevel = std::clamp(material.specularLevel, 0, 255);
     }
     if (decoded.detailLevel == 5) {
-        decoded.selfIllumination = toPixel(material.selfIllumination, bitsPerPixel);
+        decoded.selfIllumination = encodePixel(material.selfIllumination, bitsPerPixel);
         decoded.textureAmount = std::clamp(material.textureAmount, 0, 255);
         if (!decoded.flat && mesh.environmentEnabled) {
             decoded.reflection = texelMapOf(material.reflectionTexture, bitsPerPixel);

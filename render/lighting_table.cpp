@@ -36,8 +36,8 @@ void buildLightingTables(LightingTables& tables, const std::vector<Light3D>& lig
                 specularRgb = (specularRgb << 8) | static_cast<uint32_t>(std::clamp(specular[c], 0, 255));
             }
             const int index = (j + 32) * lightingTableSide + (i + 32);
-            tables.diffuse[index] = toPixel(diffuseRgb, bitsPerPixel);
-            tables.specular[index] = toPixel(specularRgb, bitsPerPixel);
+            tables.diffuse[index] = encodePixel(diffuseRgb, bitsPerPixel);
+            tables.specular[index] = encodePixel(specularRgb, bitsPerPixel);
         }
     }
 }

@@ -88,7 +88,7 @@ inline void drawSpan(typename F::Pixel* pixels, uint32_t* depths, int count, Spa
                 const auto* alphaTexels = static_cast<const Pixel*>(m.alpha.bits);
                 const uint32_t alpha = alphaTexels[(((s.v >> 16) & m.alpha.heightMask) << m.alpha.rowShift) +
                                                    ((s.u >> 16) & m.alpha.widthMask)];
-                if (alpha != F::white)
+                if (alpha != PixelOps<F>::white)
                     colour = Ops::moveToward(old, colour, Ops::alphaOf(alpha));
             }
         }

@@ -119,8 +119,8 @@ constexpr std::array<std::array<RowWalker, 16>, 5> walkersOfFormat() {
             walkersOfMode<F, 5>()};
 }
 
-const std::array<std::array<RowWalker, 16>, 5> walkers16 = walkersOfFormat<Pixel565>();
-const std::array<std::array<RowWalker, 16>, 5> walkers32 = walkersOfFormat<Pixel8888>();
+const std::array<std::array<RowWalker, 16>, 5> walkers16 = walkersOfFormat<Format16>();
+const std::array<std::array<RowWalker, 16>, 5> walkers32 = walkersOfFormat<Format32>();
 
 RowWalker chooseWalker(const RasterTarget& target, const ShadeContext& context) {
     const DecodedMaterial& m = *context.material;

@@ -110,7 +110,7 @@ void View3D::draw(const RasterTarget& sceneTarget, std::span<Object3D* const> no
         frame.fog.front = depthOf(fog.front);
         frame.fog.back = std::max(depthOf(fog.back), frame.fog.front + 1);
         frame.fog.scale = (int64_t{256} << 16) / (int64_t{frame.fog.back} - frame.fog.front);
-        frame.fog.colour = toPixel(fog.colour, target.bitsPerPixel);
+        frame.fog.colour = encodePixel(fog.colour, target.bitsPerPixel);
     }
     renderer.beginFrame(frame);
 

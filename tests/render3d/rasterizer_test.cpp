@@ -204,10 +204,10 @@ TEST(Rasterizer, LitModesSaturateEachFieldAt16Bits) {
     draw(t, shiny, a, b, c, &lighting);
     // light x colour gives 30 / 62 / 30 per field; the highlight would push past 31 / 63 / 31.
     EXPECT_EQ(t.at(0, 0), 0xFFFFu);
-    DecodedMaterial dim = flatColour(rgbTo565Pixel(0x808080), 2);
+    DecodedMaterial dim = flatColour(rgbTo565(0x808080), 2);
     draw(t, dim, at(0, 0, 10), at(4, 0, 10), at(0, 4, 10), &lighting);
-    const uint32_t grey = rgbTo565Pixel(0x808080);
-    EXPECT_EQ(t.at(0, 0), PixelOps<Pixel565>::modulate(0xFFFF, grey));
+    const uint32_t grey = rgbTo565(0x808080);
+    EXPECT_EQ(t.at(0, 0), PixelOps<Format16>::modulate(0xFFFF, grey));
 }
 
 TEST(Rasterizer, TransparencyBlendsWithWhatIsThere) {
