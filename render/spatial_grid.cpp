@@ -5,12 +5,15 @@
 #include "render/trig_tables.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace velmora {
 namespace {
 
 constexpr size_t maxQuerySteps = 1 << 20;
+// Face entries over all cells; a finer grid that would need more is made coarser.
+constexpr uint64_t maxEntries = uint64_t{1} << 24;
 
 Vector3 worldOf(const Vertex3D& vertex) {
     return {fromFixed11(vertex.x), fromFixed11(vertex.y), fromFixed11(vertex.z)};
@@ -88,8 +91,7 @@ std::unique_ptr<SpatialGrid> SpatialGrid::build(Model3D& model, float stepLength
     grid->granuX = std::clamp(granuX, 1, maxCells);
     grid->granuY = std::clamp(granuY, 1, maxCells);
     grid->granuZ = std::clamp(granuZ, 1, maxCells);
-    grid->cell = {grid->dim.x / static_cast<float>(grid->granuX), grid->dim.y / static_cast<float>(grid->granuY),
-                  grid->dim.z / static_cast<float>(grid->granuZ)};
+    grid->fitGranularity(model, wantedObjects, unwantedObjects);
     report(listener, model, 50);
 
     const int meshCount = static_cast<int>(model.meshes->size());
@@ -97,16 +99,7 @@ std::unique_ptr<SpatialGrid> SpatialGrid::build(Model3D& model, float stepLength
         const Mesh3D& mesh = *(*model.meshes)[i];
         if (isSelected(mesh.name, wantedObjects, unwantedObjects)) {
             for (const Face3D& face : mesh.faces) {
-                const Vector3 a = worldOf(mesh.vertices[face.a]);
-                const Vector3 b = worldOf(mesh.vertices[face.b]);
-                const Vector3 c = worldOf(mesh.vertices[face.c]);
-                const auto range = [&grid](float p, float q, float r, float minimum, float size, int count) {
-                    return std::pair{grid->cellIndex(std::min({p, q, r}), minimum, size, count),
-                                     grid->cellIndex(std::max({p, q, r}), minimum, size, count)};
-                };
-                const auto [x0, x1] = range(a.x, b.x, c.x, grid->minP.x, grid->cell.x, grid->granuX);
-                const auto [y0, y1] = range(a.y, b.y, c.y, grid->minP.y, grid->cell.y, grid->granuY);
-                const auto [z0, z1] = range(a.z, b.z, c.z, grid->minP.z, grid->cell.z, grid->granuZ);
+                const auto [x0, x1, y0, y1, z0, z1] = grid->cellRange(mesh, face);
                 if (faceFilter && !faceFilter->accept(face))
                     continue;
                 for (int iy = y0; iy <= y1; ++iy)
@@ -124,6 +117,39 @@ std::unique_ptr<SpatialGrid> SpatialGrid::build(Model3D& model, float stepLength
     }
     report(listener, model, 100);
     return grid;
+}
+
+std::array<int, 6> SpatialGrid::cellRange(const Mesh3D& mesh, const Face3D& face) const {
+    const Vector3 a = worldOf(mesh.vertices[face.a]);
+    const Vector3 b = worldOf(mesh.vertices[face.b]);
+    const Vector3 c = worldOf(mesh.vertices[face.c]);
+    return {cellIndex(std::min({a.x, b.x, c.x}), minP.x, cell.x, granuX),
+            cellIndex(std::max({a.x, b.x, c.x}), minP.x, cell.x, granuX),
+            cellIndex(std::min({a.y, b.y, c.y}), minP.y, cell.y, granuY),
+            cellIndex(std::max({a.y, b.y, c.y}), minP.y, cell.y, granuY),
+            cellIndex(std::min({a.z, b.z, c.z}), minP.z, cell.z, granuZ),
+            cellIndex(std::max({a.z, b.z, c.z}), minP.z, cell.z, granuZ)};
+}
+
+void SpatialGrid::fitGranularity(const Model3D& model, const std::wstring* wanted, const std::wstring* unwanted) {
+    for (;;) {
+        cell = {dim.x / static_cast<float>(granuX), dim.y / static_cast<float>(granuY),
+                dim.z / static_cast<float>(granuZ)};
+        uint64_t entries = 0;
+        for (const auto& mesh : *model.meshes) {
+            if (!isSelected(mesh->name, wanted, unwanted))
+                continue;
+            for (const Face3D& face : mesh->faces) {
+                const auto [x0, x1, y0, y1, z0, z1] = cellRange(*mesh, face);
+                const uint64_t nx = x1 - x0 + 1, ny = y1 - y0 + 1, nz = z1 - z0 + 1;
+                entries += ny * nz + nx * nz + nx * ny;
+            }
+        }
+        if (entries <= maxEntries || (granuX == 1 && granuY == 1 && granuZ == 1))
+            return;
+        int& largest = granuX >= granuY && granuX >= granuZ ? granuX : (granuY >= granuZ ? granuY : granuZ);
+        largest = std::max(largest / 2, 1);
+    }
 }
 
 Vector3 SpatialGrid::clampedAcross(const Vector3& p, int axis) const {
