@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace velmora {
 
@@ -58,6 +59,23 @@ void Surface::release() {
     previousBitmap = nullptr;
     bits = nullptr;
     width = height = bytesPerPixel = stride = bitsPerPixel = size = 0;
+}
+
+void Surface::swap(Surface& other) noexcept {
+    std::swap(bits, other.bits);
+    std::swap(width, other.width);
+    std::swap(height, other.height);
+    std::swap(bytesPerPixel, other.bytesPerPixel);
+    std::swap(stride, other.stride);
+    std::swap(bitsPerPixel, other.bitsPerPixel);
+    std::swap(size, other.size);
+    std::swap(useDeviceDepth, other.useDeviceDepth);
+    std::swap(memoryDC, other.memoryDC);
+    std::swap(bitmap, other.bitmap);
+    std::swap(hasTransparentColor, other.hasTransparentColor);
+    std::swap(transparentColor, other.transparentColor);
+    std::swap(frameDelay, other.frameDelay);
+    std::swap(previousBitmap, other.previousBitmap);
 }
 
 uint32_t Surface::getPixel(int x, int y) const {

@@ -29,6 +29,8 @@ struct Surface {
     // delay stay.
     void release();
     bool empty() const { return bits == nullptr; }
+    // Exchanges everything, pixels, context and fields, with another surface.
+    void swap(Surface& other) noexcept;
 
     // Callers keep (x, y) inside the surface.
     uint8_t* pixelAddress(int x, int y) const { return bits + bytesPerPixel * x + stride * y; }

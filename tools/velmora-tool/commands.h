@@ -13,4 +13,6 @@ struct Command {
     int (*run)(const std::vector<std::string>& arguments); // exit code
 };
 
+int runImage(const std::vector<std::string>& arguments);
+
 } // namespace velmora::tool

@@ -9,6 +9,10 @@ namespace {
 
 const Command commands[] = {
     {"help", "", "list the commands", nullptr},
+    {"image", "FILE OUT",
+     "decode a BMP, GIF or JPEG picture with the game's loaders; write its frames as PPM (OUT, or OUT numbered\n"
+     "      per frame) and print size, frames, delays and keys",
+     runImage},
 };
 
 int printUsage(FILE* stream) {

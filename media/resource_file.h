@@ -1,0 +1,14 @@
+#pragma once
+// Reads a whole data file into memory for the decoders.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+// The bytes of the file at path (game convention: '\' separators), or none when it cannot be opened.
+std::optional<std::vector<uint8_t>> readResourceFile(const std::wstring& path);
+
+} // namespace velmora

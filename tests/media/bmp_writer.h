@@ -1,0 +1,66 @@
+#pragma once
+// Writes BMP files with the 40-byte information header, for decoder and loader tests.
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace velmora::test {
+
+struct BmpSpec {
+    int width = 0, height = 0, bitCount = 24;
+    uint32_t compression = 0, headerSize = 40, colorsUsed = 0;
+    std::vector<uint32_t> palette = {};   // 0xRRGGBB
+    std::vector<uint32_t> masks = {};     // bit fields, written after the header
+    std::vector<uint8_t> pixelBytes = {}; // rows as stored, padding included
+};
+
+inline void put16(std::vector<uint8_t>& out, uint32_t value) {
+    out.push_back(uint8_t(value));
+    out.push_back(uint8_t(value >> 8));
+}
+inline void put32(std::vector<uint8_t>& out, uint32_t value) {
+    put16(out, value & 0xFFFF);
+    put16(out, value >> 16);
+}
+
+inline std::vector<uint8_t> writeBmp(const BmpSpec& spec) {
+    std::vector<uint8_t> out = {'B', 'M'};
+    const uint32_t offset = 14 + spec.headerSize + 4 * uint32_t(spec.masks.size() + spec.palette.size());
+    put32(out, offset + uint32_t(spec.pixelBytes.size()));
+    put32(out, 0);
+    put32(out, offset);
+    put32(out, spec.headerSize);
+    put32(out, uint32_t(spec.width));
+    put32(out, uint32_t(spec.height));
+    put16(out, 1);
+    put16(out, uint32_t(spec.bitCount));
+    put32(out, spec.compression);
+    for (int i = 0; i < 3; ++i)
+        put32(out, 0);
+    put32(out, spec.colorsUsed);
+    put32(out, 0);
+    out.resize(14 + spec.headerSize, 0);
+    for (uint32_t mask : spec.masks)
+        put32(out, mask);
+    for (uint32_t color : spec.palette)
+        put32(out, color); // stored as blue, green, red, 0
+    out.insert(out.end(), spec.pixelBytes.begin(), spec.pixelBytes.end());
+    return out;
+}
+
+// A 24-bit top-down picture of 0xRRGGBB pixels, rows padded as the format wants.
+inline std::vector<uint8_t> writeRgbBmp(int width, int height, const std::vector<uint32_t>& pixels) {
+    BmpSpec spec{.width = width, .height = -height};
+    const size_t rowBytes = (size_t(width) * 3 + 3) / 4 * 4;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const uint32_t color = pixels[size_t(y) * width + x];
+            spec.pixelBytes.insert(spec.pixelBytes.end(), {uint8_t(color), uint8_t(color >> 8), uint8_t(color >> 16)});
+        }
+        spec.pixelBytes.resize(rowBytes * (y + 1), 0);
+    }
+    return writeBmp(spec);
+}
+
+} // namespace velmora::test

@@ -1,0 +1,103 @@
+#include "media/jpeg_decoder.h"
+#include "test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <optional>
+#include <sstream>
+
+namespace velmora {
+namespace {
+
+struct Ppm {
+    int width = 0, height = 0;
+    std::vector<uint8_t> rgb;
+};
+
+// The library's own command-line decoder, the reference for our wrapper over the same library.
+std::optional<Ppm> djpeg(const std::filesystem::path& file) {
+    const std::string command = "djpeg -rgb -pnm '" + file.string() + "' 2>/dev/null";
+    std::FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return std::nullopt;
+    std::string output;
+    char block[4096];
+    size_t count;
+    while ((count = std::fread(block, 1, sizeof block, pipe)) > 0)
+        output.append(block, count);
+    pclose(pipe);
+    std::istringstream stream(output);
+    std::string magic;
+    int maximum = 0;
+    Ppm ppm;
+    if (!(stream >> magic >> ppm.width >> ppm.height >> maximum) || magic != "P6" || maximum != 255)
+        return std::nullopt;
+    stream.get();
+    ppm.rgb.assign(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+    if (ppm.rgb.size() != size_t(ppm.width) * ppm.height * 3)
+        return std::nullopt;
+    return ppm;
+}
+
+bool haveDjpeg() { return std::system("djpeg -version >/dev/null 2>&1") == 0; }
+
+TEST(JpegSuite, DecodesExactlyAsTheLibrarysOwnDecoder) {
+    const std::filesystem::path suite = test::testData("jpeg/suite");
+    if (suite.empty() || !haveDjpeg())
+        GTEST_SKIP() << "no JPEG test suite or djpeg on this machine";
+    int compared = 0, refused = 0;
+    for (const char* folder : {"baseline", "progressive_huffman"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(suite / folder)) {
+            if (entry.path().extension() != ".jpg")
+                continue;
+            SCOPED_TRACE(entry.path().string());
+            const std::optional<Ppm> expected = djpeg(entry.path());
+            Surface surface;
+            const JpegResult result = decodeJpeg(test::readFile(entry.path()), false, surface);
+            if (!expected) { // CMYK and 12-bit files: refused with the library's message
+                EXPECT_FALSE(result.decoded);
+                EXPECT_FALSE(result.message.empty());
+                EXPECT_TRUE(surface.empty());
+                ++refused;
+                continue;
+            }
+            ASSERT_TRUE(result.decoded) << result.message;
+            ASSERT_EQ(surface.width, expected->width);
+            ASSERT_EQ(surface.height, expected->height);
+            for (int y = 0; y < surface.height; ++y) {
+                for (int x = 0; x < surface.width; ++x) {
+                    const uint8_t* rgb = &expected->rgb[(size_t(y) * surface.width + x) * 3];
+                    ASSERT_EQ(surface.getPixel(x, y), (uint32_t(rgb[0]) << 16) | (rgb[1] << 8) | rgb[2])
+                        << x << "," << y;
+                }
+            }
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, 70);
+    EXPECT_GT(refused, 0);
+}
+
+TEST(JpegDecoder, DamagedDataIsReportedAndNeverEndsTheProgram) {
+    Surface surface;
+    JpegResult result = decodeJpeg(std::vector<uint8_t>{0xFF, 0xD8, 0xFF, 0xE0, 0x00}, true, surface);
+    EXPECT_FALSE(result.decoded);
+    EXPECT_FALSE(result.message.empty());
+    EXPECT_TRUE(surface.empty());
+    result = decodeJpeg({}, true, surface);
+    EXPECT_FALSE(result.decoded);
+
+    const std::filesystem::path suite = test::testData("jpeg/suite");
+    if (suite.empty())
+        return;
+    // A file cut short still decodes (the rest grey) with the library's warning as the message.
+    const std::vector<uint8_t> file = test::readFile(suite / "baseline/32x32x8_ycbcr.jpg");
+    result = decodeJpeg(std::span(file).first(file.size() * 2 / 3), true, surface);
+    EXPECT_TRUE(result.decoded);
+    EXPECT_NE(result.message.find("Premature end"), std::string::npos) << result.message;
+    EXPECT_EQ(surface.bitsPerPixel, displayDepth());
+}
+
+} // namespace
+} // namespace velmora
