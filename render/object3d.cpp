@@ -1,5 +1,7 @@
 #include "render/object3d.h"
 
+#include "render/texture.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -142,6 +144,7 @@ void Object3D::copyInto(Object3D& target, int flags) const {
     target.dimensions = dimensions;
     target.detailLevel = detailLevel;
     target.environmentEnabled = environmentEnabled;
+    target.ownedTextures = ownedTextures;
 
     std::unordered_map<const Material3D*, Material3D*> duplicates;
     if (flags & CopyMaterials) {

@@ -52,6 +52,8 @@ public:
     Vector3 dimensions;
     int detailLevel = 2;
     bool environmentEnabled = true;
+    // Textures loaded without an image cache belong to the model and its copies.
+    std::shared_ptr<std::vector<std::unique_ptr<Texture>>> ownedTextures;
 
     Mesh3D* addMesh(std::unique_ptr<Mesh3D> mesh);
     Material3D* addMaterial(std::unique_ptr<Material3D> material);
