@@ -6,6 +6,7 @@
 #include "render/material3d.h"
 #include "render/matrix4.h"
 #include "render/mesh3d.h"
+#include "render/scene.h"
 
 #include <memory>
 #include <string>
@@ -30,14 +31,13 @@ enum Billboard : int { BillboardNone = 0, BillboardVertical = 1, BillboardScreen
 // Bits of Object3D::copy: which lists the copy duplicates; it shares the others with the source.
 enum CopyFlag : int { CopyMeshes = 1, CopyMaterials = 2, CopyLevels = 4 };
 
-class Object3D {
+class Object3D : public Node {
 public:
     Object3D();
-    virtual ~Object3D();
+    ~Object3D() override;
     Object3D(const Object3D&) = delete;
     Object3D& operator=(const Object3D&) = delete;
 
-    std::wstring name;
     bool visible = true;
     Matrix4 transform; // node -> world
     // Lists are shared between a node and the copies that did not duplicate them.
