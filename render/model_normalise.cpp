@@ -45,7 +45,7 @@ void normalise(Model3D& model, float radius, const std::wstring* wantedObjects, 
     const Box box = boxOf(model, wantedObjects, unwantedObjects);
     const Vector3 dimensions = box.max - box.min;
     const float largest = std::max({dimensions.x, dimensions.y, dimensions.z});
-    if (box.empty || !(largest > 0.0f)) {
+    if (box.empty || !(largest > 0.0f) || !(radius > 0.0f)) {
         // Nothing to measure by: keep the model as it is and describe it for culling.
         const Box all = boxOf(model, nullptr, nullptr);
         model.dimensions = all.max - all.min;

@@ -8,7 +8,8 @@
 namespace velmora {
 
 // The box is taken over the selected meshes (isSelected); every mesh moves with it. When nothing is
-// selected the model keeps its scale and centre, and radius and dimensions describe it as it is.
+// selected, or the radius is not positive, the model keeps its scale and centre, and radius and
+// dimensions describe it as it is.
 void normalise(Model3D& model, float radius, const std::wstring* wantedObjects = nullptr,
                const std::wstring* unwantedObjects = nullptr);
 

@@ -14,5 +14,7 @@ struct Command {
 };
 
 int runImage(const std::vector<std::string>& arguments);
+int runModel(const std::vector<std::string>& arguments);
+int runGround(const std::vector<std::string>& arguments);
 
 } // namespace velmora::tool

@@ -13,6 +13,12 @@ const Command commands[] = {
      "decode a BMP, GIF or JPEG picture with the game's loaders; write its frames as PPM (OUT, or OUT numbered\n"
      "      per frame) and print size, frames, delays and keys",
      runImage},
+    {"model", "FILE [RADIUS]",
+     "read a 3DS model with the game's loader (normalised to RADIUS when given); print its meshes, materials\n"
+     "      and size",
+     runModel},
+    {"ground", "FILE X Z",
+     "build the course grid over a hole's model as the game does and print the ground under (X, Z)", runGround},
 };
 
 int printUsage(FILE* stream) {
