@@ -22,4 +22,11 @@ constexpr float fromFixed11(Fixed11 value) { return static_cast<float>(value) * 
 constexpr Fixed16 toFixed16(float value) { return static_cast<Fixed16>(value * static_cast<float>(textureUnit)); }
 constexpr float fromFixed16(Fixed16 value) { return static_cast<float>(value) * textureUnitInverse; }
 
+// a / b truncated toward zero, exactly as integer division gives it, through one double division
+// (much faster than a 64-bit integer division): exact while |a| < 2^52, because the quotient is
+// then rounded by less than its distance to the next integer.
+inline int64_t divideTruncated(int64_t a, int64_t b) {
+    return static_cast<int64_t>(static_cast<double>(a) / static_cast<double>(b));
+}
+
 } // namespace velmora

@@ -56,8 +56,7 @@ void Renderer3D::beginFrame(const FrameSettings& settings) {
     opaque_.clear();
     translucent_.clear();
     extraUsed_ = 0;
-    decodedMaterial_ = nullptr;
-    decodedMesh_ = nullptr;
+    decodedUsed_ = 0;
 }
 
 Vertex3D* Renderer3D::newVertex() {
@@ -70,8 +69,11 @@ void Renderer3D::addMesh(Mesh3D& mesh, const FixedTransform& toView, Fixed11 nea
     if (mesh.vertices.empty() || mesh.faces.empty())
         return;
     const Material3D& material = mesh.material ? *mesh.material : defaultMaterial();
-    MeshContext context{&mesh, &material, &toView, nearPlane,
-                        decodeMaterial(material, mesh, frame_.target.bitsPerPixel),
+    if (decodedUsed_ == decoded_.size())
+        decoded_.emplace_back();
+    DecodedMaterial& decoded = decoded_[decodedUsed_++];
+    decoded = decodeMaterial(material, mesh, frame_.target.bitsPerPixel);
+    MeshContext context{&mesh, &material, &toView, nearPlane, decoded,
                         material.isOpaque() ? &opaque_ : &translucent_};
     transformVertices(context);
     Vertex3D* vertices = mesh.vertices.data();
@@ -101,8 +103,8 @@ void Renderer3D::project(Vertex3D& vertex, const MeshContext& context) const {
     const int64_t k = frame_.projection;
     const int64_t z = std::max<int64_t>(vertex.viewZ, 1);
     ScreenVertex& s = vertex.screen;
-    s.x = clampScreen(frame_.centreX + vertex.viewX * k / z);
-    s.y = clampScreen(frame_.centreY - vertex.viewY * k / z);
+    s.x = clampScreen(frame_.centreX + divideTruncated(vertex.viewX * k, z));
+    s.y = clampScreen(frame_.centreY - divideTruncated(vertex.viewY * k, z));
     vertex.clipFlags = static_cast<uint8_t>((s.x < 0 ? ClipLeft : 0) | (s.x >= frame_.target.width ? ClipRight : 0) |
                                             (s.y < 0 ? ClipTop : 0) | (s.y >= frame_.target.height ? ClipBottom : 0));
     s.depth = biasedDepth(vertex.viewZ, context.mesh->depthBias);
@@ -209,8 +211,7 @@ void Renderer3D::clipAndQueue(MeshContext& context, const Face3D& face, Vertex3D
 void Renderer3D::queue(MeshContext& context, const Face3D& face, const Vertex3D* a, const Vertex3D* b,
                        const Vertex3D* c, bool piece) {
     QueuedFace queued{{&a->screen, &b->screen, &c->screen},
-                      context.mesh,
-                      context.material,
+                      &context.decoded,
                       0,
                       0,
                       int64_t{a->screen.depth} + b->screen.depth + c->screen.depth,
@@ -229,21 +230,21 @@ void Renderer3D::queue(MeshContext& context, const Face3D& face, const Vertex3D*
     context.queue->push_back(queued);
 }
 
-void sortByDepth(std::vector<std::pair<int64_t, uint32_t>>& entries) {
+void sortByDepth(std::vector<uint64_t>& entries) {
     using Index = std::ptrdiff_t;
     std::vector<std::pair<Index, Index>> pending;
     Index low = 0;
     Index high = static_cast<Index>(entries.size()) - 1;
     for (;;) {
         while (low < high) {
-            // The pivot lies between the two end keys, so both scans stop inside the range.
-            const int64_t pivot = (entries[low].first + entries[high].first) / 2;
+            // The pivot lies between the two end entries, so both scans stop inside the range.
+            const uint64_t pivot = (entries[low] + entries[high]) / 2; // entries stay below 2^63
             Index i = low;
             Index j = high;
             while (i <= j) {
-                while (entries[i].first > pivot)
+                while (entries[i] > pivot)
                     ++i;
-                while (entries[j].first < pivot)
+                while (entries[j] < pivot)
                     --j;
                 if (i <= j)
                     std::swap(entries[i++], entries[j--]);
@@ -285,43 +286,44 @@ void Renderer3D::drawQueue(std::vector<QueuedFace>& faces, bool sorted, bool bac
         }
         return;
     }
-    order_.resize(faces.size());
-    for (size_t i = 0; i < faces.size(); ++i)
-        order_[i] = {faces[i].depthKey, static_cast<uint32_t>(i)};
+    // Beyond the index bits faces stay unsorted after the sorted ones (never met in practice).
+    const size_t sortable = std::min<size_t>(faces.size(), size_t{1} << depthOrderIndexBits);
+    constexpr uint64_t indexMask = (uint64_t{1} << depthOrderIndexBits) - 1;
+    order_.resize(sortable);
+    for (size_t i = 0; i < sortable; ++i)
+        order_[i] = (static_cast<uint64_t>(faces[i].depthKey) << depthOrderIndexBits) | i;
     sortByDepth(order_);
     if (backwards) {
         for (size_t i = order_.size(); i-- > 0;)
-            drawFace(faces[order_[i].second]);
+            drawFace(faces[order_[i] & indexMask]);
     } else {
-        for (const auto& entry : order_)
-            drawFace(faces[entry.second]);
+        for (const uint64_t entry : order_)
+            drawFace(faces[entry & indexMask]);
     }
+    for (size_t i = sortable; i < faces.size(); ++i)
+        drawFace(faces[i]);
 }
 
 void Renderer3D::drawFace(const QueuedFace& face) {
-    if (face.material != decodedMaterial_ || face.mesh != decodedMesh_) {
-        decoded_ = decodeMaterial(*face.material, *face.mesh, frame_.target.bitsPerPixel);
-        decodedMaterial_ = face.material;
-        decodedMesh_ = face.mesh;
-    }
+    const DecodedMaterial& decoded = *face.material;
     const ScreenVertex& a = *face.vertices[0];
     const ScreenVertex& b = *face.vertices[1];
     const ScreenVertex& c = *face.vertices[2];
-    const uint8_t edges = decoded_.wire ? (EdgeAB | EdgeBC | EdgeCA) : decoded_.edgeFlags;
+    const uint8_t edges = decoded.wire ? (EdgeAB | EdgeBC | EdgeCA) : decoded.edgeFlags;
     if (edges & (EdgeAB | EdgeBC | EdgeCA)) {
         if (!face.piece) {
-            const int width = decoded_.wire ? 1 : decoded_.edgeWidth;
+            const int width = decoded.wire ? 1 : decoded.edgeWidth;
             if (edges & EdgeAB)
-                drawLine(frame_.target, a.x, a.y, b.x, b.y, decoded_.colour, width);
+                drawLine(frame_.target, a.x, a.y, b.x, b.y, decoded.colour, width);
             if (edges & EdgeBC)
-                drawLine(frame_.target, b.x, b.y, c.x, c.y, decoded_.colour, width);
+                drawLine(frame_.target, b.x, b.y, c.x, c.y, decoded.colour, width);
             if (edges & EdgeCA)
-                drawLine(frame_.target, c.x, c.y, a.x, a.y, decoded_.colour, width);
+                drawLine(frame_.target, c.x, c.y, a.x, a.y, decoded.colour, width);
         }
-        if (decoded_.wire || !(edges & EdgeFill))
+        if (decoded.wire || !(edges & EdgeFill))
             return;
     }
-    ShadeContext context{&decoded_, frame_.lighting, face.flatLight, face.flatSpecular, frame_.fog};
+    ShadeContext context{&decoded, frame_.lighting, face.flatLight, face.flatSpecular, frame_.fog};
     rasterizeTriangle(frame_.target, context, a, b, c);
 }
 

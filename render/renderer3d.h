@@ -58,19 +58,18 @@ public:
 private:
     struct QueuedFace {
         const ScreenVertex* vertices[3];
-        const Mesh3D* mesh;
-        const Material3D* material;
+        const DecodedMaterial* material;
         uint32_t flatLight;
         uint32_t flatSpecular;
-        int64_t depthKey;
-        bool piece; // made by clipping: no wire lines
+        int64_t depthKey; // sum of the three depths
+        bool piece;       // made by clipping: no wire lines
     };
     struct MeshContext {
         Mesh3D* mesh;
         const Material3D* material;
         const FixedTransform* toView;
         Fixed11 nearPlane;
-        DecodedMaterial decoded;
+        const DecodedMaterial& decoded; // once per mesh and frame
         std::vector<QueuedFace>* queue;
     };
 
@@ -87,17 +86,17 @@ private:
     FrameSettings frame_;
     std::vector<QueuedFace> opaque_;
     std::vector<QueuedFace> translucent_;
-    std::vector<std::pair<int64_t, uint32_t>> order_;
+    std::vector<uint64_t> order_;
     std::deque<Vertex3D> extraVertices_; // made by clipping and subdivision; stable addresses
     size_t extraUsed_ = 0;
-    // The material last decoded while drawing.
-    const Material3D* decodedMaterial_ = nullptr;
-    const Mesh3D* decodedMesh_ = nullptr;
-    DecodedMaterial decoded_;
+    std::deque<DecodedMaterial> decoded_; // one per mesh drawn this frame; stable addresses
+    size_t decodedUsed_ = 0;
 };
 
-// Sorts (key, index) pairs by key, largest first, with a quicksort whose pivot is the mean of the
-// keys at the two ends of each range. Recursion goes into the smaller part only.
-void sortByDepth(std::vector<std::pair<int64_t, uint32_t>>& entries);
+// Sort entries: the depth key in the high bits, the face's queue index in the low 24.
+constexpr int depthOrderIndexBits = 24;
+// Sorts entries, largest first, with a quicksort whose pivot is the mean of the entries at the two
+// ends of each range; the larger part waits on a list, so the stack never grows with the count.
+void sortByDepth(std::vector<uint64_t>& entries);
 
 } // namespace velmora

@@ -31,7 +31,8 @@ inline int64_t wrappedDifference(int32_t to, int32_t from) {
 Plane planeOf(int32_t a0, int32_t a1, int32_t a2, int64_t x10, int64_t y10, int64_t x20, int64_t y20, int64_t area) {
     const int64_t d1 = wrappedDifference(a1, a0);
     const int64_t d2 = wrappedDifference(a2, a0);
-    return {a0, (d1 * y20 - d2 * y10) / area, (d2 * x10 - d1 * x20) / area};
+    // Numerators stay below 2^48 (32-bit differences times 15-bit screen spans).
+    return {a0, divideTruncated(d1 * y20 - d2 * y10, area), divideTruncated(d2 * x10 - d1 * x20, area)};
 }
 
 inline uint32_t toSpan(int64_t value) { return static_cast<uint32_t>(value); }
@@ -44,7 +45,7 @@ struct Edge {
     Edge(const ScreenVertex& from, const ScreenVertex& to) : topX(from.x * 65536), topY(from.y) {
         const int32_t dy = to.y - from.y;
         if (dy > 0)
-            step = (int64_t{to.x - from.x} * 65536) / dy;
+            step = divideTruncated(int64_t{to.x - from.x} * 65536, dy);
     }
     int32_t xAt(int32_t y) const { return static_cast<int32_t>(topX + step * (y - topY)); }
 };

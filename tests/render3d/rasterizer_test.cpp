@@ -219,16 +219,16 @@ TEST(Rasterizer, TransparencyBlendsWithWhatIsThere) {
     EXPECT_EQ(t.at(0, 0), 0x7F7F7Fu); // 255 + (0 - 255) x 128 >> 8
 }
 
-TEST(DepthSort, LargestKeyFirst) {
-    std::vector<std::pair<int64_t, uint32_t>> entries;
-    for (uint32_t i = 0; i < 1000; ++i)
-        entries.emplace_back(static_cast<int64_t>((i * 7919) % 1009) - 500, i);
-    entries.emplace_back(5, 1000);
-    entries.emplace_back(5, 1001);
+TEST(DepthSort, LargestFirst) {
+    std::vector<uint64_t> entries;
+    for (uint64_t i = 0; i < 1000; ++i)
+        entries.push_back((((i * 7919) % 1009) << depthOrderIndexBits) | i);
+    entries.push_back(uint64_t{5} << depthOrderIndexBits);
+    entries.push_back(~uint64_t{0} >> 6);
     sortByDepth(entries);
     for (size_t i = 1; i < entries.size(); ++i)
-        ASSERT_GE(entries[i - 1].first, entries[i].first);
-    std::vector<std::pair<int64_t, uint32_t>> same(5000, {7, 0});
+        ASSERT_GE(entries[i - 1], entries[i]);
+    std::vector<uint64_t> same(5000, 7);
     sortByDepth(same); // equal keys: no deep recursion, no overrun
     EXPECT_EQ(same.size(), 5000u);
 }
