@@ -1,15 +1,13 @@
 #include "media/resource_file.h"
 
-#include "base/wide_string.h"
+#include "media/resource_archive.h"
 
 #include <cstdio>
 
 namespace velmora {
 
 std::optional<std::vector<uint8_t>> readResourceFile(const std::wstring& path) {
-    std::wstring systemPath = path;
-    replaceChar(systemPath, L'\\', L'/');
-    std::FILE* file = std::fopen(toUtf8(systemPath).c_str(), "rb");
+    std::FILE* file = openResource(path, "rb");
     if (!file)
         return std::nullopt;
     std::vector<uint8_t> bytes;
@@ -18,7 +16,7 @@ std::optional<std::vector<uint8_t>> readResourceFile(const std::wstring& path) {
     while ((count = std::fread(block, 1, sizeof block, file)) > 0)
         bytes.insert(bytes.end(), block, block + count);
     const bool failed = std::ferror(file);
-    std::fclose(file);
+    closeResource(file);
     if (failed)
         return std::nullopt;
     return bytes;

@@ -1,5 +1,5 @@
 #pragma once
-// Reads a whole data file into memory for the decoders.
+// Reads a whole data file into memory for the decoders, from disk or from a mounted archive.
 
 #include <cstdint>
 #include <optional>

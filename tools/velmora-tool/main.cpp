@@ -9,6 +9,14 @@ namespace {
 
 const Command commands[] = {
     {"help", "", "list the commands", nullptr},
+    {"template", "FILE",
+     "read a property template as the game does; print its keys in order with references expanded, and the "
+     "items of each value list",
+     runTemplate},
+    {"record", "TEXT",
+     "read a launch record (the text after ARG:, or a whole command line) and print what the game reads from "
+     "it",
+     runRecord},
     {"image", "FILE OUT",
      "decode a BMP, GIF or JPEG picture with the game's loaders; write its frames as PPM (OUT, or OUT numbered\n"
      "      per frame) and print size, frames, delays and keys",
@@ -25,7 +33,7 @@ int printUsage(FILE* stream) {
     std::fprintf(stream, "usage: velmora-tool COMMAND [ARGUMENTS]\n\ncommands:\n");
     for (const Command& command : commands)
         std::fprintf(stream, "  %s %s\n      %s\n", command.name, command.usage, command.summary);
-    return stream == stdout ? 0 : 2;
+    return stream == stdout ? exitOk : exitUsage;
 }
 
 } // namespace

@@ -51,12 +51,12 @@ int runModel(const std::vector<std::string>& arguments) {
     float radius = 0.0f;
     if (arguments.empty() || arguments.size() > 2 || (arguments.size() == 2 && !parseNumber(arguments[1], radius))) {
         std::fprintf(stderr, "usage: velmora-tool model FILE [RADIUS]\n");
-        return 2;
+        return exitUsage;
     }
     ImageCache images;
     const std::unique_ptr<Model3D> model = load(arguments[0], radius, images);
     if (!model)
-        return 1;
+        return exitFailed;
     std::printf("meshes: %zu\n", model->meshes->size());
     for (const auto& mesh : *model->meshes) {
         Vector3 min, max;
@@ -84,7 +84,7 @@ int runModel(const std::vector<std::string>& arguments) {
     }
     std::printf("radius %.3f, dimensions %.3f x %.3f x %.3f\n", model->radius, model->dimensions.x,
                 model->dimensions.y, model->dimensions.z);
-    return 0;
+    return exitOk;
 }
 
 int runGround(const std::vector<std::string>& arguments) {
@@ -92,12 +92,12 @@ int runGround(const std::vector<std::string>& arguments) {
     float z = 0.0f;
     if (arguments.size() != 3 || !parseNumber(arguments[1], x) || !parseNumber(arguments[2], z)) {
         std::fprintf(stderr, "usage: velmora-tool ground FILE X Z\n");
-        return 2;
+        return exitUsage;
     }
     ImageCache images;
     const std::unique_ptr<Model3D> course = load(arguments[0], courseRadius, images);
     if (!course)
-        return 1;
+        return exitFailed;
     const std::unique_ptr<SpatialGrid> grid = buildCourseGrid(*course);
     std::printf("%s\n", toUtf8(grid->describe()).c_str());
     Vector3 point{x, 0.0f, z};
@@ -105,11 +105,11 @@ int runGround(const std::vector<std::string>& arguments) {
     const Mesh3D* mesh = grid->dropToGround(point, normal);
     if (!mesh) {
         std::printf("no ground under (%.3f, %.3f)\n", x, z);
-        return 1;
+        return exitFailed;
     }
     std::printf("height %.3f, normal (%.3f, %.3f, %.3f), mesh %s\n", point.y, normal.x, normal.y, normal.z,
                 toUtf8(mesh->name).c_str());
-    return 0;
+    return exitOk;
 }
 
 } // namespace velmora::tool
