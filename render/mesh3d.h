@@ -46,6 +46,9 @@ struct Vertex3D {
     int32_t viewNormalY = 0;
     uint8_t clipFlags = 0;
     ScreenVertex screen;
+
+    // The position in world units.
+    Vector3 position() const { return {fromFixed11(x), fromFixed11(y), fromFixed11(z)}; }
 };
 
 struct Face3D {

@@ -1,5 +1,6 @@
 #include "render/mesh_prepare.h"
 
+#include "render/bounding_box.h"
 #include "render/renderer3d.h"
 #include "render/scalar_math.h"
 
@@ -9,10 +10,6 @@
 
 namespace velmora {
 namespace {
-
-Vector3 positionOf(const Vertex3D& vertex) {
-    return {fromFixed11(vertex.x), fromFixed11(vertex.y), fromFixed11(vertex.z)};
-}
 
 // A vector of fixed-point components scaled to length 2048 with the integer square root.
 void normaliseFixed(int64_t x, int64_t y, int64_t z, Fixed11& outX, Fixed11& outY, Fixed11& outZ) {
@@ -40,8 +37,8 @@ void prepareMesh(Object3D& node, Mesh3D& mesh, bool withBounds) {
     }
     std::vector<int64_t> sums(mesh.vertices.size() * 3, 0);
     for (Face3D& face : mesh.faces) {
-        const Vector3 normal = triangleNormal(positionOf(mesh.vertices[face.a]), positionOf(mesh.vertices[face.b]),
-                                              positionOf(mesh.vertices[face.c]));
+        const Vector3 normal = triangleNormal(mesh.vertices[face.a].position(), mesh.vertices[face.b].position(),
+                                              mesh.vertices[face.c].position());
         face.normalX = toFixed11(normal.x);
         face.normalY = toFixed11(normal.y);
         face.normalZ = toFixed11(normal.z);
@@ -56,16 +53,13 @@ void prepareMesh(Object3D& node, Mesh3D& mesh, bool withBounds) {
         normaliseFixed(sums[i * 3], sums[i * 3 + 1], sums[i * 3 + 2], vertex.normalX, vertex.normalY, vertex.normalZ);
     }
     if (withBounds && !mesh.vertices.empty()) {
-        mesh.boundsMin = mesh.boundsMax = positionOf(mesh.vertices.front());
-        for (const Vertex3D& vertex : mesh.vertices) {
-            const Vector3 p = positionOf(vertex);
-            mesh.boundsMin = {std::min(mesh.boundsMin.x, p.x), std::min(mesh.boundsMin.y, p.y),
-                              std::min(mesh.boundsMin.z, p.z)};
-            mesh.boundsMax = {std::max(mesh.boundsMax.x, p.x), std::max(mesh.boundsMax.y, p.y),
-                              std::max(mesh.boundsMax.z, p.z)};
-        }
-        mesh.centre = (mesh.boundsMin + mesh.boundsMax) * 0.5f;
-        mesh.radius = (mesh.boundsMax - mesh.centre).length();
+        BoundingBox box;
+        for (const Vertex3D& vertex : mesh.vertices)
+            box.add(vertex.position());
+        mesh.boundsMin = box.min;
+        mesh.boundsMax = box.max;
+        mesh.centre = box.centre();
+        mesh.radius = (box.max - mesh.centre).length();
     }
     mesh.prepared = true;
 }

@@ -1,38 +1,12 @@
 #include "render/model_normalise.h"
 
+#include "render/bounding_box.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace velmora {
 namespace {
-
-struct Box {
-    Vector3 min;
-    Vector3 max;
-    bool empty = true;
-
-    void add(const Vertex3D& vertex) {
-        const Vector3 p{fromFixed11(vertex.x), fromFixed11(vertex.y), fromFixed11(vertex.z)};
-        if (empty) {
-            min = max = p;
-            empty = false;
-            return;
-        }
-        min = {std::min(min.x, p.x), std::min(min.y, p.y), std::min(min.z, p.z)};
-        max = {std::max(max.x, p.x), std::max(max.y, p.y), std::max(max.z, p.z)};
-    }
-};
-
-Box boxOf(const Model3D& model, const std::wstring* wanted, const std::wstring* unwanted) {
-    Box box;
-    for (const auto& mesh : *model.meshes) {
-        if (!isSelected(mesh->name, wanted, unwanted))
-            continue;
-        for (const Vertex3D& vertex : mesh->vertices)
-            box.add(vertex);
-    }
-    return box;
-}
 
 Fixed11 scaledCoordinate(Fixed11 value, Fixed11 centre, float scale) {
     const float scaled = static_cast<float>(int64_t{value} - centre) * scale;
@@ -42,13 +16,13 @@ Fixed11 scaledCoordinate(Fixed11 value, Fixed11 centre, float scale) {
 } // namespace
 
 void normalise(Model3D& model, float radius, const std::wstring* wantedObjects, const std::wstring* unwantedObjects) {
-    const Box box = boxOf(model, wantedObjects, unwantedObjects);
-    const Vector3 dimensions = box.max - box.min;
+    const BoundingBox box = boxOfMeshes(model, wantedObjects, unwantedObjects);
+    const Vector3 dimensions = box.size();
     const float largest = std::max({dimensions.x, dimensions.y, dimensions.z});
     if (box.empty || !(largest > 0.0f) || !(radius > 0.0f)) {
         // Nothing to measure by: keep the model as it is and describe it for culling.
-        const Box all = boxOf(model, nullptr, nullptr);
-        model.dimensions = all.max - all.min;
+        const BoundingBox all = boxOfMeshes(model);
+        model.dimensions = all.size();
         const Vector3 farCorner{std::max(std::fabs(all.min.x), std::fabs(all.max.x)),
                                 std::max(std::fabs(all.min.y), std::fabs(all.max.y)),
                                 std::max(std::fabs(all.min.z), std::fabs(all.max.z))};
@@ -58,7 +32,7 @@ void normalise(Model3D& model, float radius, const std::wstring* wantedObjects, 
     const float scale = radius / (0.5f * largest);
     model.dimensions = dimensions * scale;
     model.radius = radius;
-    const Vector3 centre = (box.min + box.max) * 0.5f;
+    const Vector3 centre = box.centre();
     const auto centreX = static_cast<Fixed11>(std::lround(centre.x * worldUnit));
     const auto centreY = static_cast<Fixed11>(std::lround(centre.y * worldUnit));
     const auto centreZ = static_cast<Fixed11>(std::lround(centre.z * worldUnit));

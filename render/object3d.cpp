@@ -1,5 +1,6 @@
 #include "render/object3d.h"
 
+#include "render/bounding_box.h"
 #include "render/texture.h"
 
 #include <algorithm>
@@ -102,29 +103,25 @@ const MeshList& Object3D::meshesForLevel(int level) const {
     return *levels->models[level]->meshes;
 }
 
-bool Object3D::boundingBox(Vector3& min, Vector3& max) const {
-    bool any = false;
-    for (const auto& mesh : *meshes) {
-        for (const Vertex3D& vertex : mesh->vertices) {
-            const Vector3 p{fromFixed11(vertex.x), fromFixed11(vertex.y), fromFixed11(vertex.z)};
-            if (!any) {
-                min = max = p;
-                any = true;
-                continue;
-            }
-            min = {std::min(min.x, p.x), std::min(min.y, p.y), std::min(min.z, p.z)};
-            max = {std::max(max.x, p.x), std::max(max.y, p.y), std::max(max.z, p.z)};
-        }
+BoundingBox boxOfMeshes(const Object3D& node, const std::wstring* wantedObjects, const std::wstring* unwantedObjects) {
+    BoundingBox box;
+    for (const auto& mesh : *node.meshes) {
+        if (!isSelected(mesh->name, wantedObjects, unwantedObjects))
+            continue;
+        for (const Vertex3D& vertex : mesh->vertices)
+            box.add(vertex.position());
     }
-    return any;
+    return box;
 }
 
-Vector3 Object3D::centre() const {
-    Vector3 min, max;
-    if (!boundingBox(min, max))
-        return {};
-    return (min + max) * 0.5f;
+bool Object3D::boundingBox(Vector3& min, Vector3& max) const {
+    const BoundingBox box = boxOfMeshes(*this);
+    min = box.min;
+    max = box.max;
+    return !box.empty;
 }
+
+Vector3 Object3D::centre() const { return boxOfMeshes(*this).centre(); }
 
 std::unique_ptr<Object3D> Object3D::copy(int flags) const {
     auto target = std::make_unique<Object3D>();

@@ -1,6 +1,7 @@
 #include "render/spatial_grid.h"
 
 #include "base/wide_string.h"
+#include "render/bounding_box.h"
 #include "render/mesh_prepare.h"
 #include "render/trig_tables.h"
 
@@ -14,10 +15,6 @@ namespace {
 constexpr size_t maxQuerySteps = 1 << 20;
 // Face entries over all cells; a finer grid that would need more is made coarser.
 constexpr uint64_t maxEntries = uint64_t{1} << 24;
-
-Vector3 worldOf(const Vertex3D& vertex) {
-    return {fromFixed11(vertex.x), fromFixed11(vertex.y), fromFixed11(vertex.z)};
-}
 
 float component(const Vector3& v, int axis) { return axis == 0 ? v.x : (axis == 1 ? v.y : v.z); }
 
@@ -45,18 +42,10 @@ std::unique_ptr<SpatialGrid> SpatialGrid::build(Model3D& model, float stepLength
     report(listener, model, 0);
     prepare(model, false); // face normals
 
-    bool any = false;
-    for (const auto& mesh : *model.meshes) {
-        if (!isSelected(mesh->name, wantedObjects, unwantedObjects))
-            continue;
-        for (const Vertex3D& vertex : mesh->vertices) {
-            const Vector3 p = worldOf(vertex);
-            grid->minP = any ? Vector3{std::min(grid->minP.x, p.x), std::min(grid->minP.y, p.y), std::min(grid->minP.z, p.z)} : p;
-            grid->maxP = any ? Vector3{std::max(grid->maxP.x, p.x), std::max(grid->maxP.y, p.y), std::max(grid->maxP.z, p.z)} : p;
-            any = true;
-        }
-    }
-    grid->dim = grid->maxP - grid->minP;
+    const BoundingBox box = boxOfMeshes(model, wantedObjects, unwantedObjects);
+    grid->minP = box.min;
+    grid->maxP = box.max;
+    grid->dim = box.size();
     report(listener, model, 25);
 
     if (granuX < 0 || granuY < 0 || granuZ < 0) {
@@ -120,9 +109,9 @@ std::unique_ptr<SpatialGrid> SpatialGrid::build(Model3D& model, float stepLength
 }
 
 std::array<int, 6> SpatialGrid::cellRange(const Mesh3D& mesh, const Face3D& face) const {
-    const Vector3 a = worldOf(mesh.vertices[face.a]);
-    const Vector3 b = worldOf(mesh.vertices[face.b]);
-    const Vector3 c = worldOf(mesh.vertices[face.c]);
+    const Vector3 a = mesh.vertices[face.a].position();
+    const Vector3 b = mesh.vertices[face.b].position();
+    const Vector3 c = mesh.vertices[face.c].position();
     return {cellIndex(std::min({a.x, b.x, c.x}), minP.x, cell.x, granuX),
             cellIndex(std::max({a.x, b.x, c.x}), minP.x, cell.x, granuX),
             cellIndex(std::min({a.y, b.y, c.y}), minP.y, cell.y, granuY),
@@ -228,9 +217,9 @@ void SpatialGrid::searchCell(const std::vector<const Face3D*>& faces, const Vect
     GridHit& result = belowSearch ? below : above;
     for (const Face3D* face : faces) {
         const Mesh3D& mesh = *face->mesh;
-        const Vector3 a = worldOf(mesh.vertices[face->a]);
-        const Vector3 b = worldOf(mesh.vertices[face->b]);
-        const Vector3 c = worldOf(mesh.vertices[face->c]);
+        const Vector3 a = mesh.vertices[face->a].position();
+        const Vector3 b = mesh.vertices[face->b].position();
+        const Vector3 c = mesh.vertices[face->c].position();
         // Stored normals point into the surface; the surface faces the other way.
         const Vector3 normal = computeNormals ? -triangleNormal(a, b, c)
                                               : Vector3{-fromFixed11(face->normalX), -fromFixed11(face->normalY),

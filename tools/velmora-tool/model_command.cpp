@@ -4,6 +4,7 @@
 #include "commands.h"
 
 #include "base/wide_string.h"
+#include "render/bounding_box.h"
 #include "render/course_grid.h"
 #include "render/image_cache.h"
 #include "render/model_loader.h"
@@ -59,14 +60,15 @@ int runModel(const std::vector<std::string>& arguments) {
         return exitFailed;
     std::printf("meshes: %zu\n", model->meshes->size());
     for (const auto& mesh : *model->meshes) {
-        Vector3 min, max;
-        Object3D single;
-        single.meshes->push_back(std::make_unique<Mesh3D>(*mesh));
-        const bool any = single.boundingBox(min, max);
+        BoundingBox box;
+        for (const Vertex3D& vertex : mesh->vertices)
+            box.add(vertex.position());
         std::printf("  %s: %zu vertices, %zu faces, material %s", toUtf8(mesh->name).c_str(), mesh->vertices.size(),
                     mesh->faces.size(), mesh->material ? toUtf8(mesh->material->name).c_str() : "none");
-        if (any)
-            std::printf(", box (%.3f, %.3f, %.3f) - (%.3f, %.3f, %.3f)", min.x, min.y, min.z, max.x, max.y, max.z);
+        if (!box.empty) {
+            std::printf(", box (%.3f, %.3f, %.3f) - (%.3f, %.3f, %.3f)", box.min.x, box.min.y, box.min.z, box.max.x,
+                        box.max.y, box.max.z);
+        }
         std::printf("\n");
     }
     std::printf("materials: %zu\n", model->materials->size());
