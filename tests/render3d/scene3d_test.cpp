@@ -1,6 +1,8 @@
 #include "render/chip3d.h"
 #include "render/mesh_prepare.h"
+#include "render/scene3d.h"
 #include "render/view3d.h"
+#include "surface/surface.h"
 
 #include <gtest/gtest.h>
 
@@ -277,6 +279,66 @@ TEST(Prepare, NormalsAndTransformedMeshes) {
     transformMeshes(*node, Matrix4::translation({0, 0, 2}), nullptr, nullptr, true);
     EXPECT_EQ(mesh.vertices[0].z, 2 * 2048);
     EXPECT_FALSE(mesh.prepared);
+}
+
+} // namespace
+} // namespace velmora
+
+namespace velmora {
+namespace {
+
+TEST(Scene3DPainter, DrawsIntoTheScenesRectangleAfterItsBackground) {
+    Surface page;
+    ASSERT_TRUE(page.create(60, 50, false));
+    Scene3D scene;
+    scene.x = 10;
+    scene.y = 5;
+    scene.setSize(40, 40);
+    scene.bkgColor = 0x102030;
+    scene.add(L"grpSquare", square(1.0f, 0xFFFFFF).release());
+    Scene3DPainter painter(scene);
+    painter.viewport = {&page, 10, 5, 40, 40};
+    painter.draw(0.04f);
+    EXPECT_EQ(painter.frameCounter(), 1u);
+    EXPECT_EQ(page.getPixel(5, 5), 0u);               // outside the scene
+    EXPECT_EQ(page.getPixel(11, 6), 0x102030u);       // its background
+    EXPECT_EQ(page.getPixel(10 + 20, 5 + 20), 0xFFFFFFu); // the square at its centre
+}
+
+struct SplitOnce : SubdivisionPolicy {
+    bool subdivide(const Face3D&, const Vertex3D&, const Vertex3D&, const Vertex3D&, int depth) override {
+        return depth < 1;
+    }
+};
+
+TEST(Renderer3D, SubdivisionSplitsEachFaceIntoFourAndCoversTheSamePixels) {
+    auto node = square(1.0f, 0xABCDEF);
+    View3D view;
+    view.setViewport(32, 32);
+    Object3D* nodes[] = {node.get()};
+    Frame whole(32, 32);
+    view.draw(whole.target(), nodes);
+    EXPECT_EQ(view.renderer.queuedFaces(), 2);
+
+    SplitOnce policy;
+    node->meshes->front()->subdivision = &policy;
+    Frame split(32, 32);
+    view.draw(split.target(), nodes);
+    EXPECT_EQ(view.renderer.queuedFaces(), 8);
+    EXPECT_EQ(split.count(0xABCDEF), whole.count(0xABCDEF));
+}
+
+TEST(Renderer3D, WireMaterialsDrawEdgesOnly) {
+    auto node = square(1.0f, 0x00FF00);
+    node->materials->front()->wire = true;
+    View3D view;
+    view.setViewport(32, 32);
+    Object3D* nodes[] = {node.get()};
+    Frame frame(32, 32);
+    view.draw(frame.target(), nodes);
+    EXPECT_GT(frame.count(0x00FF00), 20);
+    EXPECT_LT(frame.count(0x00FF00), 100);
+    EXPECT_EQ(frame.at(14, 18), 0u); // inside the square, off its diagonal
 }
 
 } // namespace
