@@ -86,11 +86,18 @@ void Renderer3D::addMesh(Mesh3D& mesh, const FixedTransform& toView, Fixed11 nea
 void Renderer3D::transformVertices(MeshContext& context) {
     const int32_t* r = context.toView->rotation;
     const int32_t* t = context.toView->translation;
+    const int32_t* n = context.toView->normalRotation;
+    const bool normals = context.decoded.smooth();
     for (Vertex3D& vertex : context.mesh->vertices) {
         const int64_t px = vertex.x >> 5, py = vertex.y >> 5, pz = vertex.z >> 5;
         vertex.viewX = static_cast<Fixed11>(((r[0] * px + r[1] * py + r[2] * pz) >> 9) + t[0]);
         vertex.viewY = static_cast<Fixed11>(((r[3] * px + r[4] * py + r[5] * pz) >> 9) + t[1]);
         vertex.viewZ = static_cast<Fixed11>(((r[6] * px + r[7] * py + r[8] * pz) >> 9) + t[2]);
+        if (normals) {
+            // Only x and y of the view-space normal pick the lighting-table cell.
+            vertex.viewNormalX = (n[0] * vertex.normalX + n[1] * vertex.normalY + n[2] * vertex.normalZ) >> 14;
+            vertex.viewNormalY = (n[3] * vertex.normalX + n[4] * vertex.normalY + n[5] * vertex.normalZ) >> 14;
+        }
         project(vertex, context);
     }
 }

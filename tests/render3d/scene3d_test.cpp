@@ -328,6 +328,24 @@ TEST(Renderer3D, SubdivisionSplitsEachFaceIntoFourAndCoversTheSamePixels) {
     EXPECT_EQ(split.count(0xABCDEF), whole.count(0xABCDEF));
 }
 
+TEST(View3D, SmoothLightingFollowsTheSurfaceNormal) {
+    auto node = square(1.0f, 0xFFFFFF);
+    node->setDetailLevel(2);
+    Object3D* nodes[] = {node.get()};
+    for (const auto& [direction, lit] : {std::pair{Vector3{0, 0, 1}, true}, std::pair{Vector3{0, -1, 0}, false}}) {
+        View3D view;
+        view.setViewport(32, 32);
+        view.addLight(Light3D(direction, 0xFFFFFF, 0x000000, 0, 120));
+        Frame frame(32, 32);
+        view.draw(frame.target(), nodes);
+        const uint32_t centre = frame.at(16, 16);
+        if (lit)
+            EXPECT_GE(centre & 0xFF, 0xF0u) << std::hex << centre;
+        else
+            EXPECT_LT(centre & 0xFF, 0x10u) << std::hex << centre; // the table cell is 1/32 off centre
+    }
+}
+
 TEST(Renderer3D, WireMaterialsDrawEdgesOnly) {
     auto node = square(1.0f, 0x00FF00);
     node->materials->front()->wire = true;
