@@ -1,5 +1,6 @@
 #include "render/camera3d.h"
 
+#include "render/fixed_point.h"
 #include "render/trig_tables.h"
 
 #include <algorithm>
@@ -163,7 +164,7 @@ Projected Camera3D::project(const Vector3& point, float frontClip) {
         return result;
     }
     result.scale = static_cast<float>(projectionFactor()) / view.z;
-    const auto limit = [](float value) { return static_cast<int>(std::clamp(value, -4096.0f, 4095.0f)); };
+    const auto limit = [](float value) { return std::clamp(saturatedInt(value), -4096, 4095); };
     result.x = std::clamp(limit(result.scale * view.x) + viewport_.width / 2, -4096, 4095);
     result.y = std::clamp(viewport_.height / 2 - limit(result.scale * view.y), -4096, 4095);
     return result;

@@ -16,10 +16,18 @@ constexpr int textureShift = 16;
 constexpr int32_t textureUnit = 1 << textureShift; // 65536
 constexpr float textureUnitInverse = 1.0f / 65536.0f;
 
+// A float truncated toward zero to an integer, limited to +-2.1e9; NaN gives 0. Every conversion of
+// outside or computed floats goes through it, so that none can overflow.
+constexpr int32_t saturatedInt(float value) {
+    if (!(value == value))
+        return 0;
+    return static_cast<int32_t>(value < -2.1e9f ? -2.1e9f : (value > 2.1e9f ? 2.1e9f : value));
+}
+
 // Float to fixed point, truncating toward zero (the conversion every loader uses).
-constexpr Fixed11 toFixed11(float value) { return static_cast<Fixed11>(value * static_cast<float>(worldUnit)); }
+constexpr Fixed11 toFixed11(float value) { return saturatedInt(value * static_cast<float>(worldUnit)); }
 constexpr float fromFixed11(Fixed11 value) { return static_cast<float>(value) * worldUnitInverse; }
-constexpr Fixed16 toFixed16(float value) { return static_cast<Fixed16>(value * static_cast<float>(textureUnit)); }
+constexpr Fixed16 toFixed16(float value) { return saturatedInt(value * static_cast<float>(textureUnit)); }
 constexpr float fromFixed16(Fixed16 value) { return static_cast<float>(value) * textureUnitInverse; }
 
 // a / b truncated toward zero, exactly as integer division gives it, through one double division

@@ -1,5 +1,6 @@
 #include "render/lighting_table.h"
 
+#include "render/fixed_point.h"
 #include "render/pixel_colour.h"
 
 #include <algorithm>
@@ -19,14 +20,14 @@ void buildLightingTables(LightingTables& tables, const std::vector<Light3D>& lig
                               static_cast<int>(ambient & 255)};
             int specular[3] = {0, 0, 0};
             for (const Light3D& light : lights) {
-                const int d = std::max(static_cast<int>(255.0f * dot(normal, light.direction)), 0);
+                const int d = std::max(saturatedInt(255.0f * dot(normal, light.direction)), 0);
                 const float k = static_cast<float>(light.specularStrength) / 255.0f;
                 const float e = 1.0f / std::max(static_cast<float>(light.specularSharpness) / 4096.0f, 0.01f);
                 const float highlight = k * std::pow(static_cast<float>(d) / 255.0f, e);
                 for (int c = 0; c < 3; ++c) {
                     const int shift = 16 - 8 * c;
                     diffuse[c] += static_cast<int>((light.diffuse >> shift) & 255) * d >> 8;
-                    specular[c] += static_cast<int>(static_cast<float>((light.specular >> shift) & 255) * highlight);
+                    specular[c] += std::min(saturatedInt(static_cast<float>((light.specular >> shift) & 255) * highlight), 255);
                 }
             }
             uint32_t diffuseRgb = 0;

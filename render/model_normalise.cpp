@@ -10,7 +10,7 @@ namespace {
 
 Fixed11 scaledCoordinate(Fixed11 value, Fixed11 centre, float scale) {
     const float scaled = static_cast<float>(int64_t{value} - centre) * scale;
-    return static_cast<Fixed11>(std::clamp(scaled, -2.1e9f, 2.1e9f));
+    return saturatedInt(scaled);
 }
 
 } // namespace
@@ -33,9 +33,9 @@ void normalise(Model3D& model, float radius, const std::wstring* wantedObjects, 
     model.dimensions = dimensions * scale;
     model.radius = radius;
     const Vector3 centre = box.centre();
-    const auto centreX = static_cast<Fixed11>(std::lround(centre.x * worldUnit));
-    const auto centreY = static_cast<Fixed11>(std::lround(centre.y * worldUnit));
-    const auto centreZ = static_cast<Fixed11>(std::lround(centre.z * worldUnit));
+    const Fixed11 centreX = saturatedInt(std::round(centre.x * worldUnit));
+    const Fixed11 centreY = saturatedInt(std::round(centre.y * worldUnit));
+    const Fixed11 centreZ = saturatedInt(std::round(centre.z * worldUnit));
     for (const auto& mesh : *model.meshes) {
         for (Vertex3D& vertex : mesh->vertices) {
             vertex.x = scaledCoordinate(vertex.x, centreX, scale);

@@ -42,11 +42,10 @@ FixedTransform toFixedTransform(const Matrix4& m) {
         const float length = static_cast<float>(std::sqrt(double{r[0]} * r[0] + double{r[1]} * r[1] + double{r[2]} * r[2]));
         const float normalScale = length > 0.0f ? rotationUnit / length : 0.0f;
         for (int column = 0; column < 3; ++column) {
-            fixed.rotation[row * 3 + column] =
-                static_cast<int32_t>(std::clamp(r[column] * rotationUnit, -2.0e9f, 2.0e9f));
-            fixed.normalRotation[row * 3 + column] = static_cast<int32_t>(r[column] * normalScale);
+            fixed.rotation[row * 3 + column] = saturatedInt(r[column] * rotationUnit);
+            fixed.normalRotation[row * 3 + column] = saturatedInt(r[column] * normalScale);
         }
-        fixed.translation[row] = static_cast<int32_t>(std::clamp(r[3] * worldUnit, -2.0e9f, 2.0e9f));
+        fixed.translation[row] = saturatedInt(r[3] * worldUnit);
     }
     return fixed;
 }

@@ -11,7 +11,7 @@ namespace velmora {
 namespace {
 
 Fixed11 clipToFixed(float distance) {
-    return static_cast<Fixed11>(std::clamp(distance * static_cast<float>(worldUnit), 1.0f, 2.0e9f));
+    return std::max(saturatedInt(distance * static_cast<float>(worldUnit)), 1);
 }
 
 } // namespace
@@ -104,7 +104,7 @@ void View3D::draw(const RasterTarget& sceneTarget, std::span<Object3D* const> no
     if (settings.fog) {
         const Fog3D& fog = *settings.fog;
         const auto depthOf = [](float distance) {
-            return static_cast<int32_t>(std::clamp(distance * 65536.0f, 0.0f, 2.1e9f));
+            return std::max(saturatedInt(distance * 65536.0f), 0);
         };
         frame.fog.enabled = true;
         frame.fog.front = depthOf(fog.front);
