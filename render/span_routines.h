@@ -6,16 +6,9 @@
 #include "render/lighting_table.h"
 #include "render/pixel_colour.h"
 #include "render/triangle_raster.h"
+#include "render/triangle_walk.h"
 
 namespace velmora {
-
-struct SpanInterpolants {
-    uint32_t z, dz;   // unsigned, so a step past the end wraps instead of overflowing
-    uint32_t u, du;   // texels 16.16; wrapping is harmless because textures repeat
-    uint32_t v, dv;
-    uint32_t lx, dlx; // lighting coordinates << 16
-    uint32_t ly, dly;
-};
 
 template <typename F, int Mode, bool Textured, bool Keyed, bool Smooth, bool Extras>
 inline void drawSpan(typename F::Pixel* pixels, uint32_t* depths, int count, SpanInterpolants s,
