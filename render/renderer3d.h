@@ -43,8 +43,9 @@ struct FrameSettings {
 class Renderer3D {
 public:
     // Whether each face queue is sorted by depth before drawing (opaque faces then go front to
-    // back, translucent ones back to front).
-    bool sortOpaque = true;
+    // back, translucent ones back to front). The z-buffer already orders opaque faces, and sorting
+    // them costs more than the overdraw it saves, so by default only translucent faces are sorted.
+    bool sortOpaque = false;
     bool sortTranslucent = true;
 
     void beginFrame(const FrameSettings& settings);
