@@ -1,6 +1,7 @@
 #include "render/chip3d.h"
 #include "render/mesh_prepare.h"
 #include "render/scene3d.h"
+#include "render/trig_tables.h"
 #include "render/view3d.h"
 #include "surface/surface.h"
 
@@ -94,6 +95,37 @@ TEST(Camera, FollowModesPlaceTheEye) {
     followed = Matrix4::translation({50, 0, 0});
     camera.update(0.04f);
     EXPECT_EQ(camera.eye(), kept);
+}
+
+TEST(Camera, RigidSideAndTiltedChaseModes) {
+    // The followed node stands at (0, 0, 10), turned a quarter turn about y.
+    Matrix4 followed = Matrix4::rotationY(kPi / 2);
+    followed.setTranslation({0, 0, 10});
+    Camera3D camera;
+    camera.follow(FollowRigid, &followed, 2.0f, 0.0f, {0, 0, -1});
+    camera.update(0.04f);
+    const Vector3 behind = followed.transformPoint({0, 0, -2});
+    EXPECT_NEAR(camera.eye().x, behind.x, 1e-3f);
+    EXPECT_NEAR(camera.eye().z, behind.z, 1e-3f);
+    // The target lies along the offset at the mean of the eye's absolute coordinates (4 here), at least 10.
+    const Vector3 ahead = followed.transformPoint(Vector3{0, 0, -1} * 10.0f);
+    EXPECT_NEAR(camera.target().x, ahead.x, 1e-3f);
+
+    camera.follow(FollowSide, &followed, 5.0f, 0.0f, {1, 1, 0});
+    camera.update(0.04f);
+    EXPECT_NEAR(camera.eye().x, 0.0f, 1e-3f); // x set to 0, z to -0.001: straight above, a hair behind
+    EXPECT_NEAR(camera.eye().y, 5.0f, 1e-2f);
+
+    camera.follow(FollowChaseTilt, &followed, 5.0f, 0.0f, {0, 0, -1});
+    camera.setUp(0, 0, 1);
+    camera.update(0.04f); // no damping: the up vector reaches the node's up at once
+    EXPECT_NEAR(camera.up().y, 1.0f, 1e-3f);
+
+    camera.follow(FollowChaseTarget, &followed, 5.0f, 0.0f, {0, 0, -1});
+    camera.setTarget(0, 0, 0);
+    camera.update(0.04f); // desired = offset x distance + the previous target
+    EXPECT_NEAR(camera.eye().z, -5.0f, 1e-3f);
+    EXPECT_EQ(camera.target(), (Vector3{0, 0, 10}));
 }
 
 TEST(View3D, CullsAtTheBackClipPlusRadius) {
