@@ -115,5 +115,19 @@ TEST_F(ModelFolder, TemplateNodesAreBuiltFromTheirValues) {
     EXPECT_EQ(templateLight(L"l", std::nullopt, 0).direction, (Vector3{0, -1, 0}));
 }
 
+TEST(ModelLoader, PathsAndTextureFolders) {
+    EXPECT_EQ(modelPath(L"..\\resources\\scenes", L"course1\\..\\golfball\\ball.3ds"),
+              L"..\\resources\\scenes\\golfball\\ball.3ds");
+    ModelRequest request;
+    request.folder = L"\\game\\scenes\\";
+    request.fileName = L"\\course1\\hole1.3ds";
+    EXPECT_EQ(textureFolderOf(request), L"\\game\\scenes\\course1\\");
+    request.fileName = L"hole1.3ds";
+    EXPECT_EQ(textureFolderOf(request), L"\\game\\scenes\\");
+    const std::wstring given = L"\\textures\\";
+    request.textureFolder = &given;
+    EXPECT_EQ(textureFolderOf(request), given);
+}
+
 } // namespace
 } // namespace velmora
