@@ -110,8 +110,8 @@ std::vector<int> rowOrder(int height, bool interlaced) {
 
 // Writes the decoded indices (the first `count`) at the frame's place, clipped to the surface.
 template <typename Format>
-void composeFrame(Surface& surface, const ImageDescriptor& image, const std::vector<uint8_t>& indices,
-                  size_t count, const ColorTable& table) {
+void composeFrame(Surface& surface, const ImageDescriptor& image, const uint8_t* indices, size_t count,
+                  const ColorTable& table) {
     using Pixel = typename Format::Pixel;
     std::array<Pixel, 256> pixels;
     for (size_t i = 0; i < pixels.size(); ++i)
@@ -130,7 +130,7 @@ void composeFrame(Surface& surface, const ImageDescriptor& image, const std::vec
             continue;
         const int rowEnd = static_cast<int>(std::min<int64_t>(endColumn, int64_t(count - rowStart)));
         Pixel* out = pixelRow<Format>(surface.bits, surface.stride, y) + image.left;
-        const uint8_t* in = indices.data() + rowStart;
+        const uint8_t* in = indices + rowStart;
         for (int column = firstColumn; column < rowEnd; ++column)
             out[column] = pixels[in[column]];
     }
@@ -256,14 +256,19 @@ private:
         const size_t pixelCount = std::min(size_t(image.width) * image.height, mostIndices);
         if (pixelCount > size_t(maxImageSide) * maxImageSide)
             return false;
-        std::vector<uint8_t> indices(pixelCount);
-        const auto written = decodeLzw(std::span(data).first(data.size() - lzwSpareBytes), minCodeSize, indices);
+        // One index buffer serves every frame; only the indices a frame writes are read back.
+        if (pixelCount > indexCapacity_) {
+            indices_ = std::make_unique_for_overwrite<uint8_t[]>(pixelCount);
+            indexCapacity_ = pixelCount;
+        }
+        const auto written = decodeLzw(std::span(data).first(data.size() - lzwSpareBytes), minCodeSize,
+                                       std::span(indices_.get(), pixelCount));
         if (!written)
             return false;
         if (frame.bitsPerPixel == 16)
-            composeFrame<Format16>(frame, image, indices, *written, table);
+            composeFrame<Format16>(frame, image, indices_.get(), *written, table);
         else
-            composeFrame<Format32>(frame, image, indices, *written, table);
+            composeFrame<Format32>(frame, image, indices_.get(), *written, table);
         return true;
     }
 
@@ -276,6 +281,8 @@ private:
     ColorTable globalTable_{};
     std::optional<GraphicControl> control_; // pending for the next image
     int previousDisposal_ = 0;
+    std::unique_ptr<uint8_t[]> indices_;
+    size_t indexCapacity_ = 0;
 };
 
 } // namespace

@@ -92,6 +92,10 @@ bool loadBmp(Surface& surface, const std::wstring& path, bool useDeviceDepth) {
 
 } // namespace
 
+bool isGifPath(const std::wstring& path) {
+    return path.find(L".gif") != std::wstring::npos || path.find(L".GIF") != std::wstring::npos;
+}
+
 bool loadImage(Surface& surface, const std::wstring& rawPath, bool useDeviceDepth) {
     surface.release();
     const std::wstring path = normalised(rawPath);

@@ -16,6 +16,9 @@ namespace velmora {
 // the display's depth or at 32 bits.
 bool loadImage(Surface& surface, const std::wstring& path, bool useDeviceDepth);
 
+// Paths that name GIF files (".gif" or ".GIF" anywhere): loaded with all their frames.
+bool isGifPath(const std::wstring& path);
+
 // Every frame of a GIF animation, each a full-screen surface with its delay and colour key.
 std::vector<std::unique_ptr<Surface>> loadGifFrames(const std::wstring& path, bool useDeviceDepth);
 

@@ -1,5 +1,5 @@
 #pragma once
-// Reads a whole data file into memory for the decoders, from disk or from a mounted archive.
+// Reads a whole data file into memory for the decoders, from disk or from a resource archive.
 
 #include <cstdint>
 #include <optional>
@@ -8,7 +8,7 @@
 
 namespace velmora {
 
-// The bytes of the file at path (game convention: '\' separators), or none when it cannot be opened.
+// The bytes of the file at path (game convention: "\\" separators), or none when it cannot be opened.
 std::optional<std::vector<uint8_t>> readResourceFile(const std::wstring& path);
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #include "platform/gdi.h"
 
 #include "platform/device_context.h"
+#include "platform/display.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -25,7 +26,158 @@ HGDIOBJ& slotFor(DeviceContext& dc, GdiKind kind) {
     return dc.font;
 }
 
+template <typename Object> Object* makeStock(Object* object) {
+    object->stock = true;
+    return object;
+}
+
+HBRUSH stockBrush(COLORREF color, bool hollow) {
+    auto* brush = new Brush;
+    brush->color = color;
+    brush->hollow = hollow;
+    return makeStock(brush);
+}
+
+HPEN stockPen(int style, COLORREF color) {
+    auto* pen = new Pen;
+    pen->style = style;
+    pen->color = color;
+    return makeStock(pen);
+}
+
 } // namespace
+
+HGDIOBJ GetStockObject(int object) {
+    // Created on first use and kept for the life of the process.
+    static HGDIOBJ const stock[] = {
+        stockBrush(RGB(255, 255, 255), false),
+        stockBrush(RGB(192, 192, 192), false),
+        stockBrush(RGB(128, 128, 128), false),
+        stockBrush(RGB(64, 64, 64), false),
+        stockBrush(RGB(0, 0, 0), false),
+        stockBrush(0, true),
+        stockPen(PS_SOLID, RGB(255, 255, 255)),
+        stockPen(PS_SOLID, RGB(0, 0, 0)),
+        stockPen(PS_NULL, 0),
+    };
+    if (object >= WHITE_BRUSH && object <= NULL_PEN)
+        return stock[object];
+    if (object == SYSTEM_FONT) {
+        static HFONT const systemFont = [] {
+            LOGFONTW logFont;
+            logFont.lfHeight = -12;
+            HFONT font = CreateFontIndirectW(&logFont);
+            if (font)
+                font->stock = true;
+            return font;
+        }();
+        return systemFont;
+    }
+    return nullptr;
+}
+
+HPEN CreatePen(int style, int width, COLORREF color) {
+    if (style != PS_SOLID && style != PS_DASH && style != PS_NULL)
+        return nullptr;
+    auto* pen = new Pen;
+    pen->style = style;
+    pen->width = width < 1 ? 1 : width;
+    pen->color = color & 0xFFFFFF;
+    return pen;
+}
+
+HBRUSH CreateSolidBrush(COLORREF color) {
+    auto* brush = new Brush;
+    brush->color = color & 0xFFFFFF;
+    return brush;
+}
+
+void selectDefaultObjects(DeviceContext& dc) {
+    SelectObject(&dc, GetStockObject(BLACK_PEN));
+    SelectObject(&dc, GetStockObject(WHITE_BRUSH));
+    SelectObject(&dc, GetStockObject(SYSTEM_FONT));
+}
+
+HDC createScreenContext(HWND window) {
+    HBITMAP screen = screenBitmap();
+    if (!screen)
+        return nullptr;
+    auto* dc = new DeviceContext;
+    dc->bitmap = screen;
+    ++screen->selectCount;
+    dc->window = window;
+    dc->onScreen = true;
+    selectDefaultObjects(*dc);
+    return dc;
+}
+
+HGDIOBJ GetCurrentObject(HDC dc, int kind) {
+    if (!dc)
+        return nullptr;
+    switch (kind) {
+    case OBJ_PEN:
+        return dc->pen;
+    case OBJ_BRUSH:
+        return dc->brush;
+    case OBJ_FONT:
+        return dc->font;
+    case OBJ_BITMAP:
+        return dc->bitmap;
+    default:
+        return nullptr;
+    }
+}
+
+int GetObjectW(HGDIOBJ object, int size, void* out) {
+    if (!object || object->kind != GdiKind::Font || !out || size < static_cast<int>(sizeof(LOGFONTW)))
+        return 0;
+    *static_cast<LOGFONTW*>(out) = static_cast<HFONT>(object)->logFont;
+    return sizeof(LOGFONTW);
+}
+
+COLORREF SetTextColor(HDC dc, COLORREF color) {
+    if (!dc)
+        return 0;
+    const COLORREF previous = dc->textColor;
+    dc->textColor = color & 0xFFFFFF;
+    return previous;
+}
+
+COLORREF GetTextColor(HDC dc) {
+    return dc ? dc->textColor : 0;
+}
+
+COLORREF SetBkColor(HDC dc, COLORREF color) {
+    if (!dc)
+        return 0;
+    const COLORREF previous = dc->backgroundColor;
+    dc->backgroundColor = color & 0xFFFFFF;
+    return previous;
+}
+
+int SetBkMode(HDC dc, int mode) {
+    if (!dc || (mode != TRANSPARENT && mode != OPAQUE))
+        return 0;
+    const int previous = dc->backgroundMode;
+    dc->backgroundMode = mode;
+    return previous;
+}
+
+int SetROP2(HDC dc, int mode) {
+    if (!dc || mode < R2_BLACK || mode > R2_WHITE)
+        return 0;
+    const int previous = dc->rop2;
+    dc->rop2 = mode;
+    return previous;
+}
+
+int SetPolyFillMode(HDC dc, int mode) {
+    if (!dc || (mode != ALTERNATE && mode != WINDING))
+        return 0;
+    const int previous = dc->polyFillMode;
+    dc->polyFillMode = mode;
+    return previous;
+}
 
 int displayBitsPerPixel() {
     static const int depth = [] {
@@ -70,6 +222,7 @@ HDC CreateCompatibleDC(HDC) {
     dc->defaultBitmap = initial;
     dc->bitmap = initial;
     initial->selectCount = 1;
+    selectDefaultObjects(*dc);
     return dc;
 }
 
@@ -78,6 +231,8 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
         return nullptr;
     HGDIOBJ previous = nullptr;
     if (object->kind == GdiKind::Bitmap) {
+        if (dc->onScreen)
+            return nullptr; // a window's context always draws on the screen
         previous = dc->bitmap;
         dc->bitmap = static_cast<HBITMAP>(object);
     } else {
@@ -92,6 +247,8 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
 }
 
 bool DeleteObject(HGDIOBJ object) {
+    if (object && object->stock)
+        return true;
     if (!object || object->selectCount > 0)
         return false;
     delete object;
@@ -110,7 +267,9 @@ bool DeleteDC(HDC dc) {
     return true;
 }
 
-HBITMAP currentBitmap(HDC dc) { return dc ? dc->bitmap : nullptr; }
+HBITMAP currentBitmap(HDC dc) {
+    return dc ? dc->bitmap : nullptr;
+}
 
 int GetDeviceCaps(HDC dc, int index) {
     switch (index) {

@@ -30,7 +30,8 @@ void Scene::setBuffered(bool on, int canvasWidth, int canvasHeight) {
     }
     if (!buffer) {
         buffer = std::make_unique<Surface>();
-        buffer->create(canvasWidth, canvasHeight, true);
+        if (buffer->create(canvasWidth, canvasHeight, true))
+            SetBkMode(buffer->memoryDC, TRANSPARENT); // text on the scene leaves what lies behind it
     }
 }
 

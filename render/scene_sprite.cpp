@@ -1,8 +1,30 @@
 #include "render/scene_sprite.h"
 
+#include "media/gdi_text.h"
+#include "platform/text.h"
+
 namespace velmora {
 
-SceneSprite::SceneSprite() : Scene(SceneKind::Sprite) { painter = std::make_unique<SpriteScenePainter>(*this); }
+namespace {
+
+constexpr int defaultIndexTextSize = 16;
+constexpr int indexCharacterWidth = 6; // labels are right-aligned by this much per character
+
+} // namespace
+
+SceneSprite::SceneSprite() : Scene(SceneKind::Sprite) {
+    painter = std::make_unique<SpriteScenePainter>(*this);
+    setIndexTextSize(defaultIndexTextSize);
+}
+
+SceneSprite::~SceneSprite() { DeleteObject(indexFont); }
+
+void SceneSprite::setIndexTextSize(int textHeight) {
+    DeleteObject(indexFont);
+    FontRequest request;
+    request.height = textHeight;
+    indexFont = createFont(request);
+}
 
 Surface* sceneTarget(const Scene& scene, const Viewport& viewport) {
     return scene.buffered && scene.buffer ? scene.buffer.get() : viewport.target;
@@ -36,6 +58,33 @@ void SpriteScenePainter::draw(float timeStep) {
         if (sprite->visible)
             drawSprite(*sprite, *target, sprite->x + scene_.x, sprite->y + scene_.y, 1.0f, timeStep, frameCounter_);
     }
+    if (showIndexTexts)
+        drawIndexTexts(*target);
+}
+
+// A black shadow, then the label one pixel left and up in the index colour. The context's font is
+// put back afterwards: the sprites' text keeps its own font selected between frames.
+void SpriteScenePainter::drawIndexTexts(Surface& target) const {
+    HDC dc = target.memoryDC;
+    HGDIOBJ previousFont = SelectObject(dc, scene_.indexFont);
+    const int previousMode = SetBkMode(dc, TRANSPARENT);
+    const COLORREF previousColor = GetTextColor(dc);
+    for (int i = 0; i < scene_.children.count(); ++i) {
+        const auto* sprite = static_cast<const Sprite*>(scene_.children.at(i));
+        if (!sprite->visible || sprite->indexText.empty())
+            continue;
+        const int length = static_cast<int>(sprite->indexText.size());
+        const int x = sprite->x + scene_.indexTextOffsetX + scene_.x + 5 - indexCharacterWidth * length;
+        const int y = sprite->y + scene_.indexTextOffsetY + scene_.y + 1;
+        SetTextColor(dc, RGB(0, 0, 0));
+        textOut(dc, x, y, sprite->indexText);
+        SetTextColor(dc, rgbToColorRef(scene_.indexTextColor));
+        textOut(dc, x - 1, y - 1, sprite->indexText);
+    }
+    SetTextColor(dc, previousColor);
+    SetBkMode(dc, previousMode);
+    if (previousFont)
+        SelectObject(dc, previousFont);
 }
 
 Sprite* hitTest(const SceneSprite& scene, int x, int y) {

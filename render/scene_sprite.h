@@ -3,6 +3,7 @@
 // in list order (later ones cover earlier ones).
 
 #include "render/scene.h"
+#include "platform/gdi.h"
 #include "render/sprite.h"
 
 #include <cstdint>
@@ -11,8 +12,12 @@ namespace velmora {
 
 struct SceneSprite : Scene {
     SceneSprite();
+    ~SceneSprite() override;
+    // Makes the index font: the given height (already scaled, at least 11), normal weight.
+    void setIndexTextSize(int textHeight);
+
     uint32_t indexTextColor = 0xFFFF00;
-    int indexTextSize = 16; // scaled, at least 11
+    HFONT indexFont = nullptr; // owned
     int indexTextOffsetX = 0, indexTextOffsetY = 0;
 };
 
@@ -21,8 +26,12 @@ public:
     explicit SpriteScenePainter(SceneSprite& scene) : scene_(scene) {}
     void draw(float timeStep) override;
     uint32_t frameCounter() const { return frameCounter_; }
+    // The page's keyboard shortcut labels: drawn over the sprites while on.
+    bool showIndexTexts = true;
 
 private:
+    void drawIndexTexts(Surface& target) const;
+
     SceneSprite& scene_;
     uint32_t frameCounter_ = 0;
 };

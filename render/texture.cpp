@@ -76,7 +76,7 @@ void replaceFirstFrame(Texture& texture, bool swapsSides, Transform transform) {
 std::unique_ptr<Texture> Texture::load(const std::wstring& path, PowerOfTwo size) {
     auto texture = std::make_unique<Texture>();
     texture->name = fileName(path);
-    if (path.find(L".gif") != std::wstring::npos || path.find(L".GIF") != std::wstring::npos) {
+    if (isGifPath(path)) {
         texture->frames = loadGifFrames(path, true);
     } else {
         texture->frames.push_back(std::make_unique<Surface>());

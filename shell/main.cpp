@@ -1,9 +1,6 @@
-// Program entry. Until the platform layer and the pages exist, the program only reports what it
-// is and exits.
-#include <cstdio>
+// Program entry.
+#include "shell/entry.h"
 
-int main() {
-    std::puts("Velmora: the foundation is built (containers, templates, records, archives);"
-              " the window and the game are not there yet.");
-    return 0;
+int main(int argc, char** argv) {
+    return velmora::velmoraMain(argc, argv);
 }

@@ -1,7 +1,7 @@
 #include "bmp_writer.h"
 #include "media/bitmap_font.h"
 #include "surface/blitters.h"
-#include "temp_folder.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,7 @@ protected:
         for (int y = 0; y < rows * cellHeight; ++y)
             for (int x = 0; x < columns * cellWidth; ++x)
                 pixels[size_t(y) * columns * cellWidth + x] = cellColor((y / cellHeight) * columns + x / cellWidth);
-        path_ = folder_.write("font.bmp", test::writeRgbBmp(columns * cellWidth, rows * cellHeight, pixels));
+        path_ = test::writeBytes(folder_, "font.bmp", test::writeRgbBmp(columns * cellWidth, rows * cellHeight, pixels));
         target_.create(40, 12, true);
     }
 
@@ -101,9 +101,7 @@ TEST_F(BitmapFontTest, BoxesWrapAfterBlanksAtLineBreaksAndInsideLongWords) {
 }
 
 TEST_F(BitmapFontTest, AFontWithoutItsPictureDrawsNothing) {
-    ::testing::internal::CaptureStderr();
-    BitmapFont font(folder_.path() + L"/missing.bmp", columns, rows, CaseConversion::Upper, 32, 0);
-    ::testing::internal::GetCapturedStderr();
+    BitmapFont font(folder_.game("missing.bmp"), columns, rows, CaseConversion::Upper, 32, 0);
     EXPECT_EQ(font.cellWidth, 0);
     drawText(font, target_, 0, 0, L"abc", 8);
     drawTextBox(font, target_, {0, 0, 40, 12}, L"abc", 8, TextAlignment::Left);

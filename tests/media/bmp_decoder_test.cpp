@@ -2,6 +2,8 @@
 #include "media/bmp_decoder.h"
 #include "test_files.h"
 
+#include "tests/surface/surface_test_util.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -14,13 +16,7 @@ namespace {
 using test::BmpSpec;
 using test::writeBmp;
 
-std::vector<uint32_t> pixels(const Surface& surface) {
-    std::vector<uint32_t> result;
-    for (int y = 0; y < surface.height; ++y)
-        for (int x = 0; x < surface.width; ++x)
-            result.push_back(surface.getPixel(x, y));
-    return result;
-}
+using test::pixels;
 
 TEST(BmpDecoder, DecodesEveryDepthTopDown) {
     Surface surface;
@@ -108,8 +104,8 @@ TEST(BmpSuite, GoodFilesShowTheirPictureAndBadOnesFailCleanly) {
     if (suite.empty())
         GTEST_SKIP() << "no BMP test suite on this machine";
     Surface trueColor, paletted;
-    ASSERT_EQ(decodeBmp(test::readFile(suite / "g/rgb24.bmp"), false, trueColor), BmpStatus::Decoded);
-    ASSERT_EQ(decodeBmp(test::readFile(suite / "g/pal8.bmp"), false, paletted), BmpStatus::Decoded);
+    ASSERT_EQ(decodeBmp(test::readBytes(suite / "g/rgb24.bmp"), false, trueColor), BmpStatus::Decoded);
+    ASSERT_EQ(decodeBmp(test::readBytes(suite / "g/pal8.bmp"), false, paletted), BmpStatus::Decoded);
     // Only the 40-byte information header is ours; run-length compression is not supported.
     const std::set<std::string> notOurs = {"pal8os2.bmp", "pal8v4.bmp", "pal8v5.bmp"};
     const std::set<std::string> runLength = {"pal4rle.bmp", "pal8rle.bmp"};
@@ -117,7 +113,7 @@ TEST(BmpSuite, GoodFilesShowTheirPictureAndBadOnesFailCleanly) {
         const std::string name = entry.path().filename().string();
         SCOPED_TRACE(name);
         Surface surface;
-        const BmpStatus status = decodeBmp(test::readFile(entry.path()), false, surface);
+        const BmpStatus status = decodeBmp(test::readBytes(entry.path()), false, surface);
         if (notOurs.count(name)) {
             EXPECT_EQ(status, BmpStatus::NotBmp);
             continue;
@@ -139,7 +135,7 @@ TEST(BmpSuite, GoodFilesShowTheirPictureAndBadOnesFailCleanly) {
     for (const char* folder : {"b", "q"}) {
         for (const auto& entry : std::filesystem::directory_iterator(suite / folder)) {
             Surface surface;
-            const BmpStatus status = decodeBmp(test::readFile(entry.path()), true, surface);
+            const BmpStatus status = decodeBmp(test::readBytes(entry.path()), true, surface);
             EXPECT_EQ(surface.empty(), status != BmpStatus::Decoded) << entry.path();
         }
     }

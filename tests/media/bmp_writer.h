@@ -53,12 +53,15 @@ inline std::vector<uint8_t> writeBmp(const BmpSpec& spec) {
 inline std::vector<uint8_t> writeRgbBmp(int width, int height, const std::vector<uint32_t>& pixels) {
     BmpSpec spec{.width = width, .height = -height};
     const size_t rowBytes = (size_t(width) * 3 + 3) / 4 * 4;
+    std::vector<uint8_t> row(rowBytes, 0);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const uint32_t color = pixels[size_t(y) * width + x];
-            spec.pixelBytes.insert(spec.pixelBytes.end(), {uint8_t(color), uint8_t(color >> 8), uint8_t(color >> 16)});
+            row[size_t(x) * 3] = uint8_t(color);
+            row[size_t(x) * 3 + 1] = uint8_t(color >> 8);
+            row[size_t(x) * 3 + 2] = uint8_t(color >> 16);
         }
-        spec.pixelBytes.resize(rowBytes * (y + 1), 0);
+        spec.pixelBytes.insert(spec.pixelBytes.end(), row.begin(), row.end());
     }
     return writeBmp(spec);
 }

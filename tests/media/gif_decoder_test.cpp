@@ -2,6 +2,8 @@
 #include "media/gif_decoder.h"
 #include "media/lzw_decoder.h"
 
+#include "tests/surface/surface_test_util.h"
+
 #include <gtest/gtest.h>
 
 namespace velmora {
@@ -13,13 +15,7 @@ using test::writeGif;
 constexpr uint32_t black = 0x000000, red = 0xFF0000, green = 0x00FF00, blue = 0x0000FF;
 constexpr uint32_t white = 0xFFFFFF, yellow = 0xFFFF00;
 
-std::vector<uint32_t> pixels(const Surface& surface) {
-    std::vector<uint32_t> result;
-    for (int y = 0; y < surface.height; ++y)
-        for (int x = 0; x < surface.width; ++x)
-            result.push_back(surface.getPixel(x, y));
-    return result;
-}
+using test::pixels;
 
 TEST(GifDecoder, AnimationFramesFollowDisposalKeysDelaysAndClipping) {
     std::vector<GifFrameSpec> frames(4);
@@ -60,7 +56,7 @@ TEST(GifDecoder, AnimationFramesFollowDisposalKeysDelaysAndClipping) {
     const GifImage single = decodeGif(file, true, GifFrames::First);
     ASSERT_EQ(single.frames.size(), 1u);
     EXPECT_EQ(single.frames[0]->bitsPerPixel, displayDepth());
-    EXPECT_EQ(single.frames[0]->getPixel(1, 0), red & 0xF8FCF8);
+    EXPECT_EQ(single.frames[0]->getPixel(1, 0), test::storedAtDisplayDepth(red));
 }
 
 TEST(GifDecoder, InterlacedRowsLandInTheirPlaces) {

@@ -77,7 +77,7 @@ TEST(GifSuite, MatchesTheReferenceFramesWhereTheCompositionRulesAgree) {
             continue;
         SCOPED_TRACE(name);
         auto conf = readConf(suite / (name + ".conf"));
-        const std::vector<uint8_t> file = test::readFile(suite / conf["config"]["input"]);
+        const std::vector<uint8_t> file = test::readBytes(suite / conf["config"]["input"]);
         const GifImage image = decodeGif(file, false, GifFrames::All);
         const std::vector<std::string> frames = splitCommas(conf["config"]["frames"]);
         EXPECT_EQ(image.frames.size(), frames.size());
@@ -91,7 +91,7 @@ TEST(GifSuite, MatchesTheReferenceFramesWhereTheCompositionRulesAgree) {
             if (expected.count("delay")) {
                 EXPECT_FLOAT_EQ(frame.frameDelay, std::stoi(expected.at("delay")) * 0.01f);
             }
-            const std::vector<uint8_t> rgba = test::readFile(suite / expected.at("pixels"));
+            const std::vector<uint8_t> rgba = test::readBytes(suite / expected.at("pixels"));
             ASSERT_EQ(rgba.size(), size_t(frame.width) * frame.height * 4);
             for (int y = 0; y < frame.height; ++y) {
                 for (int x = 0; x < frame.width; ++x) {

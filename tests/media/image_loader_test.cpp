@@ -1,31 +1,26 @@
 #include "gif_writer.h"
+#include "bmp_writer.h"
 #include "media/image_loader.h"
+#include "media/resource_archive.h"
+#include "platform/message_box.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
-#include <fstream>
+
 
 namespace velmora {
 namespace {
 
 class ImageLoader : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("velmora-images-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
     std::wstring write(const std::string& name, const std::vector<uint8_t>& bytes) {
-        std::ofstream(folder_ / name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                              std::streamsize(bytes.size()));
-        return (folder_ / name).wstring();
+        return test::writeBytes(folder_, name, bytes);
     }
 
-    std::filesystem::path folder_;
+    test::TempFolder folder_;
 };
 
 TEST_F(ImageLoader, ChoosesTheDecoderByTheExtensionAnywhereInThePath) {
@@ -34,9 +29,10 @@ TEST_F(ImageLoader, ChoosesTheDecoderByTheExtensionAnywhereInThePath) {
     // ".JPEG" is looked for before ".gif": a GIF under such a name goes to the JPEG decoder and fails.
     const std::wstring misnamed = write("a.JPEG.gif", gif);
     Surface surface;
-    ::testing::internal::CaptureStderr();
     EXPECT_FALSE(loadImage(surface, misnamed, false));
-    EXPECT_NE(::testing::internal::GetCapturedStderr().find("Error happened when loading image:\n"), std::string::npos);
+    EXPECT_EQ(lastMessageBox().caption, L"Error");
+    EXPECT_EQ(lastMessageBox().text.find(L"Error happened when loading image:\n"), 0u);
+    EXPECT_EQ(lastMessageBox().type & MB_ICONERROR, UINT(MB_ICONERROR));
 
     const std::wstring animation = write("anim.gif", gif);
     ASSERT_TRUE(loadImage(surface, animation, false));
@@ -48,22 +44,37 @@ TEST_F(ImageLoader, ChoosesTheDecoderByTheExtensionAnywhereInThePath) {
     EXPECT_EQ(loadGifFrames(animation, true).size(), 2u);
 }
 
+TEST_F(ImageLoader, PicturesComeFromAMountedArchiveWhenNotOnDisk) {
+    write("packed/sky.bmp", test::writeRgbBmp(2, 1, {0xFF0000, 0x0000FF}));
+    const std::string archive = folder_.os("GUI.zip").string();
+    ASSERT_EQ(std::system(("cd '" + folder_.os("packed").string() + "' && zip -q -X '" + archive + "' sky.bmp").c_str()),
+              0);
+    std::filesystem::remove(folder_.os("packed/sky.bmp"));
+    registerArchive(L"GUI.zip", folder_.game());
+    setTempFolder(folder_.game("temp"));
+    Surface surface;
+    EXPECT_TRUE(loadImage(surface, folder_.game("x\\..\\sky.bmp"), false));
+    EXPECT_EQ(surface.getPixel(1, 0), 0x0000FFu);
+    closeArchives();
+}
+
 TEST_F(ImageLoader, ReportsMissingUnsupportedAndCorruptFiles) {
     Surface surface;
+    // The message boxes one load shows, as "caption: text" lines.
     const auto messagesOf = [&](const std::wstring& path) {
-        ::testing::internal::CaptureStderr();
+        const int before = messageBoxCount();
         EXPECT_FALSE(loadImage(surface, path, true));
         EXPECT_TRUE(surface.empty());
-        return ::testing::internal::GetCapturedStderr();
+        const int shown = messageBoxCount() - before;
+        return shown == 0 ? std::wstring() : lastMessageBox().caption + L": " + lastMessageBox().text;
     };
-    EXPECT_NE(messagesOf(L"picture.png").find("Error: picture.png is not a supported image."), std::string::npos);
-    EXPECT_NE(messagesOf(L"a\\b\\..\\missing.jpg").find("Error: can not find the image 'a\\missing.jpg'."),
-              std::string::npos);
-    EXPECT_NE(messagesOf(L"missing.bmp").find("Error: can not find the image 'missing.bmp'\n"), std::string::npos);
-    EXPECT_NE(messagesOf(write("bad.gif", {'G', 'I', 'X'})).find("is not a valid image."), std::string::npos);
-    EXPECT_NE(messagesOf(write("short.gif", {'G', 'I', 'F', '8', '9', 'a', 1})).find("Premature End Of Image File"),
-              std::string::npos);
-    EXPECT_EQ(messagesOf(write("other.bmp", {'B', 'M', 0})), ""); // not a BMP of ours: silent
+    EXPECT_EQ(messagesOf(L"picture.png"), L"Error: Error: picture.png is not a supported image.");
+    EXPECT_EQ(messagesOf(L"a\\b\\..\\missing.jpg"), L"Exception: Error: can not find the image 'a\\missing.jpg'.");
+    EXPECT_EQ(messagesOf(L"missing.bmp"), L"Exception: Error: can not find the image 'missing.bmp'");
+    EXPECT_EQ(messagesOf(write("bad.gif", {'G', 'I', 'X'})),
+              L"Error: Error: " + folder_.game("bad.gif") + L" is not a valid image.");
+    EXPECT_EQ(messagesOf(write("short.gif", {'G', 'I', 'F', '8', '9', 'a', 1})), L"Error: Premature End Of Image File");
+    EXPECT_EQ(messagesOf(write("other.bmp", {'B', 'M', 0})), L""); // not a BMP of ours: silent
     EXPECT_TRUE(loadGifFrames(write("none.gif", {}), false).empty());
 }
 

@@ -54,7 +54,7 @@ TEST(JpegSuite, DecodesExactlyAsTheLibrarysOwnDecoder) {
             SCOPED_TRACE(entry.path().string());
             const std::optional<Ppm> expected = djpeg(entry.path());
             Surface surface;
-            const JpegResult result = decodeJpeg(test::readFile(entry.path()), false, surface);
+            const JpegResult result = decodeJpeg(test::readBytes(entry.path()), false, surface);
             if (!expected) { // CMYK and 12-bit files: refused with the library's message
                 EXPECT_FALSE(result.decoded);
                 EXPECT_FALSE(result.message.empty());
@@ -92,7 +92,7 @@ TEST(JpegDecoder, DamagedDataIsReportedAndNeverEndsTheProgram) {
     if (suite.empty())
         return;
     // A file cut short still decodes (the rest grey) with the library's warning as the message.
-    const std::vector<uint8_t> file = test::readFile(suite / "baseline/32x32x8_ycbcr.jpg");
+    const std::vector<uint8_t> file = test::readBytes(suite / "baseline/32x32x8_ycbcr.jpg");
     result = decodeJpeg(std::span(file).first(file.size() * 2 / 3), true, surface);
     EXPECT_TRUE(result.decoded);
     EXPECT_NE(result.message.find("Premature end"), std::string::npos) << result.message;

@@ -1,6 +1,9 @@
+#include "platform/code_page.h"
 #include "platform/gdi.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
 
 namespace velmora {
 namespace {
@@ -33,6 +36,16 @@ TEST(Gdi, SelectedBitmapCannotBeDeleted) {
     EXPECT_EQ(SelectObject(dc, previous), bitmap);
     EXPECT_TRUE(DeleteObject(bitmap));
     EXPECT_TRUE(DeleteDC(dc));
+}
+
+TEST(CodePage, WesternCharactersKeepTheirBytesAndOthersBecomeQuestionMarks) {
+    char out[8] = {};
+    EXPECT_EQ(WideCharToMultiByte(CP_ACP, L"\u00e9\u20ac\u4e2dA", -1, out, sizeof out), 5);
+    EXPECT_EQ(std::string(out, 4), "\xe9\x80?A");
+    EXPECT_EQ(out[4], '\0');
+    // A text longer than the buffer is cut at its size.
+    EXPECT_EQ(WideCharToMultiByte(CP_ACP, L"Birdie!", 7, out, 3), 3);
+    EXPECT_EQ(std::string(out, 3), "Bir");
 }
 
 } // namespace

@@ -1,16 +1,15 @@
 #include "render/image_cache.h"
 #include "render/texture.h"
+#include "platform/message_box.h"
 #include "tests/media/bmp_writer.h"
 #include "tests/media/gif_writer.h"
-#include "tests/media/temp_folder.h"
+#include "tests/media/test_files.h"
+#include "tests/surface/surface_test_util.h"
 
 #include <gtest/gtest.h>
 
 namespace velmora {
 namespace {
-
-// A colour as the display depth stores it.
-uint32_t stored(uint32_t rgb) { return displayDepth() == 16 ? rgbFrom565(rgbTo565(rgb)) : rgb; }
 
 struct RecordingListener : FrameListener {
     void frameChanged(Texture&, int frame) override { frames.push_back(frame); }
@@ -26,7 +25,7 @@ std::vector<uint8_t> threeFrameGif() {
 
 TEST(Texture, AnimationStepsByDelayAndStopsOnTheLastFrameUnlessLooping) {
     test::TempFolder folder;
-    auto texture = Texture::load(folder.write("walk.gif", threeFrameGif()), PowerOfTwo::No);
+    auto texture = Texture::load(test::writeBytes(folder, "walk.gif", threeFrameGif()), PowerOfTwo::No);
     ASSERT_EQ(texture->frameCount, 3);
     EXPECT_TRUE(texture->animationEnabled);
     EXPECT_TRUE(texture->loop);
@@ -47,7 +46,7 @@ TEST(Texture, AnimationStepsByDelayAndStopsOnTheLastFrameUnlessLooping) {
         texture->animate(-1.0f);
     EXPECT_EQ(texture->currentFrame, 2);
     EXPECT_EQ(listener.frames, (std::vector<int>{1, 2, 0, 1, 2}));
-    EXPECT_EQ(texture->currentSurface().getPixel(0, 0), stored(0x0000FF));
+    EXPECT_EQ(texture->currentSurface().getPixel(0, 0), test::storedAtDisplayDepth(0x0000FF));
 
     texture->setFrame(99);
     EXPECT_EQ(texture->currentFrame, 2);
@@ -59,26 +58,26 @@ TEST(Texture, AnimationStepsByDelayAndStopsOnTheLastFrameUnlessLooping) {
 
 TEST(Texture, PowerOfTwoSizesPadOrStretchEachFrame) {
     test::TempFolder folder;
-    const std::wstring path = folder.write("a.bmp", test::writeRgbBmp(48, 5, std::vector<uint32_t>(240, 0xFFFFFF)));
+    const std::wstring path = test::writeBytes(folder, "a.bmp", test::writeRgbBmp(48, 5, std::vector<uint32_t>(240, 0xFFFFFF)));
     auto padded = Texture::load(path, PowerOfTwo::Pad);
     EXPECT_EQ(padded->width, 64);
     EXPECT_EQ(padded->height, 8);
     EXPECT_EQ(padded->log2Width, 6);
     EXPECT_EQ(padded->originalWidth, 48);
-    EXPECT_EQ(padded->surface().getPixel(47, 4), stored(0xFFFFFF));
+    EXPECT_EQ(padded->surface().getPixel(47, 4), test::storedAtDisplayDepth(0xFFFFFF));
     EXPECT_EQ(padded->surface().getPixel(48, 4), 0u);
     auto stretched = Texture::load(path, PowerOfTwo::Stretch); // 48 lies halfway: the smaller; 5 is nearer 4
     EXPECT_EQ(stretched->width, 32);
     EXPECT_EQ(stretched->height, 4);
     EXPECT_EQ(stretched->surface().width, 32);
 
-    auto frames = Texture::load(folder.write("b.gif", threeFrameGif()), PowerOfTwo::Stretch);
+    auto frames = Texture::load(test::writeBytes(folder, "b.gif", threeFrameGif()), PowerOfTwo::Stretch);
     for (const auto& frame : frames->frames)
         EXPECT_EQ(frame->width * 10 + frame->height, 22); // 3 x 2: 3 lies halfway between 2 and 4
     auto blank = Texture::blank(7, 3, 0x00FF00, PowerOfTwo::Stretch);
     EXPECT_EQ(blank->width, 8);
     EXPECT_EQ(blank->height, 2);
-    EXPECT_EQ(blank->surface().getPixel(7, 1), stored(0x00FF00));
+    EXPECT_EQ(blank->surface().getPixel(7, 1), test::storedAtDisplayDepth(0x00FF00));
 }
 
 TEST(Texture, InPlaceTransformsKeepTheKey) {
@@ -101,21 +100,20 @@ TEST(Texture, InPlaceTransformsKeepTheKey) {
 
 TEST(ImageCache, LoadsOnceByTheNameAsWritten) {
     test::TempFolder folder;
-    folder.write("ok.bmp", test::writeRgbBmp(1, 1, {0xFFFFFF}));
+    test::writeBytes(folder, "ok.bmp", test::writeRgbBmp(1, 1, {0xFFFFFF}));
     ImageCache cache;
-    EXPECT_EQ(cache.lookup(folder.path(), L"", PowerOfTwo::No), nullptr);
-    Texture* first = cache.lookup(folder.path(), L"ok.bmp", PowerOfTwo::No);
+    EXPECT_EQ(cache.lookup(folder.game(), L"", PowerOfTwo::No), nullptr);
+    Texture* first = cache.lookup(folder.game(), L"ok.bmp", PowerOfTwo::No);
     ASSERT_NE(first, nullptr);
     EXPECT_FALSE(first->surface().empty());
-    EXPECT_EQ(cache.lookup(folder.path() + L"\\", L"ok.bmp", PowerOfTwo::Pad), first);
+    EXPECT_EQ(cache.lookup(folder.game() + L"\\", L"ok.bmp", PowerOfTwo::Pad), first);
     EXPECT_EQ(cache.hits(), 1);
-    ::testing::internal::CaptureStderr();
-    Texture* missing = cache.lookup(folder.path(), L"missing.bmp", PowerOfTwo::No);
-    cache.lookup(folder.path(), L"missing.bmp", PowerOfTwo::No);
-    const std::string messages = ::testing::internal::GetCapturedStderr();
+    const int messagesBefore = messageBoxCount();
+    Texture* missing = cache.lookup(folder.game(), L"missing.bmp", PowerOfTwo::No);
+    cache.lookup(folder.game(), L"missing.bmp", PowerOfTwo::No);
     ASSERT_NE(missing, nullptr); // kept, so that the player is told once
     EXPECT_TRUE(missing->surface().empty());
-    EXPECT_EQ(messages.find("can not find"), messages.rfind("can not find"));
+    EXPECT_EQ(messageBoxCount(), messagesBefore + 1);
     EXPECT_EQ(cache.count(), 2);
     cache.clear();
     EXPECT_EQ(cache.count(), 0);

@@ -26,6 +26,16 @@ inline std::vector<uint32_t> pixels(const Surface& surface) {
     return result;
 }
 
+// The depths a test can make surfaces at: 32 bits always, 16 when the display has it.
+inline std::vector<int> testedDepths() {
+    return displayDepth() == 16 ? std::vector<int>{16, 32} : std::vector<int>{32};
+}
+
+// A colour as the display depth stores it.
+inline uint32_t storedAtDisplayDepth(uint32_t rgb) {
+    return displayDepth() == 16 ? rgbFrom565(rgbTo565(rgb)) : rgb;
+}
+
 inline Surface* makeSurface(Surface& surface, int width, int height, int bitsPerPixel, uint32_t color = 0) {
     surface.create(width, height, bitsPerPixel == 16);
     for (int y = 0; y < height; ++y)

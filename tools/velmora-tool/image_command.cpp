@@ -48,11 +48,11 @@ std::string framePath(const std::string& out, size_t frame, size_t frameCount) {
 int runImage(const std::vector<std::string>& arguments) {
     if (arguments.size() != 2) {
         std::fprintf(stderr, "usage: velmora-tool image FILE OUT\n");
-        return 2;
+        return exitUsage;
     }
     const std::wstring path = fromUtf8(arguments[0]);
     std::vector<std::unique_ptr<Surface>> frames;
-    if (path.find(L".gif") != std::wstring::npos || path.find(L".GIF") != std::wstring::npos) {
+    if (isGifPath(path)) {
         frames = loadGifFrames(path, false);
     } else {
         auto surface = std::make_unique<Surface>();
@@ -61,7 +61,7 @@ int runImage(const std::vector<std::string>& arguments) {
     }
     if (frames.empty()) {
         std::fprintf(stderr, "velmora-tool: %s: the game shows nothing for this picture\n", arguments[0].c_str());
-        return 1;
+        return exitFailed;
     }
     std::printf("width %d\nheight %d\nframes %zu\n", frames[0]->width, frames[0]->height, frames.size());
     for (size_t i = 0; i < frames.size(); ++i) {
@@ -74,10 +74,10 @@ int runImage(const std::vector<std::string>& arguments) {
         const std::string out = framePath(arguments[1], i, frames.size());
         if (!writePpm(frame, out)) {
             std::fprintf(stderr, "velmora-tool: cannot write %s\n", out.c_str());
-            return 1;
+            return exitFailed;
         }
     }
-    return 0;
+    return exitOk;
 }
 
 } // namespace velmora::tool

@@ -9,6 +9,10 @@ namespace {
 
 const Command commands[] = {
     {"help", "", "list the commands", nullptr},
+    {"image", "FILE OUT",
+     "decode a BMP, GIF or JPEG picture with the game's loaders; write its frames as PPM (OUT, or OUT numbered\n"
+     "      per frame) and print size, frames, delays and keys",
+     runImage},
     {"template", "FILE",
      "read a property template as the game does; print its keys in order with references expanded, and the "
      "items of each value list",
@@ -17,10 +21,6 @@ const Command commands[] = {
      "read a launch record (the text after ARG:, or a whole command line) and print what the game reads from "
      "it",
      runRecord},
-    {"image", "FILE OUT",
-     "decode a BMP, GIF or JPEG picture with the game's loaders; write its frames as PPM (OUT, or OUT numbered\n"
-     "      per frame) and print size, frames, delays and keys",
-     runImage},
     {"model", "FILE [RADIUS]",
      "read a 3DS model with the game's loader (normalised to RADIUS when given); print its meshes, materials\n"
      "      and size",

@@ -1,0 +1,358 @@
+#include "platform/display.h"
+
+#include "base/wide_string.h"
+#include "platform/clock.h"
+#include "platform/gx.h"
+#include "platform/input.h"
+#include "platform/native_window.h"
+#include "platform/timing_trace.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+
+namespace velmora {
+
+namespace {
+
+constexpr SIZE defaultScreen{480, 640};
+constexpr int maxScreenSide = 4096;
+constexpr uint32_t framebufferRefreshMs = 15;
+
+struct Display {
+    bool videoStarted = false;
+    bool videoFailed = false;
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* texture = nullptr;
+    bool dirty = true;
+    bool firstFrameShown = false;
+    uint32_t lastPresent = 0;
+    std::vector<uint16_t> framebufferPicture;
+    std::vector<uint32_t> convertedPicture;
+    std::map<int, SDL_Cursor*> cursors;
+};
+
+Display& display() {
+    static Display instance;
+    return instance;
+}
+
+bool startVideo() {
+    Display& d = display();
+    if (d.videoStarted || d.videoFailed)
+        return d.videoStarted;
+    // Without this SDL turns the window's framebuffer into an OpenGL texture: slower, heavier, and
+    // it re-creates the window.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+    if (isHeadless())
+        setenv("SDL_VIDEODRIVER", "dummy", 0);
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        std::fprintf(stderr, "velmora: no display (%s); running without a window\n", SDL_GetError());
+        d.videoFailed = true;
+        return false;
+    }
+    d.videoStarted = true;
+    return true;
+}
+
+// The device screen at its own size, shrunk to fit a desktop smaller than that.
+void initialWindowSize(int& width, int& height) {
+    const SIZE screen = screenSize();
+    width = screen.cx;
+    height = screen.cy;
+    SDL_Rect usable;
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0 || usable.w <= 0 || usable.h <= 0)
+        return;
+    if (width > usable.w || height > usable.h) {
+        const double shrink = std::min(usable.w / double(width), usable.h / double(height)) * 0.95;
+        width = std::max(1, int(width * shrink));
+        height = std::max(1, int(height * shrink));
+    }
+}
+
+SDL_SystemCursor systemCursorFor(int id) {
+    switch (id) {
+    case IDC_IBEAM:
+        return SDL_SYSTEM_CURSOR_IBEAM;
+    case IDC_HAND:
+        return SDL_SYSTEM_CURSOR_HAND;
+    default:
+        return SDL_SYSTEM_CURSOR_ARROW;
+    }
+}
+
+PointerButton buttonOf(uint8_t sdlButton) {
+    switch (sdlButton) {
+    case SDL_BUTTON_RIGHT:
+        return PointerButton::Right;
+    case SDL_BUTTON_MIDDLE:
+        return PointerButton::Middle;
+    default:
+        return PointerButton::Left;
+    }
+}
+
+bool insideScreen(int x, int y) {
+    const SIZE screen = screenSize();
+    return x >= 0 && y >= 0 && x < screen.cx && y < screen.cy;
+}
+
+void handleEvent(const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_QUIT:
+        closeRequested();
+        break;
+    case SDL_WINDOWEVENT:
+        if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED)
+            activationChanged(true);
+        else if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST)
+            activationChanged(false);
+        else if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                 event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+            display().dirty = true;
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+        // Clicks in the bars around the scaled screen lie outside it: not a tap.
+        if (insideScreen(event.button.x, event.button.y))
+            pointerPressed(event.button.x, event.button.y, buttonOf(event.button.button));
+        break;
+    case SDL_MOUSEBUTTONUP:
+        pointerReleased(event.button.x, event.button.y, buttonOf(event.button.button));
+        break;
+    case SDL_MOUSEMOTION:
+        if (anyPointerButtonDown() || insideScreen(event.motion.x, event.motion.y))
+            pointerMoved(event.motion.x, event.motion.y);
+        break;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        if (const int key = virtualKeyForSdl(event.key.keysym.sym))
+            keyChanged(key, event.type == SDL_KEYDOWN, event.key.repeat != 0);
+        break;
+    case SDL_TEXTINPUT:
+        for (wchar_t c : fromUtf8(event.text.text))
+            characterTyped(c);
+        break;
+    default:
+        break;
+    }
+}
+
+// The picture to show as RGB565 or 0x00RRGGBB rows (matching the texture), and its pitch in bytes.
+const void* currentPicture(int& pitch) {
+    Display& d = display();
+    HBITMAP screen = screenBitmap();
+    const SIZE size = screenSize();
+    if (!gxDisplayShown()) {
+        pitch = screen->stride;
+        return screen->bits;
+    }
+    d.framebufferPicture.resize(static_cast<size_t>(size.cx) * size.cy);
+    gxComposeScreen(d.framebufferPicture.data());
+    if (screen->bitsPerPixel == 16) {
+        pitch = size.cx * 2;
+        return d.framebufferPicture.data();
+    }
+    d.convertedPicture.resize(d.framebufferPicture.size());
+    for (size_t i = 0; i < d.framebufferPicture.size(); ++i) {
+        const uint32_t p = d.framebufferPicture[i];
+        d.convertedPicture[i] = ((p & 0xF800) << 8) | ((p & 0x07E0) << 5) | ((p & 0x001F) << 3);
+    }
+    pitch = size.cx * 4;
+    return d.convertedPicture.data();
+}
+
+} // namespace
+
+bool isHeadless() {
+    static const bool headless = [] {
+        const char* value = std::getenv("VELMORA_HEADLESS");
+        return value && *value && std::strcmp(value, "0") != 0;
+    }();
+    return headless;
+}
+
+SIZE screenSize() {
+    static const SIZE size = [] {
+        const char* value = std::getenv("VELMORA_SCREEN");
+        if (!value || !*value)
+            return defaultScreen;
+        int width = 0, height = 0;
+        char trailing = 0;
+        if (std::sscanf(value, "%dx%d%c", &width, &height, &trailing) != 2 || width < 1 || height < 1 ||
+            width > maxScreenSide || height > maxScreenSide) {
+            std::fprintf(stderr,
+                         "velmora: VELMORA_SCREEN=%s is not WIDTHxHEIGHT (1 to %d each); using %dx%d\n",
+                         value, maxScreenSide, int(defaultScreen.cx), int(defaultScreen.cy));
+            return defaultScreen;
+        }
+        return SIZE{width, height};
+    }();
+    return size;
+}
+
+int GetSystemMetrics(int metric) {
+    switch (metric) {
+    case SM_CXSCREEN:
+        return screenSize().cx;
+    case SM_CYSCREEN:
+        return screenSize().cy;
+    default:
+        return 0;
+    }
+}
+
+HBITMAP screenBitmap() {
+    static HBITMAP const bitmap = [] {
+        const SIZE size = screenSize();
+        HBITMAP created = CreateDIBSection(size.cx, size.cy, displayBitsPerPixel(), nullptr);
+        created->stock = true; // lives as long as the process
+        return created;
+    }();
+    return bitmap;
+}
+
+void markScreenDirty() {
+    display().dirty = true;
+}
+
+void openDisplayWindow(const std::wstring& title) {
+    Display& d = display();
+    if (d.window || !startVideo())
+        return;
+    int width = 0, height = 0;
+    initialWindowSize(width, height);
+    d.window = SDL_CreateWindow(toUtf8(title).c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
+                                height, SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
+    if (d.window)
+        d.renderer = SDL_CreateRenderer(d.window, -1, SDL_RENDERER_SOFTWARE);
+    const SIZE screen = screenSize();
+    if (d.renderer) {
+        SDL_RenderSetLogicalSize(d.renderer, screen.cx, screen.cy);
+        d.texture = SDL_CreateTexture(
+            d.renderer, displayBitsPerPixel() == 16 ? SDL_PIXELFORMAT_RGB565 : SDL_PIXELFORMAT_RGB888,
+            SDL_TEXTUREACCESS_STREAMING, screen.cx, screen.cy);
+    }
+    if (!d.texture) {
+        std::fprintf(stderr, "velmora: cannot open the window (%s)\n", SDL_GetError());
+        closeDisplayWindow();
+        return;
+    }
+    d.dirty = true;
+    presentScreen(true);
+}
+
+void closeDisplayWindow() {
+    Display& d = display();
+    if (d.texture)
+        SDL_DestroyTexture(d.texture);
+    if (d.renderer)
+        SDL_DestroyRenderer(d.renderer);
+    if (d.window)
+        SDL_DestroyWindow(d.window);
+    d.texture = nullptr;
+    d.renderer = nullptr;
+    d.window = nullptr;
+}
+
+bool isDisplayWindowOpen() {
+    return display().window != nullptr;
+}
+
+void setDisplayTitle(const std::wstring& title) {
+    if (SDL_Window* window = display().window)
+        SDL_SetWindowTitle(window, toUtf8(title).c_str());
+}
+
+void raiseDisplayWindow() {
+    if (SDL_Window* window = display().window) {
+        SDL_RestoreWindow(window);
+        SDL_RaiseWindow(window);
+    }
+}
+
+void presentScreen(bool force) {
+    Display& d = display();
+    if (!d.texture)
+        return;
+    const uint32_t now = GetTickCount();
+    const bool framebufferDue = gxDisplayShown() && now - d.lastPresent >= framebufferRefreshMs;
+    if (!force && !d.dirty && !framebufferDue)
+        return;
+    int pitch = 0;
+    const void* pixels = currentPicture(pitch);
+    SDL_UpdateTexture(d.texture, nullptr, pixels, pitch);
+    SDL_SetRenderDrawColor(d.renderer, 0, 0, 0, 255);
+    SDL_RenderClear(d.renderer);
+    SDL_RenderCopy(d.renderer, d.texture, nullptr, nullptr);
+    SDL_RenderPresent(d.renderer);
+    if (!d.firstFrameShown) {
+        d.firstFrameShown = true;
+        traceTiming("first frame shown");
+    }
+    d.dirty = false;
+    d.lastPresent = now;
+}
+
+void pumpDisplayEvents() {
+    if (!display().videoStarted)
+        return;
+    SDL_Event event;
+    while (SDL_PollEvent(&event))
+        handleEvent(event);
+}
+
+std::vector<uint32_t> captureScreen() {
+    const SIZE size = screenSize();
+    std::vector<uint32_t> picture(static_cast<size_t>(size.cx) * size.cy);
+    if (gxDisplayShown()) {
+        std::vector<uint16_t> framebuffer(picture.size());
+        gxComposeScreen(framebuffer.data());
+        for (size_t i = 0; i < picture.size(); ++i) {
+            const uint32_t p = framebuffer[i];
+            picture[i] = ((p & 0xF800) << 8) | ((p & 0x07E0) << 5) | ((p & 0x001F) << 3);
+        }
+        return picture;
+    }
+    HBITMAP screen = screenBitmap();
+    for (int y = 0; y < size.cy; ++y) {
+        const uint8_t* row = screen->bits + static_cast<ptrdiff_t>(y) * screen->stride;
+        for (int x = 0; x < size.cx; ++x) {
+            uint32_t p = 0;
+            if (screen->bitsPerPixel == 16) {
+                p = reinterpret_cast<const uint16_t*>(row)[x];
+                p = ((p & 0xF800) << 8) | ((p & 0x07E0) << 5) | ((p & 0x001F) << 3);
+            } else {
+                p = reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFF;
+            }
+            picture[static_cast<size_t>(y) * size.cx + x] = p;
+        }
+    }
+    return picture;
+}
+
+HCURSOR LoadCursorW(HINSTANCE, int id) {
+    return reinterpret_cast<HCURSOR>(static_cast<uintptr_t>(id));
+}
+
+HCURSOR SetCursor(HCURSOR cursor) {
+    static HCURSOR current = nullptr;
+    HCURSOR previous = current;
+    current = cursor;
+    Display& d = display();
+    if (!d.videoStarted || !cursor)
+        return previous;
+    const int id = static_cast<int>(reinterpret_cast<uintptr_t>(cursor));
+    SDL_Cursor*& sdlCursor = d.cursors[id];
+    if (!sdlCursor)
+        sdlCursor = SDL_CreateSystemCursor(systemCursorFor(id));
+    if (sdlCursor)
+        SDL_SetCursor(sdlCursor);
+    return previous;
+}
+
+} // namespace velmora

@@ -1,0 +1,9 @@
+#pragma once
+// Prepares the platform layer for a program run: records the command line and, when headless,
+// selects SDL's dummy video and audio drivers before anything starts SDL.
+
+namespace velmora {
+
+void initializePlatform(int argc, char** argv);
+
+} // namespace velmora

@@ -1,0 +1,43 @@
+#pragma once
+// The main window of an instance: a top-level toolkit window titled "Velmora" on a black
+// background, which owns the first page of the instance and the lists of character and course
+// pictures, and knows where the 3:4 page area lies inside it. Making one also sets up the resource
+// archives with their temporary folder and reads the sound setting; destroying it closes them.
+
+#include "gui/frame_page.h"
+#include "gui/window.h"
+
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+class Application : public Window {
+public:
+    static constexpr wchar_t title[] = L"Velmora";
+
+    Application();
+    ~Application() override;
+
+    // The page area inside the main window and its size.
+    POINT pageOffset{};
+    SIZE pageSize{};
+    FramePage* frontPage = nullptr; // owned by the child list once added
+    FramePage* gameCanvas = nullptr;
+    std::vector<std::wstring> characterImages; // "character3" for characters\character3.gif
+    std::vector<std::wstring> sceneImages;     // the course names, from scenes\*.jpg
+    bool soundEnabled = false;                 // the settings' sound switch, for the sound layer
+
+    const std::wstring& programFolder() const { return programFolder_; }
+    // The program folder followed by "..\resources\GUI\".
+    const std::wstring& guiFolder() const { return guiFolder_; }
+
+    // Adds a page as a child window over the page area, shows it and gives it the focus.
+    void addPage(FramePage* page);
+
+private:
+    std::wstring programFolder_;
+    std::wstring guiFolder_;
+};
+
+} // namespace velmora
