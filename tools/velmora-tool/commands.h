@@ -28,8 +28,10 @@ inline void print(std::wstring_view text) {
     std::fwrite(bytes.data(), 1, bytes.size(), stdout);
 }
 
+int runImage(const std::vector<std::string>& arguments);
+int runModel(const std::vector<std::string>& arguments);
+int runGround(const std::vector<std::string>& arguments);
 int runTemplate(const std::vector<std::string>& arguments);
 int runRecord(const std::vector<std::string>& arguments);
-int runImage(const std::vector<std::string>& arguments);
 
 } // namespace velmora::tool

@@ -21,6 +21,12 @@ const Command commands[] = {
      "read a launch record (the text after ARG:, or a whole command line) and print what the game reads from "
      "it",
      runRecord},
+    {"model", "FILE [RADIUS]",
+     "read a 3DS model with the game's loader (normalised to RADIUS when given); print its meshes, materials\n"
+     "      and size",
+     runModel},
+    {"ground", "FILE X Z",
+     "build the course grid over a hole's model as the game does and print the ground under (X, Z)", runGround},
 };
 
 int printUsage(FILE* stream) {

@@ -1,0 +1,106 @@
+#include "render/scene3d_nodes.h"
+
+#include "base/wide_string.h"
+#include "render/image_cache.h"
+
+#include <algorithm>
+
+namespace velmora {
+namespace {
+
+ModelRequest requestFor(const NodeSources& sources, const Group3DSpec& spec, const std::wstring& fileName) {
+    ModelRequest request;
+    request.folder = sources.folder;
+    request.fileName = fileName;
+    request.radius = spec.radius;
+    request.imageCache = sources.images;
+    request.wantedObjects = spec.wantedObjects ? &*spec.wantedObjects : nullptr;
+    request.unwantedObjects = spec.unwantedObjects ? &*spec.unwantedObjects : nullptr;
+    return request;
+}
+
+std::unique_ptr<Object3D> loadThroughCache(const NodeSources& sources, const ModelRequest& request) {
+    return sources.models ? sources.models->get(request) : loadModel(request);
+}
+
+Texture* picture(const NodeSources& sources, const std::wstring& name) {
+    if (!sources.images || name.empty())
+        return nullptr;
+    return sources.images->lookup(sources.folder, name, PowerOfTwo::Stretch);
+}
+
+} // namespace
+
+std::unique_ptr<Scene3D> buildScene3D(const Scene3DSpec& spec) {
+    auto scene = std::make_unique<Scene3D>();
+    scene->x = spec.x;
+    scene->y = spec.y;
+    scene->setSize(std::max(spec.width, 8), std::max(spec.height, 8));
+    scene->setAmbient(spec.ambient);
+    scene->setFrontClip(spec.frontClip);
+    scene->setBackClip(spec.backClip);
+    scene->zBufferProviderScene = spec.zBufferProvider;
+    scene->painter = std::make_unique<Scene3DPainter>(*scene);
+    return scene;
+}
+
+std::unique_ptr<Object3D> buildGroup3D(const NodeSources& sources, const Group3DSpec& spec) {
+    if (spec.model.empty())
+        return nullptr;
+    return loadThroughCache(sources, requestFor(sources, spec, spec.model));
+}
+
+std::unique_ptr<Object3D> buildChip3D(const NodeSources& sources, const Chip3DSpec& spec) {
+    ChipParameters parameters;
+    parameters.radiusScale = spec.radius;
+    parameters.width = spec.width;
+    parameters.height = spec.height;
+    parameters.orientation = static_cast<ChipOrientation>(std::clamp(spec.orientation, 0, 2));
+    parameters.texture = picture(sources, spec.texture);
+    parameters.alphaTexture = picture(sources, spec.alpha);
+    parameters.mirror = spec.mirror;
+    return std::make_unique<Chip3D>(parameters);
+}
+
+void applyNodeSettings(Object3D& node, const NodeSettings& settings) {
+    node.visible = settings.visible;
+    node.setDetailLevel(settings.detailLevel);
+    node.setEnvironmentEnabled(settings.environmentEnabled);
+    node.billboard = settings.billboard;
+    node.cullingPolicy = settings.cullingPolicy;
+}
+
+std::vector<std::unique_ptr<Object3D>> copiesOf(const Object3D& node, int number) {
+    std::vector<std::unique_ptr<Object3D>> copies;
+    for (int i = 1; i < number; ++i)
+        copies.push_back(node.copy(CopyMeshes | CopyMaterials | CopyLevels));
+    return copies;
+}
+
+bool attachLevels(Object3D& node, const NodeSources& sources, const std::wstring& models, int levelNum,
+                  float segment, const Group3DSpec& shared) {
+    std::wstring list = models;
+    trim(list, L"() ");
+    std::vector<std::unique_ptr<Object3D>> levels;
+    size_t start = 0;
+    for (int i = 0; i < levelNum && start <= list.size(); ++i) {
+        const size_t end = std::min(list.find(L';', start), list.size());
+        std::wstring fileName = list.substr(start, end - start);
+        trim(fileName, L" \t");
+        start = end + 1;
+        if (auto level = loadThroughCache(sources, requestFor(sources, shared, fileName)))
+            levels.push_back(std::move(level));
+    }
+    if (levels.empty() || !(segment > 0.0f))
+        return false;
+    node.setLevels(std::move(levels), segment);
+    return true;
+}
+
+Light3D templateLight(const std::wstring& name, const std::optional<std::wstring>& direction, uint32_t colour) {
+    Light3D light(direction ? parseVector3(*direction) : Vector3{0, -1, 0}, colour, colour, 320, 120);
+    light.name = name.substr(0, 64);
+    return light;
+}
+
+} // namespace velmora
