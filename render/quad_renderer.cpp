@@ -88,8 +88,14 @@ void drawQuadSpan(typename F::Pixel* pixels, int count, SpanInterpolants s, cons
 
 template <typename F, bool Shaded, int Alpha>
 void fillTriangle(const RasterTarget& target, const TriangleSetup& setup, const QuadMaterial& m) {
+    // The walk gives values at pixel corners; texels are taken at pixel centres, so that a quad
+    // turned or mirrored does not show the texel just past its picture's edge.
+    const auto halfU = static_cast<uint32_t>((setup.u.dx + setup.u.dy) / 2);
+    const auto halfV = static_cast<uint32_t>((setup.v.dx + setup.v.dy) / 2);
     walkTriangle<WalkTexture>(setup, target.width, target.height,
-                              [&](int32_t y, int32_t first, int32_t count, const SpanInterpolants& s) {
+                              [&](int32_t y, int32_t first, int32_t count, SpanInterpolants s) {
+                                  s.u += halfU;
+                                  s.v += halfV;
                                   drawQuadSpan<F, Shaded, Alpha>(pixelRow<F>(target.bits, target.stride, y) + first,
                                                                  count, s, m);
                               });
