@@ -11,7 +11,9 @@
 namespace velmora {
 namespace {
 
-void showError(const wchar_t* text) { MessageBoxW(GetActiveWindow(), text, L"Error", MB_OK | MB_ICONERROR); }
+void showError(const wchar_t* text) {
+    MessageBoxW(GetActiveWindow(), text, L"Error", MB_OK | MB_ICONERROR);
+}
 
 // size x 65536 / storedSize: the part of the stored texture the picture covers (none when the
 // picture could not be read).
@@ -129,7 +131,8 @@ std::unique_ptr<Rect2D> buildRect2D(Texture* texture, Texture* mask, float scale
     quad.name = L"rectangle";
     quad.material = rect->addMaterial(std::move(material));
     const auto fw = static_cast<float>(w), fh = static_cast<float>(h);
-    quad.corners = {Vertex2D{-fw, fh, 0, 0}, Vertex2D{fw, fh, u, 0}, Vertex2D{fw, -fh, u, v}, Vertex2D{-fw, -fh, 0, v}};
+    quad.corners = {Vertex2D{-fw, fh, 0, 0}, Vertex2D{fw, fh, u, 0}, Vertex2D{fw, -fh, u, v},
+                    Vertex2D{-fw, -fh, 0, v}};
     normalise2D(quad, static_cast<float>(std::max(w, h)) * scale * 0.5f);
     rect->quads.push_back(quad);
     return rect;

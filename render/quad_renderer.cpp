@@ -57,14 +57,16 @@ void drawQuadSpan(typename F::Pixel* pixels, int count, SpanInterpolants s, cons
     const auto* alphaTexels = static_cast<const Pixel*>(m.alpha.bits);
     for (int i = 0; i < count; ++i, s.u += s.du, s.v += s.dv) {
         const uint32_t column = s.u >> 16, row = s.v >> 16;
-        const uint32_t texel = texels[((row & m.texture.heightMask) << m.texture.rowShift) + (column & m.texture.widthMask)];
+        const uint32_t texel =
+            texels[((row & m.texture.heightMask) << m.texture.rowShift) + (column & m.texture.widthMask)];
         uint32_t alpha = 0;
         if constexpr (Alpha == KeyedByTexture) {
             if (texel == m.key)
                 continue;
         } else if constexpr (Alpha == AlphaMap) {
             // Indexed with the map's own size: a map smaller than the texture is never read past.
-            alpha = alphaTexels[((row & m.alpha.heightMask) << m.alpha.rowShift) + (column & m.alpha.widthMask)];
+            alpha =
+                alphaTexels[((row & m.alpha.heightMask) << m.alpha.rowShift) + (column & m.alpha.widthMask)];
             if (alpha == m.key)
                 continue;
         }
@@ -92,22 +94,22 @@ void fillTriangle(const RasterTarget& target, const TriangleSetup& setup, const 
     // turned or mirrored does not show the texel just past its picture's edge.
     const auto halfU = static_cast<uint32_t>((setup.u.dx + setup.u.dy) / 2);
     const auto halfV = static_cast<uint32_t>((setup.v.dx + setup.v.dy) / 2);
-    walkTriangle<WalkTexture>(setup, target.width, target.height,
-                              [&](int32_t y, int32_t first, int32_t count, SpanInterpolants s) {
-                                  s.u += halfU;
-                                  s.v += halfV;
-                                  drawQuadSpan<F, Shaded, Alpha>(pixelRow<F>(target.bits, target.stride, y) + first,
-                                                                 count, s, m);
-                              });
+    walkTriangle<WalkTexture>(
+        setup, target.width, target.height, [&](int32_t y, int32_t first, int32_t count, SpanInterpolants s) {
+            s.u += halfU;
+            s.v += halfV;
+            drawQuadSpan<F, Shaded, Alpha>(pixelRow<F>(target.bits, target.stride, y) + first, count, s, m);
+        });
 }
 
 using TriangleFiller = void (*)(const RasterTarget&, const TriangleSetup&, const QuadMaterial&);
 
-template <typename F>
-constexpr TriangleFiller fillerFor(bool shaded, AlphaKind alpha) {
-    constexpr TriangleFiller plain[3] = {fillTriangle<F, false, NoAlpha>, fillTriangle<F, false, KeyedByTexture>,
+template <typename F> constexpr TriangleFiller fillerFor(bool shaded, AlphaKind alpha) {
+    constexpr TriangleFiller plain[3] = {fillTriangle<F, false, NoAlpha>,
+                                         fillTriangle<F, false, KeyedByTexture>,
                                          fillTriangle<F, false, AlphaMap>};
-    constexpr TriangleFiller tinted[3] = {fillTriangle<F, true, NoAlpha>, fillTriangle<F, true, KeyedByTexture>,
+    constexpr TriangleFiller tinted[3] = {fillTriangle<F, true, NoAlpha>,
+                                          fillTriangle<F, true, KeyedByTexture>,
                                           fillTriangle<F, true, AlphaMap>};
     return shaded ? tinted[alpha] : plain[alpha];
 }
@@ -118,8 +120,8 @@ int32_t screenCoordinate(int centre, int32_t unit, int scale) {
 }
 
 uint8_t outsideFlags(const ScreenVertex& p, int width, int height) {
-    return static_cast<uint8_t>((p.x < 0 ? ClipLeft : 0) | (p.x >= width ? ClipRight : 0) | (p.y < 0 ? ClipTop : 0) |
-                                (p.y >= height ? ClipBottom : 0));
+    return static_cast<uint8_t>((p.x < 0 ? ClipLeft : 0) | (p.x >= width ? ClipRight : 0) |
+                                (p.y < 0 ? ClipTop : 0) | (p.y >= height ? ClipBottom : 0));
 }
 
 void drawQuad(const RasterTarget& target, const QuadView& view, const Transform2D& t, const Quad2D& quad) {
@@ -138,16 +140,18 @@ void drawQuad(const RasterTarget& target, const QuadView& view, const Transform2
         p.x = screenCoordinate(view.width / 2, x, view.scale);
         p.y = view.height / 2 - (screenCoordinate(0, y, view.scale));
         // Texture units plus the scrolling offset, as texels; wrapping is harmless, textures repeat.
-        p.u = static_cast<Fixed16>((static_cast<uint32_t>(corner.u) + static_cast<uint32_t>(quad.material->textureOffsetU))
-                                   << m.texture.log2Width);
-        p.v = static_cast<Fixed16>((static_cast<uint32_t>(corner.v) + static_cast<uint32_t>(quad.material->textureOffsetV))
-                                   << m.texture.log2Height);
+        p.u = static_cast<Fixed16>(
+            (static_cast<uint32_t>(corner.u) + static_cast<uint32_t>(quad.material->textureOffsetU))
+            << m.texture.log2Width);
+        p.v = static_cast<Fixed16>(
+            (static_cast<uint32_t>(corner.v) + static_cast<uint32_t>(quad.material->textureOffsetV))
+            << m.texture.log2Height);
         sharedOutside &= outsideFlags(p, view.width, view.height);
     }
     if (sharedOutside != 0)
         return;
-    const TriangleFiller fill =
-        target.bitsPerPixel == 16 ? fillerFor<Format16>(m.shaded, m.alphaKind) : fillerFor<Format32>(m.shaded, m.alphaKind);
+    const TriangleFiller fill = target.bitsPerPixel == 16 ? fillerFor<Format16>(m.shaded, m.alphaKind)
+                                                          : fillerFor<Format32>(m.shaded, m.alphaKind);
     TriangleSetup setup;
     if (setUpTriangle(screen[0], screen[1], screen[2], target.height, WalkTexture, setup))
         fill(target, setup, m);
@@ -160,7 +164,8 @@ void drawQuad(const RasterTarget& target, const QuadView& view, const Transform2
 int quadViewScale(int viewportWidth, float layoutScale, int sceneWidth) {
     if (sceneWidth <= 0)
         return saturatedInt(1024.0f * layoutScale);
-    return saturatedInt(static_cast<float>(int64_t{viewportWidth} << 10) * layoutScale / static_cast<float>(sceneWidth));
+    return saturatedInt(static_cast<float>(int64_t{viewportWidth} << 10) * layoutScale /
+                        static_cast<float>(sceneWidth));
 }
 
 void drawGroup2D(const RasterTarget& target, const QuadView& view, const Group2D& group) {

@@ -8,7 +8,9 @@
 
 namespace velmora {
 
-Group2D* Scene2D::findGroup(const std::wstring& nodeName) const { return dynamic_cast<Group2D*>(find(nodeName)); }
+Group2D* Scene2D::findGroup(const std::wstring& nodeName) const {
+    return dynamic_cast<Group2D*>(find(nodeName));
+}
 
 void Scene2DPainter::draw(float /*timeStep*/) {
     Surface* target = sceneTarget(scene_, viewport);

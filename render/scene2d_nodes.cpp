@@ -23,8 +23,10 @@ std::unique_ptr<Scene2D> buildScene2D(const Scene2DSpec& spec) {
     return scene;
 }
 
-std::unique_ptr<Group2D> buildGroup2D(ImageCache* images, const std::wstring& folder, const Group2DSpec& spec) {
-    auto rect = buildRect2D(picture(images, folder, spec.texture), picture(images, folder, spec.mask), spec.scale);
+std::unique_ptr<Group2D> buildGroup2D(ImageCache* images, const std::wstring& folder,
+                                      const Group2DSpec& spec) {
+    auto rect =
+        buildRect2D(picture(images, folder, spec.texture), picture(images, folder, spec.mask), spec.scale);
     if (!rect)
         return nullptr;
     rect->visible = spec.visible;

@@ -32,7 +32,8 @@ struct Group2DSpec {
 std::unique_ptr<Scene2D> buildScene2D(const Scene2DSpec& spec);
 // The quad of a "Group2D" line (a Rect2D), pictures from folder through images; none (after the
 // error message) when it has no picture or two of different sizes.
-std::unique_ptr<Group2D> buildGroup2D(ImageCache* images, const std::wstring& folder, const Group2DSpec& spec);
+std::unique_ptr<Group2D> buildGroup2D(ImageCache* images, const std::wstring& folder,
+                                      const Group2DSpec& spec);
 // The copies of a line with "number" n >= 2: n - 1 copies, each with its own material.
 std::vector<std::unique_ptr<Group2D>> copiesOf(const Group2D& node, int number);
 

@@ -21,11 +21,14 @@ namespace {
 constexpr uint32_t filler = 0xFF00FF;
 constexpr uint32_t background = 0x102030;
 
-uint32_t stored(uint32_t rgb, int bitsPerPixel) { return bitsPerPixel == 16 ? rgbFrom565(rgbTo565(rgb)) : rgb; }
+uint32_t stored(uint32_t rgb, int bitsPerPixel) {
+    return bitsPerPixel == 16 ? rgbFrom565(rgbTo565(rgb)) : rgb;
+}
 
 // A picture of width x height padded to powers of two with the filler colour, as the image cache
 // makes them, at the given depth.
-std::unique_ptr<Texture> picture(int width, int height, int bitsPerPixel, const std::function<uint32_t(int, int)>& rgb) {
+std::unique_ptr<Texture> picture(int width, int height, int bitsPerPixel,
+                                 const std::function<uint32_t(int, int)>& rgb) {
     auto texture = std::make_unique<Texture>();
     auto frame = std::make_unique<Surface>();
     const int storedWidth = static_cast<int>(std::bit_ceil(static_cast<unsigned>(width)));
@@ -80,7 +83,9 @@ struct Page {
     std::unique_ptr<Scene2D> scene;
 };
 
-uint32_t gradient(int x, int y) { return test::patternColor(x % 32, y % 64) ^ (x >= 32 ? 0x800000 : 0); }
+uint32_t gradient(int x, int y) {
+    return test::patternColor(x % 32, y % 64) ^ (x >= 32 ? 0x800000 : 0);
+}
 
 class Scene2DDepth : public ::testing::TestWithParam<int> {};
 
