@@ -8,5 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     unsigned sum = 0;
     for (size_t i = 0; i < layout->dataSize; ++i)
         sum += data[layout->dataOffset + i];
-    return sum == 0xFFFFFFFFu ? 1 : 0;
+    volatile unsigned sink = sum;
+    (void)sink;
+    return 0;
 }
