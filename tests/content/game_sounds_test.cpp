@@ -32,7 +32,8 @@ TEST(GameSounds, ABankLoadsEverySoundOfTheArchiveInAFormatTheDeviceTakes) {
         EXPECT_EQ(layout->dataOffset, waveHeaderSize);
         EXPECT_EQ(sound->length, entry.bytes.size() - waveHeaderSize);
         HWAVEOUT unused = nullptr;
-        EXPECT_EQ(waveOutOpen(&unused, WAVE_MAPPER, &sound->format, 0, 0, WAVE_FORMAT_QUERY), MMSYSERR_NOERROR);
+        EXPECT_EQ(waveOutOpen(&unused, WAVE_MAPPER, &sound->format, 0, 0, WAVE_FORMAT_QUERY),
+                  MMSYSERR_NOERROR);
     }
     EXPECT_EQ(messageBoxCount(), boxes);
     closeArchives();

@@ -40,8 +40,8 @@ protected:
         ASSERT_TRUE(registered);
         resetWaveOutput(WaveOutputMode::Pulled, {22050, 2});
         soundEnabled = true;
-        window = CreateWindowExW(0, L"SoundTestWindow", L"Page", WS_VISIBLE, 0, 0, 10, 10, nullptr, 0, nullptr,
-                                 nullptr);
+        window = CreateWindowExW(0, L"SoundTestWindow", L"Page", WS_VISIBLE, 0, 0, 10, 10, nullptr, 0,
+                                 nullptr, nullptr);
         pumpMessages();
     }
     void TearDown() override {

@@ -52,8 +52,8 @@ protected:
         }();
         ASSERT_TRUE(registered);
         resetWaveOutput(WaveOutputMode::Pulled, {22050, 2});
-        window = CreateWindowExW(0, L"WaveOutTestWindow", L"Sound", WS_VISIBLE, 0, 0, 10, 10, nullptr, 0, nullptr,
-                                 nullptr);
+        window = CreateWindowExW(0, L"WaveOutTestWindow", L"Sound", WS_VISIBLE, 0, 0, 10, 10, nullptr, 0,
+                                 nullptr, nullptr);
         pumpMessages();
         finished.clear();
     }
