@@ -46,10 +46,14 @@ Canvas::~Canvas() { releasePage(); }
 
 void Canvas::onDestroyed() { releasePage(); }
 
-// Scenes go first: their nodes point into the caches and font map.
 void Canvas::releasePage() {
-    pressedNode_ = nullptr;
     dragPad_.reset();
+    clearContent();
+}
+
+// Scenes go first: their nodes point into the caches and font map.
+void Canvas::clearContent() {
+    pressedNode_ = nullptr;
     scenes.clear();
     loadedNames.clear();
     soundsByName.clear();

@@ -152,6 +152,8 @@ protected:
 
 private:
     friend class DragPad;
+    // Everything built from templates (a reload); releasePage also drops the drag pad.
+    void clearContent();
     void releasePage();
     void buildKeys(const std::vector<std::wstring>& keysRead);
     void turnPointer(int& x, int& y) const;

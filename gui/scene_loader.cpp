@@ -126,7 +126,7 @@ bool Canvas::loadTemplate(const std::wstring& templateFolder, const std::wstring
     std::wstring previousFolder, previousName;
     if (reload) {
         onPageLeaving();
-        releasePage();
+        clearContent();
     } else {
         previousFolder = folder;
         previousName = templateName;
