@@ -2,6 +2,7 @@
 
 #include "base/wide_string.h"
 #include "gui/drag_pad.h"
+#include "media/play_sound.h"
 #include "platform/message_box.h"
 #include "platform/ui_scale.h"
 #include "render/scene_sprite.h"
@@ -57,6 +58,7 @@ void Canvas::clearContent() {
     scenes.clear();
     loadedNames.clear();
     soundsByName.clear();
+    soundBank.clear();
     fontsByName.clear();
     imageCache.clear();
     modelCache.clear();
@@ -93,6 +95,20 @@ void Canvas::onIdle(const MSG&, HWND) {
     if (dragPad_ && dragPad_->isActive())
         dragPad_->draw();
     present(nullptr);
+}
+
+void Canvas::activate(bool active) {
+    if (!active)
+        soundBank.pauseAll();
+    FramePage::activate(active);
+    if (active)
+        soundBank.resumeAll();
+}
+
+void Canvas::stopActivity() { soundBank.stopAll(); }
+
+void Canvas::playSound(const std::wstring& key, int mode) {
+    velmora::playSound(handle(), soundsByName, soundBank, key, mode);
 }
 
 void Canvas::repaint() {

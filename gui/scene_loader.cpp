@@ -111,8 +111,10 @@ void buildTemplateLine(Canvas& page, const std::wstring& key) {
         loadLodLine(page, line);
     else if (type == L"BitmapFont")
         loadBitmapFontLine(page, key, line);
-    else if (type == L"WaveSound" || type == L"Group2D")
-        return; // built by the sound and quad layers once the page carries them
+    else if (type == L"Group2D")
+        loadGroup2DLine(page, key, line);
+    else if (type == L"WaveSound")
+        loadWaveSoundLine(page, key, line);
     else
         page.loadCustomNode(page.pageTemplate, key);
 }
