@@ -43,9 +43,13 @@ uint32_t navigationKeyBit(int virtualKey) {
 
 Canvas::Canvas(const std::wstring& pageName, bool hasBackBuffer) : FramePage(pageName, hasBackBuffer) {}
 
-Canvas::~Canvas() { releasePage(); }
+Canvas::~Canvas() {
+    releasePage();
+}
 
-void Canvas::onDestroyed() { releasePage(); }
+void Canvas::onDestroyed() {
+    releasePage();
+}
 
 void Canvas::releasePage() {
     dragPad_.reset();
@@ -76,7 +80,7 @@ void Canvas::paint() {
         if (!scene->visible || !scene->painter)
             continue;
         Viewport& viewport = scene->painter->viewport;
-        viewport.target = page; // the back buffer is rebuilt when the orientation changes
+        viewport.target = page;               // the back buffer is rebuilt when the orientation changes
         if (scene->kind == SceneKind::Sprite) // shortcut labels only while shortcuts work
             static_cast<SpriteScenePainter&>(*scene->painter).showIndexTexts = shortcutsEnabled;
         if (scene->buffered && scene->buffer) {
@@ -105,7 +109,9 @@ void Canvas::activate(bool active) {
         soundBank.resumeAll();
 }
 
-void Canvas::stopActivity() { soundBank.stopAll(); }
+void Canvas::stopActivity() {
+    soundBank.stopAll();
+}
 
 void Canvas::playSound(const std::wstring& key, int mode) {
     velmora::playSound(handle(), soundsByName, soundBank, key, mode);
@@ -124,7 +130,8 @@ void Canvas::repaint() {
 bool Canvas::saveTemplate() {
     if (pageTemplate.save())
         return true;
-    MessageBoxW(handle(), formatWide(templateUpdateFailedMessage, folder.c_str(), templateName.c_str()).c_str(),
+    MessageBoxW(handle(),
+                formatWide(templateUpdateFailedMessage, folder.c_str(), templateName.c_str()).c_str(),
                 L"Warning", MB_OK | MB_ICONWARNING);
     return false;
 }
@@ -191,6 +198,8 @@ void Canvas::createDragPad(int penWidth, int radius, int directionMode) {
     dragPad_ = std::make_unique<DragPad>(*this, penWidth, scaled(radius), directionMode);
 }
 
-void Canvas::deleteDragPad() { dragPad_.reset(); }
+void Canvas::deleteDragPad() {
+    dragPad_.reset();
+}
 
 } // namespace velmora
