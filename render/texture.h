@@ -15,9 +15,9 @@ namespace velmora {
 struct Texture;
 
 // Told whenever a texture's current frame changes.
-class FrameListener {
+class TextureFrameListener {
 public:
-    virtual ~FrameListener() = default;
+    virtual ~TextureFrameListener() = default;
     virtual void frameChanged(Texture& texture, int frame) = 0;
 };
 
@@ -60,7 +60,7 @@ struct Texture {
     uint32_t lastFrameTick = 0;                   // frame counter value of the last animation step
     int currentFrame = 0;
     float elapsed = 0.0f; // seconds on the current frame
-    FrameListener* frameListener = nullptr;
+    TextureFrameListener* frameListener = nullptr;
 };
 
 } // namespace velmora

@@ -11,7 +11,7 @@
 namespace velmora {
 namespace {
 
-struct RecordingListener : FrameListener {
+struct RecordingListener : TextureFrameListener {
     void frameChanged(Texture&, int frame) override { frames.push_back(frame); }
     std::vector<int> frames;
 };

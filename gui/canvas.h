@@ -1,0 +1,164 @@
+#pragma once
+// The page window: a frame page that owns a page template and the scenes and nodes built from it,
+// the page's caches of pictures, models and named fonts, and the input handling that turns pointer
+// and key messages into widget behaviour and calls of the page's mouse listener. The front-end page
+// and the game page derive from it.
+
+#include "base/hash_map.h"
+#include "gui/frame_page.h"
+#include "gui/property_template.h"
+#include "media/bitmap_font.h"
+#include "render/image_cache.h"
+#include "render/model_cache.h"
+#include "render/progress_listener.h"
+#include "render/scene.h"
+#include "render/sprite.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+namespace velmora {
+
+class DragPad;
+class WaveSound;
+
+// Bits of Canvas::keysHeld() for the navigation keys; any other key has none.
+enum NavigationKeyBit : uint32_t {
+    KeyBitUp = 0x001,
+    KeyBitDown = 0x002,
+    KeyBitLeft = 0x004,
+    KeyBitRight = 0x008,
+    KeyBitDelete = 0x010,
+    KeyBitEnd = 0x020,
+    KeyBitSpace = 0x040,
+    KeyBitAction = 0x080, // Return or the device's action key
+    KeyBitPageUp = 0x100,
+    KeyBitPageDown = 0x200,
+    KeyBitHome = 0x400,
+    KeyBitInsert = 0x800,
+};
+inline constexpr uint32_t arrowKeyBits = KeyBitUp | KeyBitDown | KeyBitLeft | KeyBitRight;
+
+// The bit of a virtual key in keysHeld, 0 for keys that are not navigation keys.
+uint32_t navigationKeyBit(int virtualKey);
+
+class Canvas : public FramePage {
+public:
+    static constexpr size_t maxFolderLength = 259;  // characters of a page folder
+    static constexpr size_t maxTemplateName = 63;    // characters of a template file name
+    static constexpr size_t maxTypedShortcut = 4;    // characters of an index text
+    static constexpr uint32_t shortcutPauseMs = 2000; // a longer pause starts a new shortcut
+
+    // The page name becomes the window text (see FramePage).
+    Canvas(const std::wstring& pageName, bool hasBackBuffer);
+    ~Canvas() override;
+
+    // Window operations.
+    // Pointer messages: phase 0 hit-tests a press (and drives the drag pad), phase 1 (after the
+    // mouse listener) runs the widget behaviour of the pressed node. A release always goes to the
+    // node of the press, wherever the pointer is lifted.
+    void onMouse(UINT message, WPARAM keyState, int x, int y, int phase) override;
+    // Key-down and key-up: held navigation bits, the last released key and index-text shortcuts.
+    void onKey(UINT message, int virtualKey) override;
+    // Releases everything the page built (the window is going).
+    void onDestroyed() override;
+
+    // Frame operations.
+    // Draws every visible scene in list (template) order onto the back buffer.
+    void paint() override;
+    // One frame, the active drag pad over it, then the back buffer shown.
+    void onIdle(const MSG& lastMessage, HWND mainWindow) override;
+
+    // Hooks of the template loader; nothing here.
+    virtual void onPageLoaded() {}
+    virtual void onPageLeaving() {}
+    // A template line whose "type" the loader does not know.
+    virtual void loadCustomNode(PropertyTemplate&, const std::wstring&) {}
+
+    // Paints without advancing time; a stopped page also draws its drag pad and shows the buffer.
+    // Every widget change and every load ends with one.
+    void repaint();
+
+    // Loads one template (folder + fileName) into the page. A reload first destroys everything
+    // the page built; a load without it adds the file's objects and keeps the page's own template
+    // name, folder and path. False (with a message box) when the file cannot be read.
+    bool loadTemplate(const std::wstring& templateFolder, const std::wstring& fileName, bool reload);
+    // Writes the page template to its file; on failure shows the update warning and returns false.
+    bool saveTemplate();
+
+    // The first scene of that name (in list order), or none.
+    Scene* findScene(const std::wstring& sceneName) const;
+    // The first node of that name among the direct children of the scenes (in list order).
+    Node* findNode(const std::wstring& nodeName) const;
+    // The scene whose direct children hold a node of that name.
+    Scene* findSceneOfNode(const std::wstring& nodeName) const;
+    // Appends a scene (the loader's, or one built by a page): names it, gives it its rectangle of the back buffer and, when buffered, its own surface.
+    Scene* addScene(std::unique_ptr<Scene> scene, const std::wstring& sceneName);
+
+    // Template queries of widgets: a node is on when its "status" item is not "0"; a check-box
+    // group's "selected" item.
+    bool isNodeOn(const std::wstring& nodeName);
+    int selectedIndex(const std::wstring& groupName);
+
+    uint32_t keysHeld() const { return keysHeld_; }
+    // The virtual key of the last key-up; reading it clears it.
+    int lastReleasedKey();
+    Sprite* pressedNode() const { return pressedNode_; }
+    // The topmost visible widget sprite under a page point, in the topmost visible sprite scene.
+    Sprite* hitTestPage(int x, int y) const;
+
+    // The stylus joystick: pen width, circle radius (scaled here), direction mode (0 free, 1 four
+    // directions, 2 eight). It starts enabled and replaces an earlier pad.
+    void createDragPad(int penWidth, int radius, int directionMode);
+    void deleteDragPad();
+    DragPad* dragPad() const { return dragPad_.get(); }
+
+    // Index-text shortcuts: typed characters press the node whose index text they spell.
+    bool shortcutsEnabled = true;
+    // keysHeld holds only the last key pressed.
+    bool singleKeyMode = false;
+    // Arrow keys follow the screen orientation.
+    bool rotateArrowKeys = false;
+    // Shortcut matching stops after the topmost eligible scene.
+    bool topSceneOnlyShortcuts = false;
+    // The next pointer message is in screen coordinates and is turned by the orientation; the key
+    // handler clears it for the presses it posts in page coordinates.
+    bool transformPointer = true;
+
+    PropertyTemplate pageTemplate{L'=', L',', L':'};
+    std::wstring folder;       // folder of the page's template files
+    std::wstring templateName; // file name of the page's own template
+    // Every scene in load order, which is also the drawing order.
+    std::vector<std::unique_ptr<Scene>> scenes;
+    // Template keys already turned into objects on this page.
+    std::unordered_set<std::wstring> loadedNames;
+    ImageCache imageCache;
+    ModelCache modelCache;
+    HashMap<std::wstring, std::unique_ptr<BitmapFont>> fontsByName;
+    HashMap<std::wstring, WaveSound*> soundsByName; // the sounds belong to the page's sound bank
+    ProgressListener* progress = nullptr;
+
+protected:
+    // The typed index-text characters and when the last one came; reset by a reloading load.
+    std::wstring typedShortcut_;
+    uint32_t lastShortcutTick_ = 0;
+    int lastKeyDown_ = 0;
+    uint32_t keysHeld_ = 0;
+    int lastReleasedKey_ = 0;
+    Sprite* pressedNode_ = nullptr;
+
+private:
+    friend class DragPad;
+    void releasePage();
+    void buildKeys(const std::vector<std::wstring>& keysRead);
+    void turnPointer(int& x, int& y) const;
+    void updateCursor(int x, int y) const;
+    void handleShortcut(UINT message, int virtualKey);
+
+    std::unique_ptr<DragPad> dragPad_;
+};
+
+} // namespace velmora
