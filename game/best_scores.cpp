@@ -1,6 +1,7 @@
 #include "game/best_scores.h"
 
 #include "base/wide_string.h"
+#include "gui/canvas.h"
 #include "gui/property_template.h"
 
 namespace velmora {
@@ -45,6 +46,18 @@ std::array<ScoreRow, bestScoreRowCount> bestScoreRows(const BestScores& scores) 
             rows[row] = {emptyScoreName, emptyScoreValue};
     }
     return rows;
+}
+
+void showBestScores(Canvas& page, BestScores& scores) {
+    const auto rows = bestScoreRows(scores);
+    for (size_t row = 0; row < rows.size(); ++row) {
+        const std::wstring number = std::to_wstring(row);
+        if (auto* name = dynamic_cast<Sprite*>(page.findNode(L"ScoreName" + number)))
+            name->setText(rows[row].name);
+        if (auto* value = dynamic_cast<Sprite*>(page.findNode(L"ScoreValue" + number)))
+            value->setText(rows[row].value);
+    }
+    scores = {};
 }
 
 } // namespace velmora

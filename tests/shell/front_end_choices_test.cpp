@@ -1,4 +1,5 @@
 #include "shell/front_end_choices.h"
+#include "shell/slide_show.h"
 
 #include <gtest/gtest.h>
 
@@ -63,6 +64,32 @@ TEST(NodeNumbers, NumberAfterAPrefix) {
     EXPECT_EQ(numberAfter(L"chkGolfBall", L"chkGolfBall", 8), std::nullopt);
     EXPECT_EQ(numberAfter(L"xplayerName2_ok", L"playerName", 4), 2);
     EXPECT_EQ(numberAfter(L"playerName99999999999", L"playerName", 4), std::nullopt);
+}
+
+TEST(SlideShow, OneSlideIsAlwaysOpaqueAndPicturesChangeOnlyWhileInvisible) {
+    const int count = 3;
+    SlideFrame before = slideFrame(0.0f, count);
+    EXPECT_EQ(before.transparency1, 0);
+    EXPECT_GE(before.transparency2, 250);
+    std::vector<int> shown;
+    for (int step = 1; step <= 2000; ++step) {
+        const SlideFrame now = slideFrame(step * 0.01f, count); // 20 radians: three cycles
+        EXPECT_TRUE(now.transparency1 == 0 || now.transparency2 == 0) << "at step " << step;
+        if (now.picture1 != before.picture1) {
+            EXPECT_GE(std::max(before.transparency1, now.transparency1), 250) << "slide 1 at step " << step;
+        }
+        if (now.picture2 != before.picture2) {
+            EXPECT_GE(std::max(before.transparency2, now.transparency2), 250) << "slide 2 at step " << step;
+        }
+        const int opaque = now.transparency1 == 0 ? now.picture1 : now.picture2;
+        if (shown.empty() || shown.back() != opaque)
+            shown.push_back(opaque);
+        before = now;
+    }
+    // The courses follow each other in order and start again.
+    ASSERT_GE(shown.size(), 4u);
+    for (size_t i = 0; i < shown.size(); ++i)
+        EXPECT_EQ(shown[i], static_cast<int>(i % count));
 }
 
 } // namespace
