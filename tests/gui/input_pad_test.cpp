@@ -1,6 +1,8 @@
 #include "gui/input_pad.h"
 #include "overlay_page.h"
+#include "platform/image_file.h"
 #include "render/scene_sprite.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -36,6 +38,10 @@ TEST_F(InputPadTest, AnEditBoxOpensThePadWhichTakesTheListenersAndTheTopOfThePag
     openFor(L"txtName");
     EXPECT_EQ(pad->text(), L"Ann");
     EXPECT_EQ(static_cast<Sprite*>(padScene()->find(L"sptMessage_MSGBOX"))->text, L"Name");
+    // Drawn over the page: the edit field's right end in the pad colour, the frame's corner.
+    const Surface& shown = *page->backBuffer();
+    EXPECT_EQ(shown.getPixel(210, 86) & 0xF8FCF8, 0x141414u & 0xF8FCF8);
+    EXPECT_EQ(shown.getPixel(5, 60) & 0xF8FCF8, 0xC3C3C3u & 0xF8FCF8) << "the pad background at its corner";
     EXPECT_EQ(page->mouseListener(), pad);
     EXPECT_EQ(page->keyListener(), pad);
     EXPECT_TRUE(page->topSceneOnlyShortcuts);
@@ -186,6 +192,31 @@ TEST_F(InputPadTest, ReplacingOrReloadingWhileOpenLeavesNothingDangling) {
     openFor(L"txtNote"); // the pad scene is built again
     EXPECT_NE(padScene(), nullptr);
     pad->closePad(false);
+}
+
+TEST_F(InputPadTest, PicturesReplaceThePlainFrameAndFills) {
+    TempFolder pictures;
+    ASSERT_TRUE(writeImageFile(pictures.os("pad.bmp").string(), 230, 200, std::vector<uint32_t>(230 * 200, 0xE0E0E0)));
+    ASSERT_TRUE(writeImageFile(pictures.os("key.bmp").string(), 18, 18, std::vector<uint32_t>(18 * 18, 0xF0F0F0)));
+    ASSERT_TRUE(writeImageFile(pictures.os("big.bmp").string(), 40, 20, std::vector<uint32_t>(40 * 20, 0x202020)));
+    page->createInputPad(0x141414, pictures.game(), L"pad.bmp", L"key.bmp", L"big.bmp");
+    pad = page->inputPad();
+    openFor(L"txtNote");
+    const SceneSprite* scene = padScene();
+    EXPECT_EQ(scene->find(L"sptFrame_MSGBOX"), nullptr);
+    ASSERT_NE(scene->bkgTexture, nullptr);
+    EXPECT_EQ(scene->bkgTexture->width, 230);
+    EXPECT_EQ(padKey(0)->width, 18) << "keys take the size of their picture";
+    ASSERT_NE(padKey(0)->texture, nullptr);
+    EXPECT_EQ(padKey(0)->brightTexture, padKey(0)->texture);
+    EXPECT_EQ(padKey(0)->color, noColor);
+    const auto* ok = static_cast<const Sprite*>(scene->find(L"btnOk_MSGBOX"));
+    EXPECT_EQ(ok->texture->width, 40);
+    EXPECT_EQ(ok->color, noColor);
+    tap(16 + 9 + 21, 114 + 9); // the middle of the 18-pixel key (0, 1)
+    EXPECT_EQ(pad->text(), L"2");
+    tapAt(okKey);
+    EXPECT_EQ(sprite(L"txtNote")->text, L"2");
 }
 
 } // namespace

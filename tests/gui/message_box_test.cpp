@@ -54,9 +54,13 @@ TEST_F(MessageBox, AnswersReachThePageAsReleasesOverTheButtons) {
     EXPECT_EQ(page->lastRelease().node, L"btnNo");
     tap(okX, buttonY);
     EXPECT_EQ(page->lastRelease().node, L"") << "a hidden button cannot be tapped";
-    showMessage(*page, L"Game Saved", L"SAVED", MessageButtons::Ok, nullptr, false);
+    const auto picture = Texture::blank(200, 120, 0x808080, PowerOfTwo::No);
+    showMessage(*page, L"Hole-in-one!", L"RESULT", MessageButtons::Ok, picture.get(), false);
+    EXPECT_EQ(sprite(L"sptBoxBkgTexture")->texture, picture.get());
     tap(okX, buttonY);
     EXPECT_EQ(page->lastRelease().node, L"btnOK");
+    showMessage(*page, L"Game Saved", L"SAVED", MessageButtons::Ok, nullptr, false);
+    EXPECT_EQ(sprite(L"sptBoxBkgTexture")->texture, nullptr) << "each message sets its own picture";
     EXPECT_EQ(messageKey(*page), L"SAVED");
 }
 
