@@ -247,7 +247,6 @@ void InputPad::openPad(Sprite* target, const std::wstring& text, const std::wstr
     SceneSprite* scene = findPadScene();
     if (!scene)
         scene = &buildPadScene();
-    buffer_.reserve(maximumLength + 1);
     buffer_.assign(text, 0, static_cast<size_t>(maximum_));
     page_.topSceneOnlyShortcuts = true;
     if (!open_) {
@@ -267,12 +266,12 @@ void InputPad::openPad(Sprite* target, const std::wstring& text, const std::wstr
     page_.repaint();
 }
 
-bool InputPad::isPageNode(const Sprite* node) const {
+const Scene* InputPad::sceneHolding(const Sprite* node) const {
     for (const auto& scene : page_.scenes) {
         if (scene->children.contains(node))
-            return true;
+            return scene.get();
     }
-    return false;
+    return nullptr;
 }
 
 void InputPad::closePad(bool accept) {
@@ -281,7 +280,8 @@ void InputPad::closePad(bool accept) {
     if (buffer_.empty() && !emptyAllowed_)
         accept = false;
     // A reload while the pad was open destroyed the edit box: it is then no longer told anything.
-    Sprite* target = isPageNode(target_) ? target_ : nullptr;
+    const Scene* targetScene = sceneHolding(target_);
+    Sprite* target = targetScene ? target_ : nullptr;
     if (accept && target)
         target->text = buffer_;
     buffer_.clear();
@@ -298,9 +298,8 @@ void InputPad::closePad(bool accept) {
     if (SceneSprite* scene = findPadScene())
         scene->visible = false;
     if (listener && target) {
-        const Scene* scene = page_.findSceneOfNode(target->name);
-        const int x = (scene ? scene->x : 0) + target->x + target->drawWidth() / 2;
-        const int y = (scene ? scene->y : 0) + target->y + target->drawHeight() / 2;
+        const int x = targetScene->x + target->x + target->drawWidth() / 2;
+        const int y = targetScene->y + target->y + target->drawHeight() / 2;
         page_.pressedNode_ = target;
         listener->onCommand(&page_, WM_LBUTTONUP, accept ? 1 : 0, x, y);
         page_.pressedNode_ = nullptr;

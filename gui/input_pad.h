@@ -15,6 +15,7 @@
 namespace velmora {
 
 class Canvas;
+struct Scene;
 struct SceneSprite;
 
 inline constexpr wchar_t inputPadSceneName[] = L"sceneInputPad_INPUTPAD";
@@ -69,7 +70,7 @@ private:
     void releaseKey(SceneSprite& scene, Sprite& key);
     void showText(SceneSprite& scene) const;
     void postKeyPointer(UINT message, int keyIndex);
-    bool isPageNode(const Sprite* node) const;
+    const Scene* sceneHolding(const Sprite* node) const; // none when the node is not on the page
 
     Canvas& page_;
     int firstKey_ = 0; // index in the pad scene's children of the first character key
