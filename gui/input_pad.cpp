@@ -391,7 +391,9 @@ void InputPad::onKeyMessage(Window*, UINT message, int virtualKey) {
     const bool letterOrDigit = (virtualKey >= '0' && virtualKey <= '9') || (virtualKey >= 'A' && virtualKey <= 'Z');
     if (page_.shortcutsEnabled && letterOrDigit)
         return; // the index texts of the keys take these
-    if (virtualKey <= 0 || virtualKey > 0x7F)
+    // Navigation keys share their codes with some of the layout's characters ('%' is Left, '$'
+    // Home): they move nothing here and type nothing either.
+    if (virtualKey <= 0 || virtualKey > 0x7F || navigationKeyBit(virtualKey) != 0)
         return;
     const size_t found = shiftedKeyLabels.find(static_cast<wchar_t>(virtualKey));
     if (found == std::wstring_view::npos)
