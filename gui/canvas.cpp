@@ -2,6 +2,7 @@
 
 #include "base/wide_string.h"
 #include "gui/drag_pad.h"
+#include "gui/input_pad.h"
 #include "platform/message_box.h"
 #include "platform/ui_scale.h"
 #include "render/scene_sprite.h"
@@ -44,7 +45,11 @@ Canvas::Canvas(const std::wstring& pageName, bool hasBackBuffer) : FramePage(pag
 
 Canvas::~Canvas() { releasePage(); }
 
-void Canvas::onDestroyed() { releasePage(); }
+// The input pad outlives reloads (the page creates it once); it goes with the window.
+void Canvas::onDestroyed() {
+    inputPad_.reset();
+    releasePage();
+}
 
 // Scenes go first: their nodes point into the caches and font map.
 void Canvas::releasePage() {
