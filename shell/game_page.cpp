@@ -56,7 +56,9 @@ GamePage::GamePage(FrontEndSetup setup)
         Window* mainWindow = parentObject();
         relaunch(mainWindow ? mainWindow->handle() : GetParent(handle()), commandLine);
     };
-    exits.openDocument = [](const std::wstring& folder, const std::wstring& file) { openDocument(folder, file); };
+    exits.openDocument = [](const std::wstring& documentFolder, const std::wstring& file) {
+        openDocument(documentFolder, file);
+    };
     exits.quit = [this] {
         closeArchives();
         if (Window* mainWindow = parentObject())
@@ -236,11 +238,11 @@ void GamePage::storeCourseChoice() {
 
 // Animation ------------------------------------------------------------------------------------
 
-void GamePage::update(float dt) {
+void GamePage::update(float step) {
     if (onScreen(L"intro")) {
         if (slideImages_.empty())
             return;
-        slideClock_ += slideClockPerSecond * dt;
+        slideClock_ += slideClockPerSecond * step;
         const SlideFrame frame = slideFrame(slideClock_, static_cast<int>(slideImages_.size()));
         const std::pair<const wchar_t*, std::pair<int, int>> slides[] = {
             {L"slide1", {frame.picture1, frame.transparency1}}, {L"slide2", {frame.picture2, frame.transparency2}}};
@@ -257,7 +259,7 @@ void GamePage::update(float dt) {
         Material3D* material = prompt ? prompt->findMaterial(L"rectMtl") : nullptr;
         if (!material)
             return;
-        promptScroll_ += promptScrollPerSecond * dt;
+        promptScroll_ += promptScrollPerSecond * step;
         if (promptScroll_ > 1.0f)
             promptScroll_ = 0.0f;
         material->setTextureOffset(0.0f, promptScroll_);
@@ -417,7 +419,10 @@ void GamePage::stopActivity() {
 }
 
 void GamePage::stopSounds() {
-    soundBank.stopAll();
+    for (WaveSound* sound : soundsByName.values()) {
+        if (sound)
+            sound->stop();
+    }
 }
 
 void GamePage::playTitleMusic() {

@@ -10,6 +10,7 @@
 #include "gui/canvas.h"
 #include "gui/fade_transition.h"
 #include "gui/listeners.h"
+#include "shell/first_page.h"
 #include "shell/front_end_choices.h"
 
 #include <array>
@@ -64,7 +65,7 @@ public:
 
     // Canvas operations.
     void onCreate() override;
-    void update(float dt) override;
+    void update(float step) override;
     void onPageLoaded() override;
     void onPageLeaving() override;
     // Releases over a node: the commands of the front end's buttons.
