@@ -8,35 +8,9 @@
 namespace velmora {
 namespace {
 
-std::vector<int32_t> steps(CharacterChoice& choice, int slot, bool up, int count) {
-    std::vector<int32_t> seen;
-    for (int i = 0; i < count; ++i) {
-        choice.step(slot, up);
-        seen.push_back(choice.selected(slot));
-    }
-    return seen;
-}
-
-TEST(CharacterChoice, EachPlayerStepsThroughTheCharactersNobodyElseHolds) {
-    CharacterChoice choice(5);
-    choice.assign(0, 3);
-    EXPECT_EQ(steps(choice, 1, true, 5), (std::vector<int32_t>{1, 2, 4, 0, 1}));
-    // Player 1 now holds 1: player 2 going down skips 3 and 1.
-    EXPECT_EQ(steps(choice, 2, false, 4), (std::vector<int32_t>{4, 2, 0, 4}));
-    EXPECT_TRUE(choice.hasPlayer());
-}
-
-TEST(CharacterChoice, DownFromTheFirstCharacterReleasesIt) {
-    CharacterChoice choice(5);
-    choice.assign(0, 1);
-    choice.step(0, false);
-    EXPECT_EQ(choice.selected(0), 0);
-    EXPECT_FALSE(choice.hasPlayer());
-    choice.step(1, true); // character 1 is free again
-    EXPECT_EQ(choice.selected(1), 1);
-}
-
-TEST(CharacterChoice, NoPicturesOrOnlyTheEmptySlotNeverLoops) {
+// The golfer cycle and the course arrows are tested through the page (game_page_test); here the
+// edges that the page's templates cannot reach.
+TEST(FrontEndChoices, StepsWithoutPicturesOrBeyondTheListsStayInRange) {
     CharacterChoice none(0);
     none.step(0, true);
     none.assign(0, 1);
@@ -44,18 +18,9 @@ TEST(CharacterChoice, NoPicturesOrOnlyTheEmptySlotNeverLoops) {
     CharacterChoice onlyEmpty(1);
     onlyEmpty.step(0, false);
     EXPECT_EQ(onlyEmpty.selected(0), 0);
-    onlyEmpty.step(7, true); // no such slot
-}
-
-TEST(CourseChoice, ArrowsWrapAndStoredIndexesOutOfRangeFallBack) {
-    EXPECT_EQ(stepCourse(2, +1, 3), 0);
-    EXPECT_EQ(stepCourse(0, -1, 3), 2);
-    EXPECT_EQ(stepCourse(1, +1, 3), 2);
+    onlyEmpty.step(7, true);
+    EXPECT_EQ(stepCourse(9, -1, 3), 2) << "a stored course beyond the list steps from course 0";
     EXPECT_EQ(stepCourse(0, +1, 0), 0);
-    EXPECT_EQ(validCourse(7, 3), 0);
-    EXPECT_EQ(validCourse(-1, 3), 0);
-    EXPECT_EQ(validCourse(2, 3), 2);
-    EXPECT_EQ(stepCourse(9, -1, 3), 2) << "a bad index steps from course 0";
 }
 
 TEST(NodeNumbers, NumberAfterAPrefix) {
