@@ -17,8 +17,6 @@
 #include "shell/application.h"
 #include "shell/slide_show.h"
 
-#include <algorithm>
-
 namespace velmora {
 
 namespace {
