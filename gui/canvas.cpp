@@ -3,6 +3,7 @@
 #include "base/wide_string.h"
 #include "gui/drag_pad.h"
 #include "gui/input_pad.h"
+#include "media/play_sound.h"
 #include "platform/message_box.h"
 #include "platform/ui_scale.h"
 #include "render/scene_sprite.h"
@@ -51,13 +52,18 @@ void Canvas::onDestroyed() {
     releasePage();
 }
 
-// Scenes go first: their nodes point into the caches and font map.
 void Canvas::releasePage() {
-    pressedNode_ = nullptr;
     dragPad_.reset();
+    clearContent();
+}
+
+// Scenes go first: their nodes point into the caches and font map.
+void Canvas::clearContent() {
+    pressedNode_ = nullptr;
     scenes.clear();
     loadedNames.clear();
     soundsByName.clear();
+    soundBank.clear();
     fontsByName.clear();
     imageCache.clear();
     modelCache.clear();
@@ -76,6 +82,8 @@ void Canvas::paint() {
             continue;
         Viewport& viewport = scene->painter->viewport;
         viewport.target = page; // the back buffer is rebuilt when the orientation changes
+        if (scene->kind == SceneKind::Sprite) // shortcut labels only while shortcuts work
+            static_cast<SpriteScenePainter&>(*scene->painter).showIndexTexts = shortcutsEnabled;
         if (scene->buffered && scene->buffer) {
             if (dt < 0.0f)
                 scene->painter->draw(dt);
@@ -92,6 +100,20 @@ void Canvas::onIdle(const MSG&, HWND) {
     if (dragPad_ && dragPad_->isActive())
         dragPad_->draw();
     present(nullptr);
+}
+
+void Canvas::activate(bool active) {
+    if (!active)
+        soundBank.pauseAll();
+    FramePage::activate(active);
+    if (active)
+        soundBank.resumeAll();
+}
+
+void Canvas::stopActivity() { soundBank.stopAll(); }
+
+void Canvas::playSound(const std::wstring& key, int mode) {
+    velmora::playSound(handle(), soundsByName, soundBank, key, mode);
 }
 
 void Canvas::repaint() {

@@ -7,6 +7,7 @@
 #include "media/gdi_text.h"
 #include "platform/controls.h"
 #include "platform/ui_scale.h"
+#include "render/scene2d_nodes.h"
 #include "render/scene3d_nodes.h"
 #include "render/scene_sprite.h"
 
@@ -17,6 +18,7 @@ namespace velmora {
 namespace {
 
 constexpr size_t maxIndexText = 4;
+constexpr int maxFontCells = 256;
 
 // A scene's rectangle may reach beyond the page, but not without bound: its buffers follow it.
 int sceneExtent(int value, int pageExtent) { return std::clamp(value, 0, std::max(4 * pageExtent, 256)); }
@@ -175,7 +177,7 @@ void loadSceneLine(Canvas& page, const std::wstring& key, const std::wstring& ty
     } else if (type == L"Scene3D") {
         scene = makeScene3D(page, line, width, height);
     } else {
-        return;
+        scene = buildScene2D(Scene2DSpec{0, 0, width, height});
     }
     readSceneItems(page, *scene, line);
     if (scene->kind == SceneKind::AWT) {
@@ -260,11 +262,39 @@ void loadAwtComponentLine(Canvas& page, const std::wstring& key, const TemplateL
     scene->add(key, component.release());
 }
 
+void loadGroup2DLine(Canvas& page, const std::wstring& key, const TemplateLine& line) {
+    Scene* scene = containerOf(page, line, SceneKind::Scene2D);
+    if (!scene)
+        return;
+    Group2DSpec spec;
+    spec.scale = line.real(L"scale", 1.0f);
+    spec.texture = line.text(L"texture", L"");
+    spec.mask = line.text(L"mask", L"");
+    spec.visible = line.flag(L"visible", true);
+    spec.detailLevel = line.integer(L"detailLevel", 1);
+    spec.color = line.colour(L"color", 0xFFFFFF);
+    std::unique_ptr<Group2D> group = buildGroup2D(&page.imageCache, page.folder, spec);
+    if (!group)
+        return;
+    std::vector<std::unique_ptr<Group2D>> copies = copiesOf(*group, copyCount(line));
+    scene->add(copyName(key, line, 0), group.release());
+    for (size_t i = 0; i < copies.size(); ++i)
+        scene->add(copyName(key, line, static_cast<int>(i) + 1), copies[i].release());
+}
+
+void loadWaveSoundLine(Canvas& page, const std::wstring& key, const TemplateLine& line) {
+    const std::optional<std::wstring> source = line.text(L"src");
+    if (source && !source->empty())
+        page.soundsByName.put(key, page.soundBank.load(page.folder, *source));
+}
+
 void loadBitmapFontLine(Canvas& page, const std::wstring& key, const TemplateLine& line) {
     const std::optional<std::wstring> bitmap = line.text(L"bitmap");
     const int columns = line.integer(L"columns", 0), rows = line.integer(L"rows", 0);
-    // A font named again by a later template stays: sprites already draw with it.
-    if (!bitmap || columns < 1 || rows < 1 || page.fontsByName.containsKey(key))
+    // A font named again by a later template stays: sprites already draw with it. A grid of more
+    // cells than a font has characters is not a font.
+    if (!bitmap || columns < 1 || rows < 1 || columns > maxFontCells || rows > maxFontCells ||
+        page.fontsByName.containsKey(key))
         return;
     const bool separated = !page.folder.empty() && page.folder.back() == L'\\';
     const std::wstring path = page.folder + (separated ? L"" : L"\\") + *bitmap;

@@ -111,8 +111,10 @@ void buildTemplateLine(Canvas& page, const std::wstring& key) {
         loadLodLine(page, line);
     else if (type == L"BitmapFont")
         loadBitmapFontLine(page, key, line);
-    else if (type == L"WaveSound" || type == L"Group2D")
-        return; // built by the sound and quad layers once the page carries them
+    else if (type == L"Group2D")
+        loadGroup2DLine(page, key, line);
+    else if (type == L"WaveSound")
+        loadWaveSoundLine(page, key, line);
     else
         page.loadCustomNode(page.pageTemplate, key);
 }
@@ -126,7 +128,7 @@ bool Canvas::loadTemplate(const std::wstring& templateFolder, const std::wstring
     std::wstring previousFolder, previousName;
     if (reload) {
         onPageLeaving();
-        releasePage();
+        clearContent();
     } else {
         previousFolder = folder;
         previousName = templateName;
@@ -138,9 +140,10 @@ bool Canvas::loadTemplate(const std::wstring& templateFolder, const std::wstring
     if (!pageTemplate.load(folder, templateName, &keysRead)) {
         const std::wstring message = formatWide(L"Can not find the template file: %ls%ls.", folder.c_str(),
                                                 templateName.c_str());
-        if (!reload) {
+        if (!reload && !previousName.empty()) {
             folder = previousFolder;
             templateName = previousName;
+            pageTemplate.setPath(folder, templateName);
         }
         MessageBoxW(handle(), message.c_str(), L"Error", MB_OK | MB_ICONSTOP);
         return false;

@@ -9,8 +9,8 @@ void playSound(HWND window, const HashMap<std::wstring, WaveSound*>& soundsByNam
                const std::wstring& key, int mode) {
     WaveSound* const* found = soundsByName.get(key);
     if (!found) {
-        MessageBoxW(window, formatWide(L"Can not find the wave sound file: %ls.", key.c_str()).c_str(), L"Error",
-                    MB_OK | MB_ICONSTOP);
+        MessageBoxW(window, formatWide(L"Can not find the wave sound file: %ls.", key.c_str()).c_str(),
+                    L"Error", MB_OK | MB_ICONSTOP);
         return;
     }
     if (mode == 0)

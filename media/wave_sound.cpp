@@ -22,8 +22,8 @@ std::unordered_map<HWAVEOUT, WaveSound*>& openVoices() {
 }
 
 void reportUnreadable(const std::wstring& path) {
-    MessageBoxW(nullptr, formatWide(L"Unable to open wave file: \"%ls\".", path.c_str()).c_str(), L"File I/O Error",
-                MB_OK);
+    MessageBoxW(nullptr, formatWide(L"Unable to open wave file: \"%ls\".", path.c_str()).c_str(),
+                L"File I/O Error", MB_OK);
 }
 
 } // namespace

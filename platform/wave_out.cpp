@@ -93,7 +93,8 @@ void startFront(Voice& voice) {
         return;
     const WAVEHDR& header = *voice.queue.front();
     if (loops(header))
-        voice.loopsLeft = header.dwLoops == endlessLoops ? endlessLoops : std::max<DWORD>(header.dwLoops, 1) - 1;
+        voice.loopsLeft =
+            header.dwLoops == endlessLoops ? endlessLoops : std::max<DWORD>(header.dwLoops, 1) - 1;
 }
 
 void finishFront(Mixer& m, uintptr_t handle, Voice& voice) {
@@ -114,7 +115,8 @@ int sampleAt(const WAVEHDR& header, const WAVEFORMATEX& format, uint64_t frame, 
 
 // Adds the voice's next frames to the accumulator (interleaved, outChannels wide), linearly
 // interpolated between source frames; a looping header interpolates across its join.
-void renderVoice(Mixer& m, uintptr_t handle, Voice& voice, int32_t* accumulator, size_t frames, int outChannels) {
+void renderVoice(Mixer& m, uintptr_t handle, Voice& voice, int32_t* accumulator, size_t frames,
+                 int outChannels) {
     const WAVEFORMATEX& format = voice.format;
     size_t done = 0;
     while (done < frames && !voice.queue.empty()) {
@@ -170,7 +172,8 @@ void mix(Mixer& m, int16_t* out, size_t frames) {
 void SDLCALL deviceCallback(void*, Uint8* stream, int length) {
     Mixer& m = mixer();
     std::lock_guard guard(m.lock);
-    mix(m, reinterpret_cast<int16_t*>(stream), size_t(length) / (sizeof(int16_t) * size_t(m.format.channels)));
+    mix(m, reinterpret_cast<int16_t*>(stream),
+        size_t(length) / (sizeof(int16_t) * size_t(m.format.channels)));
 }
 
 void closeDevice(Mixer& m) {

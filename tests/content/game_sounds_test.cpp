@@ -15,35 +15,25 @@
 namespace velmora::test {
 namespace {
 
-TEST(GameSounds, EverySoundOfTheArchiveReadsAsCanonicalPcm) {
-    SKIP_WITHOUT_CONTENT();
-    const auto& entries = archiveEntries("sounds");
-    ASSERT_FALSE(entries.empty());
-    for (const auto& [name, entry] : entries) {
-        SCOPED_TRACE(name);
-        const auto layout = readWaveLayout(entry.bytes);
-        ASSERT_TRUE(layout);
-        EXPECT_EQ(layout->format.wFormatTag, WAVE_FORMAT_PCM);
-        EXPECT_EQ(layout->dataOffset, waveHeaderSize);
-        EXPECT_EQ(layout->dataSize, entry.bytes.size() - waveHeaderSize);
-        HWAVEOUT unused = nullptr;
-        EXPECT_EQ(waveOutOpen(&unused, WAVE_MAPPER, &layout->format, 0, 0, WAVE_FORMAT_QUERY), MMSYSERR_NOERROR);
-    }
-}
-
-TEST(GameSounds, ABankLoadsEverySoundFromTheArchiveWithoutAMessage) {
+TEST(GameSounds, ABankLoadsEverySoundOfTheArchiveInAFormatTheDeviceTakes) {
     SKIP_WITHOUT_CONTENT();
     TempFolder temp;
     setTempFolder(temp.game("unpacked"));
     const std::wstring sounds = fromOsPath((resourcesFolder() / "sounds").string());
     registerArchive(L"sounds.zip", sounds);
     const int boxes = messageBoxCount();
+    ASSERT_FALSE(archiveEntries("sounds").empty());
     SoundBank bank;
     for (const auto& [name, entry] : archiveEntries("sounds")) {
         SCOPED_TRACE(name);
         const WaveSound* sound = bank.load(sounds + L"\\..\\sounds", fromUtf8(name));
+        const auto layout = readWaveLayout(entry.bytes);
+        ASSERT_TRUE(layout);
+        EXPECT_EQ(layout->dataOffset, waveHeaderSize);
         EXPECT_EQ(sound->length, entry.bytes.size() - waveHeaderSize);
-        EXPECT_EQ(sound->format.wBitsPerSample, 16);
+        HWAVEOUT unused = nullptr;
+        EXPECT_EQ(waveOutOpen(&unused, WAVE_MAPPER, &sound->format, 0, 0, WAVE_FORMAT_QUERY),
+                  MMSYSERR_NOERROR);
     }
     EXPECT_EQ(messageBoxCount(), boxes);
     closeArchives();

@@ -34,7 +34,9 @@ TEST(WaveFile, ACanonicalFileHasItsSamplesFromByte44) {
 }
 
 TEST(WaveFile, OtherChunksBeforeTheSamplesAreSkippedWithTheirPadding) {
-    const std::string list("LIST\x05\x00\x00\x00" "abcde\x00", 14);
+    const std::string list("LIST\x05\x00\x00\x00"
+                           "abcde\x00",
+                           14);
     const std::vector<uint8_t> samples = {10, 20, 30, 40};
     const auto file = writeWave({.channels = 2, .bits = 8, .samples = samples, .chunksBeforeData = list});
     const auto layout = readWaveLayout(file);

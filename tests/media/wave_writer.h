@@ -10,10 +10,10 @@ namespace velmora::test {
 
 struct WaveSpec {
     int formatTag = 1, channels = 1, rate = 22050, bits = 16;
-    int blockAlign = -1;                // -1: channels x bytes per sample
-    std::vector<uint8_t> samples = {};  // the data chunk's bytes
-    std::string chunksBeforeData = {};  // whole chunks, written between "fmt " and "data"
-    int64_t dataSizeField = -1;         // -1: the true size
+    int blockAlign = -1;               // -1: channels x bytes per sample
+    std::vector<uint8_t> samples = {}; // the data chunk's bytes
+    std::string chunksBeforeData = {}; // whole chunks, written between "fmt " and "data"
+    int64_t dataSizeField = -1;        // -1: the true size
 };
 
 inline void appendLittleEndian(std::vector<uint8_t>& out, uint32_t value, int bytes) {
@@ -33,7 +33,8 @@ inline std::vector<uint8_t> writeWave(const WaveSpec& spec) {
     appendLittleEndian(out, uint32_t(spec.bits), 2);
     out.insert(out.end(), spec.chunksBeforeData.begin(), spec.chunksBeforeData.end());
     out.insert(out.end(), {'d', 'a', 't', 'a'});
-    appendLittleEndian(out, uint32_t(spec.dataSizeField >= 0 ? spec.dataSizeField : int64_t(spec.samples.size())), 4);
+    appendLittleEndian(
+        out, uint32_t(spec.dataSizeField >= 0 ? spec.dataSizeField : int64_t(spec.samples.size())), 4);
     out.insert(out.end(), spec.samples.begin(), spec.samples.end());
     const uint32_t riffSize = uint32_t(out.size() - 8);
     for (int i = 0; i < 4; ++i)
