@@ -76,6 +76,8 @@ void Canvas::paint() {
             continue;
         Viewport& viewport = scene->painter->viewport;
         viewport.target = page; // the back buffer is rebuilt when the orientation changes
+        if (scene->kind == SceneKind::Sprite) // shortcut labels only while shortcuts work
+            static_cast<SpriteScenePainter&>(*scene->painter).showIndexTexts = shortcutsEnabled;
         if (scene->buffered && scene->buffer) {
             if (dt < 0.0f)
                 scene->painter->draw(dt);

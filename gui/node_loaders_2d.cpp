@@ -17,6 +17,7 @@ namespace velmora {
 namespace {
 
 constexpr size_t maxIndexText = 4;
+constexpr int maxFontCells = 256;
 
 // A scene's rectangle may reach beyond the page, but not without bound: its buffers follow it.
 int sceneExtent(int value, int pageExtent) { return std::clamp(value, 0, std::max(4 * pageExtent, 256)); }
@@ -263,8 +264,10 @@ void loadAwtComponentLine(Canvas& page, const std::wstring& key, const TemplateL
 void loadBitmapFontLine(Canvas& page, const std::wstring& key, const TemplateLine& line) {
     const std::optional<std::wstring> bitmap = line.text(L"bitmap");
     const int columns = line.integer(L"columns", 0), rows = line.integer(L"rows", 0);
-    // A font named again by a later template stays: sprites already draw with it.
-    if (!bitmap || columns < 1 || rows < 1 || page.fontsByName.containsKey(key))
+    // A font named again by a later template stays: sprites already draw with it. A grid of more
+    // cells than a font has characters is not a font.
+    if (!bitmap || columns < 1 || rows < 1 || columns > maxFontCells || rows > maxFontCells ||
+        page.fontsByName.containsKey(key))
         return;
     const bool separated = !page.folder.empty() && page.folder.back() == L'\\';
     const std::wstring path = page.folder + (separated ? L"" : L"\\") + *bitmap;

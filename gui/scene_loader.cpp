@@ -138,9 +138,10 @@ bool Canvas::loadTemplate(const std::wstring& templateFolder, const std::wstring
     if (!pageTemplate.load(folder, templateName, &keysRead)) {
         const std::wstring message = formatWide(L"Can not find the template file: %ls%ls.", folder.c_str(),
                                                 templateName.c_str());
-        if (!reload) {
+        if (!reload && !previousName.empty()) {
             folder = previousFolder;
             templateName = previousName;
+            pageTemplate.setPath(folder, templateName);
         }
         MessageBoxW(handle(), message.c_str(), L"Error", MB_OK | MB_ICONSTOP);
         return false;
