@@ -23,7 +23,11 @@ std::wstring& folderSetting() {
     return folder;
 }
 
-Scene* messageScene(const Canvas& page) { return page.findScene(messageBoxSceneName); }
+// Only a sprite scene holds the box's sprites.
+Scene* messageScene(const Canvas& page) {
+    Scene* scene = page.findScene(messageBoxSceneName);
+    return scene && scene->kind == SceneKind::Sprite ? scene : nullptr;
+}
 
 Sprite* sprite(const Scene& scene, const wchar_t* name) { return static_cast<Sprite*>(scene.find(name)); }
 
