@@ -195,6 +195,31 @@ TEST_F(InputPadTest, ReplacingOrReloadingWhileOpenLeavesNothingDangling) {
     pad->closePad(false);
 }
 
+TEST_F(InputPadTest, TheLayoutIsScaledAndCentredOnThePage) {
+    setUiScale(0.5f);
+    page->createInputPad(0x141414, L"", L"", L"", L"");
+    pad = page->inputPad();
+    pad->openPad(sprite(L"txtNote"), L"", L"Note", 5, true);
+    const SceneSprite* scene = padScene();
+    EXPECT_EQ(scene->width, 115);
+    EXPECT_EQ(scene->height, 100);
+    EXPECT_EQ(scene->x, 62) << "(240 - 115) / 2";
+    EXPECT_EQ(scene->y, 110);
+    EXPECT_EQ(padKey(11)->x, 16) << "(int)((11 + 21) * 0.5 + 0.5)";
+    EXPECT_EQ(padKey(11)->y, 42);
+    EXPECT_EQ(padKey(11)->width, 8);
+    EXPECT_EQ(padKey(11)->textSize, 9) << "scaled 16, and one more off scale 1";
+    // Pressed, the key moves one pixel from its scaled place, and back when released.
+    pointerPressed(scene->x + 18, scene->y + 43, PointerButton::Left);
+    pump();
+    EXPECT_EQ(padKey(11)->x, 17);
+    pointerReleased(scene->x + 18, scene->y + 43, PointerButton::Left);
+    pump();
+    EXPECT_EQ(padKey(11)->x, 16);
+    EXPECT_EQ(pad->text(), L"w");
+    pad->closePad(false);
+}
+
 TEST_F(InputPadTest, PicturesReplaceThePlainFrameAndFills) {
     TempFolder pictures;
     ASSERT_TRUE(writeImageFile(pictures.os("pad.bmp").string(), 230, 200, std::vector<uint32_t>(230 * 200, 0xE0E0E0)));
