@@ -12,8 +12,11 @@ namespace {
 // Without pictures, at scale 1 on the 240 x 320 page, the 230 x 200 pad sits at (5, 60): key
 // (row, column) is 16 pixels square at (16 + 21 column, 114 + 30 row), the function keys are 40 x 20
 // at y 233.
-constexpr POINT keyCentre(int row, int column) { return {24 + 21 * column, 122 + 30 * row}; }
-constexpr POINT capsKey{35, 243}, clearKey{78, 243}, deleteKey{121, 243}, cancelKey{164, 243}, okKey{207, 243};
+constexpr POINT keyCentre(int row, int column) {
+    return {24 + 21 * column, 122 + 30 * row};
+}
+constexpr POINT capsKey{35, 243}, clearKey{78, 243}, deleteKey{121, 243}, cancelKey{164, 243},
+    okKey{207, 243};
 
 class InputPadTest : public OverlayTest {
 protected:
@@ -29,7 +32,9 @@ protected:
         ASSERT_TRUE(pad->isOpen());
     }
     SceneSprite* padScene() const { return static_cast<SceneSprite*>(page->findScene(inputPadSceneName)); }
-    Sprite* padKey(int index) const { return static_cast<Sprite*>(padScene()->children.at(padScene()->children.count() - 40 + index)); }
+    Sprite* padKey(int index) const {
+        return static_cast<Sprite*>(padScene()->children.at(padScene()->children.count() - 40 + index));
+    }
 
     InputPad* pad = nullptr;
 };
@@ -222,9 +227,12 @@ TEST_F(InputPadTest, TheLayoutIsScaledAndCentredOnThePage) {
 
 TEST_F(InputPadTest, PicturesReplaceThePlainFrameAndFills) {
     TempFolder pictures;
-    ASSERT_TRUE(writeImageFile(pictures.os("pad.bmp").string(), 230, 200, std::vector<uint32_t>(230 * 200, 0xE0E0E0)));
-    ASSERT_TRUE(writeImageFile(pictures.os("key.bmp").string(), 18, 18, std::vector<uint32_t>(18 * 18, 0xF0F0F0)));
-    ASSERT_TRUE(writeImageFile(pictures.os("big.bmp").string(), 40, 20, std::vector<uint32_t>(40 * 20, 0x202020)));
+    ASSERT_TRUE(writeImageFile(pictures.os("pad.bmp").string(), 230, 200,
+                               std::vector<uint32_t>(230 * 200, 0xE0E0E0)));
+    ASSERT_TRUE(
+        writeImageFile(pictures.os("key.bmp").string(), 18, 18, std::vector<uint32_t>(18 * 18, 0xF0F0F0)));
+    ASSERT_TRUE(
+        writeImageFile(pictures.os("big.bmp").string(), 40, 20, std::vector<uint32_t>(40 * 20, 0x202020)));
     page->createInputPad(0x141414, pictures.game(), L"pad.bmp", L"key.bmp", L"big.bmp");
     pad = page->inputPad();
     openFor(L"txtNote");
