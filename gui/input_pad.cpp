@@ -27,7 +27,8 @@ constexpr int normalLabelOffsetX = 3, shiftedLabelOffsetX = 2;
 
 constexpr uint32_t white = 0xFFFFFF, black = 0;
 constexpr uint32_t plainPadBackground = colour::make(60, 60, 60);
-constexpr uint32_t functionKeyFill = colour::make(90, 80, 60), functionKeyBrightFill = colour::make(50, 40, 20);
+constexpr uint32_t functionKeyFill = colour::make(90, 80, 60),
+                   functionKeyBrightFill = colour::make(50, 40, 20);
 constexpr uint32_t keyFill = colour::make(100, 100, 100), keyBrightFill = colour::make(60, 60, 60);
 
 constexpr wchar_t frameName[] = L"sptFrame_MSGBOX";
@@ -56,11 +57,17 @@ constexpr std::array<FunctionKey, 5> functionKeys{{
 }};
 
 // On a dark pad the plain colours are turned to their opposites, so that keys stay readable.
-uint32_t onPad(uint32_t plainColour, bool darkPad) { return darkPad ? colour::invert(plainColour) : plainColour; }
+uint32_t onPad(uint32_t plainColour, bool darkPad) {
+    return darkPad ? colour::invert(plainColour) : plainColour;
+}
 
-Sprite* childSprite(const Scene& scene, int index) { return static_cast<Sprite*>(scene.children.at(index)); }
+Sprite* childSprite(const Scene& scene, int index) {
+    return static_cast<Sprite*>(scene.children.at(index));
+}
 
-Sprite* findSprite(const Scene& scene, const wchar_t* name) { return static_cast<Sprite*>(scene.find(name)); }
+Sprite* findSprite(const Scene& scene, const wchar_t* name) {
+    return static_cast<Sprite*>(scene.find(name));
+}
 
 Sprite& addSprite(Scene& scene, const wchar_t* name, int x, int y, int width, int height) {
     auto* sprite = new Sprite;
@@ -147,7 +154,8 @@ SceneSprite& InputPad::buildPadScene() {
 
 void InputPad::addFunctionKeys(SceneSprite& scene, int textSize, bool darkPad) {
     for (const FunctionKey& entry : functionKeys) {
-        Sprite& key = addSprite(scene, entry.name, entry.x, functionKeyY, functionKeyWidth, functionKeyHeight);
+        Sprite& key =
+            addSprite(scene, entry.name, entry.x, functionKeyY, functionKeyWidth, functionKeyHeight);
         key.guiType = entry.kind;
         key.indexText = entry.indexText;
         key.setText(entry.label);
@@ -169,8 +177,8 @@ void InputPad::addCharacterKeys(SceneSprite& scene, int textSize, bool darkPad) 
     const int size = keyImage_ ? keyImageSize : plainKeySize;
     for (int i = 0; i < characterKeyCount; ++i) {
         const int row = i / keysPerRow, column = i % keysPerRow;
-        Sprite& key = addSprite(scene, characterKeyName, firstKeyX + keyPitchX * column, firstKeyY + keyPitchY * row,
-                                size, size);
+        Sprite& key = addSprite(scene, characterKeyName, firstKeyX + keyPitchX * column,
+                                firstKeyY + keyPitchY * row, size, size);
         key.guiType = GuiType::Button;
         key.indexText = formatWide(L"%d%d", row + 1, column);
         key.textSize = textSize;
@@ -337,7 +345,8 @@ void InputPad::releaseKey(SceneSprite& scene, Sprite& key) {
         closePad(key.name == okName);
         return;
     } else if (key.name == characterKeyName) {
-        const size_t room = static_cast<size_t>(maximum_) - std::min(buffer_.size(), static_cast<size_t>(maximum_));
+        const size_t room =
+            static_cast<size_t>(maximum_) - std::min(buffer_.size(), static_cast<size_t>(maximum_));
         buffer_.append(key.text, 0, room);
     } else {
         return;
@@ -388,7 +397,8 @@ void InputPad::onKeyMessage(Window*, UINT message, int virtualKey) {
         }
         return;
     }
-    const bool letterOrDigit = (virtualKey >= '0' && virtualKey <= '9') || (virtualKey >= 'A' && virtualKey <= 'Z');
+    const bool letterOrDigit =
+        (virtualKey >= '0' && virtualKey <= '9') || (virtualKey >= 'A' && virtualKey <= 'Z');
     if (page_.shortcutsEnabled && letterOrDigit)
         return; // the index texts of the keys take these
     // Navigation keys share their codes with some of the layout's characters ('%' is Left, '$'
@@ -422,8 +432,9 @@ void openPadForEditBox(Canvas& page, Sprite& editBox) {
     pad->openPad(&editBox, editBox.text, title, maximum, emptyAllowed);
 }
 
-void Canvas::createInputPad(uint32_t colour, const std::wstring& imageFolder, const std::wstring& backgroundName,
-                            const std::wstring& keyName, const std::wstring& bigKeyName) {
+void Canvas::createInputPad(uint32_t colour, const std::wstring& imageFolder,
+                            const std::wstring& backgroundName, const std::wstring& keyName,
+                            const std::wstring& bigKeyName) {
     inputPad_.reset(); // an open pad gives the listeners back first
     // The pad scene of the earlier pad carries its colours and pictures: the new pad builds its own.
     if (Scene* old = findScene(inputPadSceneName)) {

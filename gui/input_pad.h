@@ -40,7 +40,8 @@ public:
 
     // Shows the pad for target with text (cut to the maximum), title over it; maximum is limited
     // to 0..20. Builds the pad scene on the first open of the page (and after a page reload).
-    void openPad(Sprite* target, const std::wstring& text, const std::wstring& title, int maximum, bool emptyAllowed);
+    void openPad(Sprite* target, const std::wstring& text, const std::wstring& title, int maximum,
+                 bool emptyAllowed);
     // Hides the pad. Accepting writes the text into the target, unless it is empty where a text is
     // required (then it counts as cancelled); either way the page's listener is told of a release
     // over the target with the key state 1 for accepted and 0 for cancelled.

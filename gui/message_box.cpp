@@ -23,9 +23,15 @@ std::wstring& folderSetting() {
     return folder;
 }
 
-Scene* messageScene(const Canvas& page) { return page.findScene(messageBoxSceneName); }
+// Only a sprite scene holds the box's sprites.
+Scene* messageScene(const Canvas& page) {
+    Scene* scene = page.findScene(messageBoxSceneName);
+    return scene && scene->kind == SceneKind::Sprite ? scene : nullptr;
+}
 
-Sprite* sprite(const Scene& scene, const wchar_t* name) { return static_cast<Sprite*>(scene.find(name)); }
+Sprite* sprite(const Scene& scene, const wchar_t* name) {
+    return static_cast<Sprite*>(scene.find(name));
+}
 
 void setVisible(const Scene& scene, const wchar_t* name, bool visible) {
     if (Sprite* node = sprite(scene, name))
@@ -57,8 +63,7 @@ void moveScene(Scene& scene, int y) {
 // Paints the page with the box at each height of the slide; the box ends where it started.
 // Steps run from k = 0 to 7 with the box at y0 - offset(k) * s / 7, s the distance that takes
 // its lower edge to the page's top.
-template <typename Offset>
-void slide(Canvas& page, Scene& scene, Offset offset) {
+template <typename Offset> void slide(Canvas& page, Scene& scene, Offset offset) {
     const int y0 = scene.y;
     const int s = y0 + scene.height;
     for (int k = 0; k <= slideSteps; ++k) {
@@ -71,9 +76,13 @@ void slide(Canvas& page, Scene& scene, Offset offset) {
 
 } // namespace
 
-const std::wstring& messageBoxFolder() { return folderSetting(); }
+const std::wstring& messageBoxFolder() {
+    return folderSetting();
+}
 
-void setMessageBoxFolder(const std::wstring& folder) { folderSetting() = folder; }
+void setMessageBoxFolder(const std::wstring& folder) {
+    folderSetting() = folder;
+}
 
 void showMessage(Canvas& page, const std::wstring& text, const std::wstring& key, MessageButtons buttons,
                  Texture* picture, bool animate) {

@@ -12,8 +12,11 @@ namespace {
 // Without pictures, at scale 1 on the 240 x 320 page, the 230 x 200 pad sits at (5, 60): key
 // (row, column) is 16 pixels square at (16 + 21 column, 114 + 30 row), the function keys are 40 x 20
 // at y 233.
-constexpr POINT keyCentre(int row, int column) { return {24 + 21 * column, 122 + 30 * row}; }
-constexpr POINT capsKey{35, 243}, clearKey{78, 243}, deleteKey{121, 243}, cancelKey{164, 243}, okKey{207, 243};
+constexpr POINT keyCentre(int row, int column) {
+    return {24 + 21 * column, 122 + 30 * row};
+}
+constexpr POINT capsKey{35, 243}, clearKey{78, 243}, deleteKey{121, 243}, cancelKey{164, 243},
+    okKey{207, 243};
 
 class InputPadTest : public OverlayTest {
 protected:
@@ -29,7 +32,9 @@ protected:
         ASSERT_TRUE(pad->isOpen());
     }
     SceneSprite* padScene() const { return static_cast<SceneSprite*>(page->findScene(inputPadSceneName)); }
-    Sprite* padKey(int index) const { return static_cast<Sprite*>(padScene()->children.at(padScene()->children.count() - 40 + index)); }
+    Sprite* padKey(int index) const {
+        return static_cast<Sprite*>(padScene()->children.at(padScene()->children.count() - 40 + index));
+    }
 
     InputPad* pad = nullptr;
 };
@@ -195,11 +200,39 @@ TEST_F(InputPadTest, ReplacingOrReloadingWhileOpenLeavesNothingDangling) {
     pad->closePad(false);
 }
 
+TEST_F(InputPadTest, TheLayoutIsScaledAndCentredOnThePage) {
+    setUiScale(0.5f);
+    page->createInputPad(0x141414, L"", L"", L"", L"");
+    pad = page->inputPad();
+    pad->openPad(sprite(L"txtNote"), L"", L"Note", 5, true);
+    const SceneSprite* scene = padScene();
+    EXPECT_EQ(scene->width, 115);
+    EXPECT_EQ(scene->height, 100);
+    EXPECT_EQ(scene->x, 62) << "(240 - 115) / 2";
+    EXPECT_EQ(scene->y, 110);
+    EXPECT_EQ(padKey(11)->x, 16) << "(int)((11 + 21) * 0.5 + 0.5)";
+    EXPECT_EQ(padKey(11)->y, 42);
+    EXPECT_EQ(padKey(11)->width, 8);
+    EXPECT_EQ(padKey(11)->textSize, 9) << "scaled 16, and one more off scale 1";
+    // Pressed, the key moves one pixel from its scaled place, and back when released.
+    pointerPressed(scene->x + 18, scene->y + 43, PointerButton::Left);
+    pump();
+    EXPECT_EQ(padKey(11)->x, 17);
+    pointerReleased(scene->x + 18, scene->y + 43, PointerButton::Left);
+    pump();
+    EXPECT_EQ(padKey(11)->x, 16);
+    EXPECT_EQ(pad->text(), L"w");
+    pad->closePad(false);
+}
+
 TEST_F(InputPadTest, PicturesReplaceThePlainFrameAndFills) {
     TempFolder pictures;
-    ASSERT_TRUE(writeImageFile(pictures.os("pad.bmp").string(), 230, 200, std::vector<uint32_t>(230 * 200, 0xE0E0E0)));
-    ASSERT_TRUE(writeImageFile(pictures.os("key.bmp").string(), 18, 18, std::vector<uint32_t>(18 * 18, 0xF0F0F0)));
-    ASSERT_TRUE(writeImageFile(pictures.os("big.bmp").string(), 40, 20, std::vector<uint32_t>(40 * 20, 0x202020)));
+    ASSERT_TRUE(writeImageFile(pictures.os("pad.bmp").string(), 230, 200,
+                               std::vector<uint32_t>(230 * 200, 0xE0E0E0)));
+    ASSERT_TRUE(
+        writeImageFile(pictures.os("key.bmp").string(), 18, 18, std::vector<uint32_t>(18 * 18, 0xF0F0F0)));
+    ASSERT_TRUE(
+        writeImageFile(pictures.os("big.bmp").string(), 40, 20, std::vector<uint32_t>(40 * 20, 0x202020)));
     page->createInputPad(0x141414, pictures.game(), L"pad.bmp", L"key.bmp", L"big.bmp");
     pad = page->inputPad();
     openFor(L"txtNote");

@@ -25,8 +25,9 @@ TEST_F(MessageBox, EachButtonSetShowsItsButtonsAndTheBoxIsAddedOnce) {
         MessageButtons buttons;
         bool ok, yes, no;
     };
-    for (const Case& c : {Case{MessageButtons::Ok, true, false, false}, Case{MessageButtons::YesNo, false, true, true},
-                          Case{MessageButtons::None, false, false, false}}) {
+    for (const Case& c :
+         {Case{MessageButtons::Ok, true, false, false}, Case{MessageButtons::YesNo, false, true, true},
+          Case{MessageButtons::None, false, false, false}}) {
         if (Sprite* ok = sprite(L"btnOK"))
             ok->status = SpriteStatus::Bright; // left pressed by an earlier message
         showMessage(*page, L"Quit the Game?", L"QUIT", c.buttons, nullptr, false);
@@ -47,7 +48,8 @@ TEST_F(MessageBox, EachButtonSetShowsItsButtonsAndTheBoxIsAddedOnce) {
 }
 
 TEST_F(MessageBox, AnswersReachThePageAsReleasesOverTheButtons) {
-    showMessage(*page, L"In the water. Drop ball here?", L"WATER_HAZARD", MessageButtons::YesNo, nullptr, false);
+    showMessage(*page, L"In the water. Drop ball here?", L"WATER_HAZARD", MessageButtons::YesNo, nullptr,
+                false);
     tap(yesX, buttonY);
     EXPECT_EQ(page->lastRelease().node, L"btnYes");
     tap(noX, buttonY);
