@@ -417,10 +417,7 @@ void GamePage::stopActivity() {
 }
 
 void GamePage::stopSounds() {
-    for (WaveSound* sound : soundsByName.values()) {
-        if (sound)
-            sound->stop();
-    }
+    soundBank.stopAll();
 }
 
 void GamePage::playTitleMusic() {
