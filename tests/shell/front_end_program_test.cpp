@@ -87,12 +87,13 @@ TEST_F(FrontEndProgram, ScriptWalksTheMenusAndEveryScreenShowsItsNodes) {
     const std::string cover = shot("cover"), intro = shot("intro"), players = shot("players"),
                       courses = shot("courses"), nextCourse = shot("next_course"), settings = shot("settings"),
                       soundOff = shot("sound_off"), goodbye = shot("goodbye");
-    // Taps at the middle of the nodes, in pixels of the 480 x 640 screen.
+    // Taps at the middle of the nodes, in pixels of the 480 x 640 screen; two buttons are pressed by
+    // their index texts from the keyboard instead.
     const std::string script = "wait 600\nsnapshot " + cover +
                                "\ntap 240 320\nwait 1200\nsnapshot " + intro +
-                               "\ntap 240 370\nwait 1200\nsnapshot " + players +
+                               "\nkey 1\nwait 1200\nsnapshot " + players +
                                "\ntap 360 590\nwait 1200\nsnapshot " + courses +
-                               "\ntap 436 196\nwait 300\nsnapshot " + nextCourse +
+                               "\nkey 6\nwait 300\nsnapshot " + nextCourse +
                                "\ntap 120 598\nwait 1200\ntap 120 590\nwait 1200"
                                "\ntap 240 492\nwait 400\nsnapshot " + settings +
                                "\ntap 326 144\nwait 400\nsnapshot " + soundOff +
