@@ -9,8 +9,8 @@
 #include "media/resource_archive.h"
 #include "media/wave_sound.h"
 #include "platform/clock.h"
-#include "platform/messages.h"
 #include "platform/message_queue.h"
+#include "platform/messages.h"
 #include "render/group2d.h"
 #include "render/scalar_math.h"
 #include "render/trig_tables.h"
@@ -243,7 +243,8 @@ void GamePage::update(float step) {
         slideClock_ += slideClockPerSecond * step;
         const SlideFrame frame = slideFrame(slideClock_, static_cast<int>(slideImages_.size()));
         const std::pair<const wchar_t*, std::pair<int, int>> slides[] = {
-            {L"slide1", {frame.picture1, frame.transparency1}}, {L"slide2", {frame.picture2, frame.transparency2}}};
+            {L"slide1", {frame.picture1, frame.transparency1}},
+            {L"slide2", {frame.picture2, frame.transparency2}}};
         for (const auto& [name, look] : slides) {
             auto* slide = dynamic_cast<Group2D*>(findNode(name));
             Material3D* material = slide ? slide->firstMaterial() : nullptr;
@@ -458,7 +459,8 @@ void makeFrontEndPage(Application& application, const LaunchChoice& choice) {
     if (choice.page == FirstPage::Congratulations)
         page->showCongratulations(choice.record);
     else
-        page->showFirstPage(choice.page == FirstPage::Intro ? std::optional<std::wstring>(L"intro") : std::nullopt);
+        page->showFirstPage(choice.page == FirstPage::Intro ? std::optional<std::wstring>(L"intro")
+                                                            : std::nullopt);
 }
 
 } // namespace velmora

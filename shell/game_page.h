@@ -26,8 +26,8 @@ struct Texture;
 
 // What the front end needs of the instance: its folders and the picture lists found at start.
 struct FrontEndSetup {
-    std::wstring programFolder; // with its trailing backslash
-    std::wstring guiFolder;     // programFolder + "..\resources\GUI\"
+    std::wstring programFolder;                // with its trailing backslash
+    std::wstring guiFolder;                    // programFolder + "..\resources\GUI\"
     std::vector<std::wstring> characterImages; // "character0" ... in order
     std::vector<std::wstring> sceneImages;     // the course names, sorted
 };

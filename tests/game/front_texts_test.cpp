@@ -1,9 +1,9 @@
 // The texts the front end shows before a game exists: course names, best-score rows and the names
 // of saved-game slots, read from the files the game writes.
+#include "../support/temp_folder.h"
 #include "game/best_scores.h"
 #include "game/names.h"
 #include "game/save_slots.h"
-#include "../support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -3,12 +3,12 @@
 // (the built program, resources and manual, and two course pictures). Each snapshot is checked for
 // the nodes that must show on it: the generated picture of a node, copied unscaled at 480 x 640,
 // covers most of its rectangle (index texts and 16-bit colours aside).
+#include "../support/program_run.h"
+#include "gui/property_template.h"
 #include "media/image_loader.h"
 #include "media/resource_archive.h"
 #include "media/resource_file.h"
 #include "platform/files.h"
-#include "gui/property_template.h"
-#include "../support/program_run.h"
 
 #include <gtest/gtest.h>
 
@@ -85,18 +85,17 @@ protected:
 
 TEST_F(FrontEndProgram, ScriptWalksTheMenusAndEveryScreenShowsItsNodes) {
     const std::string cover = shot("cover"), intro = shot("intro"), players = shot("players"),
-                      courses = shot("courses"), nextCourse = shot("next_course"), settings = shot("settings"),
-                      soundOff = shot("sound_off"), goodbye = shot("goodbye");
+                      courses = shot("courses"), nextCourse = shot("next_course"),
+                      settings = shot("settings"), soundOff = shot("sound_off"), goodbye = shot("goodbye");
     // Taps at the middle of the nodes, in pixels of the 480 x 640 screen; two buttons are pressed by
     // their index texts from the keyboard instead.
-    const std::string script = "wait 600\nsnapshot " + cover +
-                               "\ntap 240 320\nwait 1200\nsnapshot " + intro +
+    const std::string script = "wait 600\nsnapshot " + cover + "\ntap 240 320\nwait 1200\nsnapshot " + intro +
                                "\nkey 1\nwait 1200\nsnapshot " + players +
                                "\ntap 360 590\nwait 1200\nsnapshot " + courses +
                                "\nkey 6\nwait 300\nsnapshot " + nextCourse +
                                "\ntap 120 598\nwait 1200\ntap 120 590\nwait 1200"
-                               "\ntap 240 492\nwait 400\nsnapshot " + settings +
-                               "\ntap 326 144\nwait 400\nsnapshot " + soundOff +
+                               "\ntap 240 492\nwait 400\nsnapshot " +
+                               settings + "\ntap 326 144\nwait 400\nsnapshot " + soundOff +
                                "\ntap 240 594\nwait 1200\ntap 240 604\nwait 1500\nsnapshot " + goodbye +
                                "\ntap 240 594\nwait 3000\nquit\n";
     const std::string scriptFile = test::temporaryPath("walk.txt");

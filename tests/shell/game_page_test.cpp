@@ -1,6 +1,7 @@
 // The front-end page driven through its real templates, headless on the fake clock, in an install
 // tree of its own: the templates of the repository, the generated pictures and sounds, five golfer
 // pictures and three courses.
+#include "../support/temp_folder.h"
 #include "base/wide_string.h"
 #include "game/save_slots.h"
 #include "gui/input_pad.h"
@@ -16,7 +17,6 @@
 #include "platform/ui_scale.h"
 #include "shell/game_page.h"
 #include "shell/start_up.h"
-#include "../support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -54,7 +54,8 @@ protected:
         fs::create_directories(root.os("resources/characters"));
         for (int c = 0; c < 5; ++c) {
             const std::string name = "character" + std::to_string(c);
-            fs::copy_file(builtResources / "characters" / (name + ".gif"), root.os("resources/characters/" + name + ".gif"));
+            fs::copy_file(builtResources / "characters" / (name + ".gif"),
+                          root.os("resources/characters/" + name + ".gif"));
             setup.characterImages.push_back(fromUtf8(name));
         }
         // The course pictures: the generated blank slide stands in for each course.
@@ -123,8 +124,8 @@ protected:
         ASSERT_NE(index, std::wstring_view::npos);
         if (shifted != page->inputPad()->caps())
             tapNode(L"btnCaps_MSGBOX");
-        const auto* key = static_cast<const Sprite*>(pad->children.at(pad->children.count() - characterKeyCount +
-                                                                       static_cast<int>(index)));
+        const auto* key = static_cast<const Sprite*>(
+            pad->children.at(pad->children.count() - characterKeyCount + static_cast<int>(index)));
         tap(pad->x + key->x + key->width / 2, pad->y + key->y + key->height / 2);
     }
     std::wstring messageText() const { return sprite(L"sptMessage") ? sprite(L"sptMessage")->text : L""; }
@@ -193,8 +194,9 @@ TEST_F(FrontEndTest, UpArrowStepsThroughTheGolfersNobodyElseHolds) {
         EXPECT_EQ(sprite(L"playerName1")->visible, seen.back() != 0);
     }
     EXPECT_EQ(seen, (std::vector<int32_t>{1, 2, 4, 0, 1}));
-    EXPECT_EQ(sprite(L"Player1")->texture, page->imageCache.lookup(setup.programFolder + L"..\\resources\\characters\\",
-                                                                    L"character1.gif", PowerOfTwo::No));
+    EXPECT_EQ(sprite(L"Player1")->texture,
+              page->imageCache.lookup(setup.programFolder + L"..\\resources\\characters\\", L"character1.gif",
+                                      PowerOfTwo::No));
 }
 
 TEST_F(FrontEndTest, DownArrowReleasesTheFirstGolferAndNoPlayerCannotGoOn) {
@@ -272,11 +274,11 @@ TEST_F(FrontEndTest, TeeOffRelaunchesWithTheGameRecord) {
     tapNode(L"CourseArrL");
     tapNode(L"btnStartGame");
     ASSERT_EQ(relaunches.size(), 1u);
-    EXPECT_EQ(relaunches[0],
-              L"ARG:course=lake_side,hole=1,CharacterSelected0=3,PlayerName0=player1,PlayerScores0=0;0;0;0;0;0;0;0;0,"
-              L"CharacterSelected1=0,PlayerName1=player2,PlayerScores1=0;0;0;0;0;0;0;0;0,"
-              L"CharacterSelected2=1,PlayerName2=player3,PlayerScores2=0;0;0;0;0;0;0;0;0,"
-              L"CharacterSelected3=0,PlayerName3=player4,PlayerScores3=0;0;0;0;0;0;0;0;0");
+    EXPECT_EQ(relaunches[0], L"ARG:course=lake_side,hole=1,CharacterSelected0=3,PlayerName0=player1,"
+                             L"PlayerScores0=0;0;0;0;0;0;0;0;0,"
+                             L"CharacterSelected1=0,PlayerName1=player2,PlayerScores1=0;0;0;0;0;0;0;0;0,"
+                             L"CharacterSelected2=1,PlayerName2=player3,PlayerScores2=0;0;0;0;0;0;0;0;0,"
+                             L"CharacterSelected3=0,PlayerName3=player4,PlayerScores3=0;0;0;0;0;0;0;0;0");
     EXPECT_FALSE(page->isRunning());
     EXPECT_EQ(fileOf("courseMenu.properties").getInt(L"courseSelected", L"", -1), 2);
 }
@@ -304,8 +306,9 @@ TEST_F(FrontEndTest, CongratulationsRankThePlayersOfTheResults) {
 }
 
 TEST_F(FrontEndTest, LoadPageHighlightsTheTickedSlotAndResumesOnlySavedOnes) {
-    test::writeFile(root.os("resources/GUI/saveGame.properties"),
-                    "slot3=slotName:Sunday,courseName:dunes,holeNo:4,\nslot3_0=PlayerName:Ann,elevation:0.0\n");
+    test::writeFile(
+        root.os("resources/GUI/saveGame.properties"),
+        "slot3=slotName:Sunday,courseName:dunes,holeNo:4,\nslot3_0=PlayerName:Ann,elevation:0.0\n");
     openAt(L"loadGame");
     EXPECT_EQ(page->selectedSlot(), 0);
     EXPECT_EQ(sprite(L"txtLoadSlot3")->text, L"Sunday");
@@ -323,7 +326,8 @@ TEST_F(FrontEndTest, LoadPageHighlightsTheTickedSlotAndResumesOnlySavedOnes) {
     EXPECT_EQ(sprite(L"txtLoadSlot0")->textColor, 0xDC96B4u);
     tapNode(L"chkGolfBall3");
     EXPECT_EQ(sprite(L"txtLoadSlot3")->textColor, 0xFF9664u) << "the highlighted slot again changes nothing";
-    EXPECT_EQ(fileOf("loadGame.properties").getInt(L"checkboxGolf", L"selected", -1), 3) << "saved at the tap";
+    EXPECT_EQ(fileOf("loadGame.properties").getInt(L"checkboxGolf", L"selected", -1), 3)
+        << "saved at the tap";
     tapNode(L"btnLoadGame");
     EXPECT_EQ(relaunches, std::vector<std::wstring>{L"ARG:slot3"});
 
