@@ -44,7 +44,9 @@ uint32_t navigationKeyBit(int virtualKey) {
 
 Canvas::Canvas(const std::wstring& pageName, bool hasBackBuffer) : FramePage(pageName, hasBackBuffer) {}
 
-Canvas::~Canvas() { releasePage(); }
+Canvas::~Canvas() {
+    releasePage();
+}
 
 // The input pad outlives reloads (the page creates it once); it goes with the window.
 void Canvas::onDestroyed() {
@@ -81,7 +83,7 @@ void Canvas::paint() {
         if (!scene->visible || !scene->painter)
             continue;
         Viewport& viewport = scene->painter->viewport;
-        viewport.target = page; // the back buffer is rebuilt when the orientation changes
+        viewport.target = page;               // the back buffer is rebuilt when the orientation changes
         if (scene->kind == SceneKind::Sprite) // shortcut labels only while shortcuts work
             static_cast<SpriteScenePainter&>(*scene->painter).showIndexTexts = shortcutsEnabled;
         if (scene->buffered && scene->buffer) {
@@ -110,7 +112,9 @@ void Canvas::activate(bool active) {
         soundBank.resumeAll();
 }
 
-void Canvas::stopActivity() { soundBank.stopAll(); }
+void Canvas::stopActivity() {
+    soundBank.stopAll();
+}
 
 void Canvas::playSound(const std::wstring& key, int mode) {
     velmora::playSound(handle(), soundsByName, soundBank, key, mode);
@@ -129,7 +133,8 @@ void Canvas::repaint() {
 bool Canvas::saveTemplate() {
     if (pageTemplate.save())
         return true;
-    MessageBoxW(handle(), formatWide(templateUpdateFailedMessage, folder.c_str(), templateName.c_str()).c_str(),
+    MessageBoxW(handle(),
+                formatWide(templateUpdateFailedMessage, folder.c_str(), templateName.c_str()).c_str(),
                 L"Warning", MB_OK | MB_ICONWARNING);
     return false;
 }
@@ -196,6 +201,8 @@ void Canvas::createDragPad(int penWidth, int radius, int directionMode) {
     dragPad_ = std::make_unique<DragPad>(*this, penWidth, scaled(radius), directionMode);
 }
 
-void Canvas::deleteDragPad() { dragPad_.reset(); }
+void Canvas::deleteDragPad() {
+    dragPad_.reset();
+}
 
 } // namespace velmora

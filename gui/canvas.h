@@ -49,9 +49,9 @@ uint32_t navigationKeyBit(int virtualKey);
 
 class Canvas : public FramePage {
 public:
-    static constexpr size_t maxFolderLength = 259;  // characters of a page folder
-    static constexpr size_t maxTemplateName = 63;    // characters of a template file name
-    static constexpr size_t maxTypedShortcut = 4;    // characters of an index text
+    static constexpr size_t maxFolderLength = 259;    // characters of a page folder
+    static constexpr size_t maxTemplateName = 63;     // characters of a template file name
+    static constexpr size_t maxTypedShortcut = 4;     // characters of an index text
     static constexpr uint32_t shortcutPauseMs = 2000; // a longer pause starts a new shortcut
 
     // The page name becomes the window text (see FramePage).
@@ -102,7 +102,8 @@ public:
     Node* findNode(const std::wstring& nodeName) const;
     // The scene whose direct children hold a node of that name.
     Scene* findSceneOfNode(const std::wstring& nodeName) const;
-    // Appends a scene (the loader's, or one built by a page): names it, gives it its rectangle of the back buffer and, when buffered, its own surface.
+    // Appends a scene (the loader's, or one built by a page): names it, gives it its rectangle of
+    // the back buffer and, when buffered, its own surface.
     Scene* addScene(std::unique_ptr<Scene> scene, const std::wstring& sceneName);
 
     // Plays the sound the template names with key (a "WaveSound" line). Mode 0 first stops every

@@ -21,7 +21,9 @@ constexpr size_t maxIndexText = 4;
 constexpr int maxFontCells = 256;
 
 // A scene's rectangle may reach beyond the page, but not without bound: its buffers follow it.
-int sceneExtent(int value, int pageExtent) { return std::clamp(value, 0, std::max(4 * pageExtent, 256)); }
+int sceneExtent(int value, int pageExtent) {
+    return std::clamp(value, 0, std::max(4 * pageExtent, 256));
+}
 
 Scene* containerOf(Canvas& page, const TemplateLine& line, SceneKind kind) {
     const std::optional<std::wstring> name = line.text(L"container");
@@ -87,7 +89,8 @@ void readWidgetItems(Sprite& sprite, const TemplateLine& line) {
     case GuiType::Editbox: {
         const int maximum = std::clamp(line.integer(L"maxLength", 20), 1, 1 << 16);
         const bool allowEmpty = line.flag(L"allowEmpty", true);
-        sprite.widgetText = formatWide(L"%d,%ls", allowEmpty ? maximum : -maximum, line.text(L"title", L"").c_str());
+        sprite.widgetText =
+            formatWide(L"%d,%ls", allowEmpty ? maximum : -maximum, line.text(L"title", L"").c_str());
         break;
     }
     case GuiType::Checkbox:
@@ -147,7 +150,9 @@ void readPictureItems(Canvas& page, Sprite& sprite, const TemplateLine& line) {
 
 } // namespace
 
-int copyCount(const TemplateLine& line) { return std::clamp(line.integer(L"number", 1), 1, maxCopies); }
+int copyCount(const TemplateLine& line) {
+    return std::clamp(line.integer(L"number", 1), 1, maxCopies);
+}
 
 std::wstring copyName(const std::wstring& key, const TemplateLine& line, int index) {
     if (line.integer(L"number", 0) < 1)
@@ -155,7 +160,8 @@ std::wstring copyName(const std::wstring& key, const TemplateLine& line, int ind
     return key + std::to_wstring(index);
 }
 
-void loadSceneLine(Canvas& page, const std::wstring& key, const std::wstring& type, const TemplateLine& line) {
+void loadSceneLine(Canvas& page, const std::wstring& key, const std::wstring& type,
+                   const TemplateLine& line) {
     const int pageWidth = page.pageWidth(), pageHeight = page.pageHeight();
     const int width = sceneExtent(line.size(L"width", pageWidth, pageWidth), pageWidth);
     const int height = sceneExtent(line.size(L"height", pageHeight, pageHeight), pageHeight);
@@ -228,7 +234,7 @@ void loadSpriteLine(Canvas& page, const std::wstring& key, const TemplateLine& l
 }
 
 void loadAwtComponentLine(Canvas& page, const std::wstring& key, const TemplateLine& line) {
-    static constexpr const wchar_t* kinds[] = {L"BUTTON", L"EDIT", L"COMBOBOX", L"LISTBOX",
+    static constexpr const wchar_t* kinds[] = {L"BUTTON", L"EDIT",   L"COMBOBOX", L"LISTBOX",
                                                L"LABEL",  L"STATIC", L"TEXTAREA"};
     const std::wstring kindName = line.text(L"AWTType", L"BUTTON");
     int kind = 0;
@@ -299,9 +305,9 @@ void loadBitmapFontLine(Canvas& page, const std::wstring& key, const TemplateLin
     const bool separated = !page.folder.empty() && page.folder.back() == L'\\';
     const std::wstring path = page.folder + (separated ? L"" : L"\\") + *bitmap;
     const int conversion = std::clamp(line.integer(L"caseConvertion", 1), 0, 2);
-    page.fontsByName.put(key, std::make_unique<BitmapFont>(path, columns, rows, static_cast<CaseConversion>(conversion),
-                                                           line.integer(L"startCode", 32),
-                                                           line.colour(L"transparentColor", 0)));
+    page.fontsByName.put(key, std::make_unique<BitmapFont>(
+                                  path, columns, rows, static_cast<CaseConversion>(conversion),
+                                  line.integer(L"startCode", 32), line.colour(L"transparentColor", 0)));
 }
 
 } // namespace velmora

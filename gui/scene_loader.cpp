@@ -24,7 +24,9 @@ int clampPixels(double value) {
     return value < maxPixelValue ? static_cast<int>(value) : maxPixelValue;
 }
 
-int scaledPixels(int value) { return scaled(std::clamp(value, -maxPixelValue, maxPixelValue)); }
+int scaledPixels(int value) {
+    return scaled(std::clamp(value, -maxPixelValue, maxPixelValue));
+}
 
 } // namespace
 
@@ -138,8 +140,8 @@ bool Canvas::loadTemplate(const std::wstring& templateFolder, const std::wstring
 
     std::vector<std::wstring> keysRead;
     if (!pageTemplate.load(folder, templateName, &keysRead)) {
-        const std::wstring message = formatWide(L"Can not find the template file: %ls%ls.", folder.c_str(),
-                                                templateName.c_str());
+        const std::wstring message =
+            formatWide(L"Can not find the template file: %ls%ls.", folder.c_str(), templateName.c_str());
         if (!reload && !previousName.empty()) {
             folder = previousFolder;
             templateName = previousName;

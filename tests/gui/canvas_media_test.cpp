@@ -36,7 +36,8 @@ protected:
 
 TEST_F(PageMedia, NamedSoundsPauseWithThePageAndGoWithAReload) {
     write("ding.wav", writeWave({.samples = sampleBytes(std::vector<int16_t>(400, 1000))}));
-    writeFile(temp.os("sounds.properties"), "sndDing=type:WaveSound, src:ding.wav\nsndQuiet=type:WaveSound\n");
+    writeFile(temp.os("sounds.properties"),
+              "sndDing=type:WaveSound, src:ding.wav\nsndQuiet=type:WaveSound\n");
     ASSERT_TRUE(load(L"sounds.properties"));
     EXPECT_EQ(page->soundsByName.count(), 1) << "a line without src makes no sound";
     page->playSound(L"sndDing", 0);
