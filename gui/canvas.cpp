@@ -3,6 +3,7 @@
 #include "base/wide_string.h"
 #include "gui/drag_pad.h"
 #include "gui/input_pad.h"
+#include "media/play_sound.h"
 #include "platform/message_box.h"
 #include "platform/ui_scale.h"
 #include "render/scene_sprite.h"
@@ -43,21 +44,28 @@ uint32_t navigationKeyBit(int virtualKey) {
 
 Canvas::Canvas(const std::wstring& pageName, bool hasBackBuffer) : FramePage(pageName, hasBackBuffer) {}
 
-Canvas::~Canvas() { releasePage(); }
-
-// The input pad outlives reloads (the page creates it once); it goes with the window.
-void Canvas::onDestroyed() {
-    inputPad_.reset();
+Canvas::~Canvas() {
     releasePage();
 }
 
-// Scenes go first: their nodes point into the caches and font map.
+void Canvas::onDestroyed() {
+    releasePage();
+}
+
+// The input pad outlives reloads (the page creates it once); it goes with the window.
 void Canvas::releasePage() {
-    pressedNode_ = nullptr;
     dragPad_.reset();
+    inputPad_.reset();
+    clearContent();
+}
+
+// Scenes go first: their nodes point into the caches and font map.
+void Canvas::clearContent() {
+    pressedNode_ = nullptr;
     scenes.clear();
     loadedNames.clear();
     soundsByName.clear();
+    soundBank.clear();
     fontsByName.clear();
     imageCache.clear();
     modelCache.clear();
@@ -75,7 +83,7 @@ void Canvas::paint() {
         if (!scene->visible || !scene->painter)
             continue;
         Viewport& viewport = scene->painter->viewport;
-        viewport.target = page; // the back buffer is rebuilt when the orientation changes
+        viewport.target = page;               // the back buffer is rebuilt when the orientation changes
         if (scene->kind == SceneKind::Sprite) // shortcut labels only while shortcuts work
             static_cast<SpriteScenePainter&>(*scene->painter).showIndexTexts = shortcutsEnabled;
         if (scene->buffered && scene->buffer) {
@@ -96,6 +104,22 @@ void Canvas::onIdle(const MSG&, HWND) {
     present(nullptr);
 }
 
+void Canvas::activate(bool active) {
+    if (!active)
+        soundBank.pauseAll();
+    FramePage::activate(active);
+    if (active)
+        soundBank.resumeAll();
+}
+
+void Canvas::stopActivity() {
+    soundBank.stopAll();
+}
+
+void Canvas::playSound(const std::wstring& key, int mode) {
+    velmora::playSound(handle(), soundsByName, soundBank, key, mode);
+}
+
 void Canvas::repaint() {
     dt = -1.0f;
     paint();
@@ -109,7 +133,8 @@ void Canvas::repaint() {
 bool Canvas::saveTemplate() {
     if (pageTemplate.save())
         return true;
-    MessageBoxW(handle(), formatWide(templateUpdateFailedMessage, folder.c_str(), templateName.c_str()).c_str(),
+    MessageBoxW(handle(),
+                formatWide(templateUpdateFailedMessage, folder.c_str(), templateName.c_str()).c_str(),
                 L"Warning", MB_OK | MB_ICONWARNING);
     return false;
 }
@@ -176,6 +201,8 @@ void Canvas::createDragPad(int penWidth, int radius, int directionMode) {
     dragPad_ = std::make_unique<DragPad>(*this, penWidth, scaled(radius), directionMode);
 }
 
-void Canvas::deleteDragPad() { dragPad_.reset(); }
+void Canvas::deleteDragPad() {
+    dragPad_.reset();
+}
 
 } // namespace velmora

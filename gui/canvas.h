@@ -8,6 +8,7 @@
 #include "gui/frame_page.h"
 #include "gui/property_template.h"
 #include "media/bitmap_font.h"
+#include "media/sound_bank.h"
 #include "render/image_cache.h"
 #include "render/model_cache.h"
 #include "render/progress_listener.h"
@@ -24,7 +25,6 @@ namespace velmora {
 
 class DragPad;
 class InputPad;
-class WaveSound;
 
 // Bits of Canvas::keysHeld() for the navigation keys; any other key has none.
 enum NavigationKeyBit : uint32_t {
@@ -48,9 +48,9 @@ uint32_t navigationKeyBit(int virtualKey);
 
 class Canvas : public FramePage {
 public:
-    static constexpr size_t maxFolderLength = 259;  // characters of a page folder
-    static constexpr size_t maxTemplateName = 63;    // characters of a template file name
-    static constexpr size_t maxTypedShortcut = 4;    // characters of an index text
+    static constexpr size_t maxFolderLength = 259;    // characters of a page folder
+    static constexpr size_t maxTemplateName = 63;     // characters of a template file name
+    static constexpr size_t maxTypedShortcut = 4;     // characters of an index text
     static constexpr uint32_t shortcutPauseMs = 2000; // a longer pause starts a new shortcut
 
     // The page name becomes the window text (see FramePage).
@@ -72,6 +72,11 @@ public:
     void paint() override;
     // One frame, the active drag pad over it, then the back buffer shown.
     void onIdle(const MSG& lastMessage, HWND mainWindow) override;
+    // Besides stopping and restarting frames: playing sounds pause on deactivation and go on on
+    // activation.
+    void activate(bool active) override;
+    // Leaving the page for another instance: every sound stops.
+    void stopActivity() override;
 
     // Hooks of the template loader; nothing here.
     virtual void onPageLoaded() {}
@@ -96,8 +101,13 @@ public:
     Node* findNode(const std::wstring& nodeName) const;
     // The scene whose direct children hold a node of that name.
     Scene* findSceneOfNode(const std::wstring& nodeName) const;
-    // Appends a scene (the loader's, or one built by a page): names it, gives it its rectangle of the back buffer and, when buffered, its own surface.
+    // Appends a scene (the loader's, or one built by a page): names it, gives it its rectangle of
+    // the back buffer and, when buffered, its own surface.
     Scene* addScene(std::unique_ptr<Scene> scene, const std::wstring& sceneName);
+
+    // Plays the sound the template names with key (a "WaveSound" line). Mode 0 first stops every
+    // sound of the page; mode 1 plays only when none is playing; other modes play alongside.
+    void playSound(const std::wstring& key, int mode);
 
     // Template queries of widgets: a node is on when its "status" item is not "0"; a check-box
     // group's "selected" item.
@@ -145,7 +155,8 @@ public:
     ImageCache imageCache;
     ModelCache modelCache;
     HashMap<std::wstring, std::unique_ptr<BitmapFont>> fontsByName;
-    HashMap<std::wstring, WaveSound*> soundsByName; // the sounds belong to the page's sound bank
+    SoundBank soundBank;
+    HashMap<std::wstring, WaveSound*> soundsByName; // the sounds belong to the sound bank
     ProgressListener* progress = nullptr;
 
 protected:
@@ -159,6 +170,8 @@ protected:
 
 private:
     friend class DragPad;
+    // Everything built from templates (a reload); releasePage also drops the drag pad.
+    void clearContent();
     void releasePage();
     void buildKeys(const std::vector<std::wstring>& keysRead);
     void turnPointer(int& x, int& y) const;

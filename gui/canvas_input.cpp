@@ -159,8 +159,8 @@ void Canvas::handleShortcut(UINT message, int key) {
                     const int x = sprite->x + sprite->drawWidth() / 2 + scene.x;
                     const int y = sprite->y + sprite->drawHeight() / 2 + scene.y;
                     transformPointer = false;
-                    PostMessageW(handle(), down ? WM_LBUTTONDOWN : WM_LBUTTONUP, down ? WPARAM{MK_LBUTTON} : WPARAM{0},
-                                 MAKELPARAM(x, y));
+                    PostMessageW(handle(), down ? WM_LBUTTONDOWN : WM_LBUTTONUP,
+                                 down ? WPARAM{MK_LBUTTON} : WPARAM{0}, MAKELPARAM(x, y));
                     if (!down)
                         typedShortcut_.clear();
                     return;

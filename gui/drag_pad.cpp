@@ -14,8 +14,14 @@ namespace {
 constexpr int candidateX[] = {1414, 0, -1414, 0, 1000, -1000, -1000, 1000};
 constexpr int candidateY[] = {0, 1414, 0, -1414, 1000, 1000, -1000, -1000};
 constexpr uint32_t directionKeys[] = {
-    KeyBitRight, KeyBitUp, KeyBitLeft, KeyBitDown,
-    KeyBitUp | KeyBitRight, KeyBitUp | KeyBitLeft, KeyBitDown | KeyBitLeft, KeyBitDown | KeyBitRight,
+    KeyBitRight,
+    KeyBitUp,
+    KeyBitLeft,
+    KeyBitDown,
+    KeyBitUp | KeyBitRight,
+    KeyBitUp | KeyBitLeft,
+    KeyBitDown | KeyBitLeft,
+    KeyBitDown | KeyBitRight,
 };
 
 } // namespace
@@ -41,7 +47,8 @@ uint32_t dragDirectionKeys(int direction) {
 }
 
 DragPad::DragPad(Canvas& page, int penWidth, int padRadius, int mode)
-    : directionMode(mode), radius(padRadius), page_(page), pen_(CreatePen(PS_SOLID, penWidth, RGB(255, 255, 255))) {}
+    : directionMode(mode), radius(padRadius), page_(page),
+      pen_(CreatePen(PS_SOLID, penWidth, RGB(255, 255, 255))) {}
 
 DragPad::~DragPad() {
     page_.keysHeld_ &= ~arrowKeyBits;

@@ -20,9 +20,12 @@ std::wstring copyName(const std::wstring& key, const TemplateLine& line, int ind
 void loadSceneLine(Canvas& page, const std::wstring& key, const std::wstring& type, const TemplateLine& line);
 void loadSpriteLine(Canvas& page, const std::wstring& key, const TemplateLine& line);
 void loadAwtComponentLine(Canvas& page, const std::wstring& key, const TemplateLine& line);
+void loadGroup2DLine(Canvas& page, const std::wstring& key, const TemplateLine& line);
+void loadWaveSoundLine(Canvas& page, const std::wstring& key, const TemplateLine& line);
 void loadBitmapFontLine(Canvas& page, const std::wstring& key, const TemplateLine& line);
 // "Group3D" and "Chip3D".
-void loadObject3DLine(Canvas& page, const std::wstring& key, const std::wstring& type, const TemplateLine& line);
+void loadObject3DLine(Canvas& page, const std::wstring& key, const std::wstring& type,
+                      const TemplateLine& line);
 void loadLodLine(Canvas& page, const TemplateLine& line);
 void loadLightLine(Canvas& page, const std::wstring& key, const TemplateLine& line);
 void loadFogLine(Canvas& page, const TemplateLine& line);

@@ -7,6 +7,7 @@
 #include "media/gdi_text.h"
 #include "platform/controls.h"
 #include "platform/ui_scale.h"
+#include "render/scene2d_nodes.h"
 #include "render/scene3d_nodes.h"
 #include "render/scene_sprite.h"
 
@@ -20,7 +21,9 @@ constexpr size_t maxIndexText = 4;
 constexpr int maxFontCells = 256;
 
 // A scene's rectangle may reach beyond the page, but not without bound: its buffers follow it.
-int sceneExtent(int value, int pageExtent) { return std::clamp(value, 0, std::max(4 * pageExtent, 256)); }
+int sceneExtent(int value, int pageExtent) {
+    return std::clamp(value, 0, std::max(4 * pageExtent, 256));
+}
 
 Scene* containerOf(Canvas& page, const TemplateLine& line, SceneKind kind) {
     const std::optional<std::wstring> name = line.text(L"container");
@@ -86,7 +89,8 @@ void readWidgetItems(Sprite& sprite, const TemplateLine& line) {
     case GuiType::Editbox: {
         const int maximum = std::clamp(line.integer(L"maxLength", 20), 1, 1 << 16);
         const bool allowEmpty = line.flag(L"allowEmpty", true);
-        sprite.widgetText = formatWide(L"%d,%ls", allowEmpty ? maximum : -maximum, line.text(L"title", L"").c_str());
+        sprite.widgetText =
+            formatWide(L"%d,%ls", allowEmpty ? maximum : -maximum, line.text(L"title", L"").c_str());
         break;
     }
     case GuiType::Checkbox:
@@ -146,7 +150,9 @@ void readPictureItems(Canvas& page, Sprite& sprite, const TemplateLine& line) {
 
 } // namespace
 
-int copyCount(const TemplateLine& line) { return std::clamp(line.integer(L"number", 1), 1, maxCopies); }
+int copyCount(const TemplateLine& line) {
+    return std::clamp(line.integer(L"number", 1), 1, maxCopies);
+}
 
 std::wstring copyName(const std::wstring& key, const TemplateLine& line, int index) {
     if (line.integer(L"number", 0) < 1)
@@ -154,7 +160,8 @@ std::wstring copyName(const std::wstring& key, const TemplateLine& line, int ind
     return key + std::to_wstring(index);
 }
 
-void loadSceneLine(Canvas& page, const std::wstring& key, const std::wstring& type, const TemplateLine& line) {
+void loadSceneLine(Canvas& page, const std::wstring& key, const std::wstring& type,
+                   const TemplateLine& line) {
     const int pageWidth = page.pageWidth(), pageHeight = page.pageHeight();
     const int width = sceneExtent(line.size(L"width", pageWidth, pageWidth), pageWidth);
     const int height = sceneExtent(line.size(L"height", pageHeight, pageHeight), pageHeight);
@@ -176,7 +183,7 @@ void loadSceneLine(Canvas& page, const std::wstring& key, const std::wstring& ty
     } else if (type == L"Scene3D") {
         scene = makeScene3D(page, line, width, height);
     } else {
-        return;
+        scene = buildScene2D(Scene2DSpec{0, 0, width, height});
     }
     readSceneItems(page, *scene, line);
     if (scene->kind == SceneKind::AWT) {
@@ -227,7 +234,7 @@ void loadSpriteLine(Canvas& page, const std::wstring& key, const TemplateLine& l
 }
 
 void loadAwtComponentLine(Canvas& page, const std::wstring& key, const TemplateLine& line) {
-    static constexpr const wchar_t* kinds[] = {L"BUTTON", L"EDIT", L"COMBOBOX", L"LISTBOX",
+    static constexpr const wchar_t* kinds[] = {L"BUTTON", L"EDIT",   L"COMBOBOX", L"LISTBOX",
                                                L"LABEL",  L"STATIC", L"TEXTAREA"};
     const std::wstring kindName = line.text(L"AWTType", L"BUTTON");
     int kind = 0;
@@ -261,6 +268,32 @@ void loadAwtComponentLine(Canvas& page, const std::wstring& key, const TemplateL
     scene->add(key, component.release());
 }
 
+void loadGroup2DLine(Canvas& page, const std::wstring& key, const TemplateLine& line) {
+    Scene* scene = containerOf(page, line, SceneKind::Scene2D);
+    if (!scene)
+        return;
+    Group2DSpec spec;
+    spec.scale = line.real(L"scale", 1.0f);
+    spec.texture = line.text(L"texture", L"");
+    spec.mask = line.text(L"mask", L"");
+    spec.visible = line.flag(L"visible", true);
+    spec.detailLevel = line.integer(L"detailLevel", 1);
+    spec.color = line.colour(L"color", 0xFFFFFF);
+    std::unique_ptr<Group2D> group = buildGroup2D(&page.imageCache, page.folder, spec);
+    if (!group)
+        return;
+    std::vector<std::unique_ptr<Group2D>> copies = copiesOf(*group, copyCount(line));
+    scene->add(copyName(key, line, 0), group.release());
+    for (size_t i = 0; i < copies.size(); ++i)
+        scene->add(copyName(key, line, static_cast<int>(i) + 1), copies[i].release());
+}
+
+void loadWaveSoundLine(Canvas& page, const std::wstring& key, const TemplateLine& line) {
+    const std::optional<std::wstring> source = line.text(L"src");
+    if (source && !source->empty())
+        page.soundsByName.put(key, page.soundBank.load(page.folder, *source));
+}
+
 void loadBitmapFontLine(Canvas& page, const std::wstring& key, const TemplateLine& line) {
     const std::optional<std::wstring> bitmap = line.text(L"bitmap");
     const int columns = line.integer(L"columns", 0), rows = line.integer(L"rows", 0);
@@ -272,9 +305,9 @@ void loadBitmapFontLine(Canvas& page, const std::wstring& key, const TemplateLin
     const bool separated = !page.folder.empty() && page.folder.back() == L'\\';
     const std::wstring path = page.folder + (separated ? L"" : L"\\") + *bitmap;
     const int conversion = std::clamp(line.integer(L"caseConvertion", 1), 0, 2);
-    page.fontsByName.put(key, std::make_unique<BitmapFont>(path, columns, rows, static_cast<CaseConversion>(conversion),
-                                                           line.integer(L"startCode", 32),
-                                                           line.colour(L"transparentColor", 0)));
+    page.fontsByName.put(key, std::make_unique<BitmapFont>(
+                                  path, columns, rows, static_cast<CaseConversion>(conversion),
+                                  line.integer(L"startCode", 32), line.colour(L"transparentColor", 0)));
 }
 
 } // namespace velmora

@@ -14,7 +14,9 @@ Scene3D* sceneContainer(Canvas& page, const TemplateLine& line) {
     return scene && scene->kind == SceneKind::Scene3D ? static_cast<Scene3D*>(scene) : nullptr;
 }
 
-NodeSources sourcesOf(Canvas& page) { return NodeSources{&page.modelCache, &page.imageCache, page.folder}; }
+NodeSources sourcesOf(Canvas& page) {
+    return NodeSources{&page.modelCache, &page.imageCache, page.folder};
+}
 
 Group3DSpec modelSpec(const TemplateLine& line) {
     Group3DSpec spec;
@@ -49,7 +51,8 @@ NodeSettings nodeSettings(const TemplateLine& line) {
 
 } // namespace
 
-void loadObject3DLine(Canvas& page, const std::wstring& key, const std::wstring& type, const TemplateLine& line) {
+void loadObject3DLine(Canvas& page, const std::wstring& key, const std::wstring& type,
+                      const TemplateLine& line) {
     Scene3D* scene = sceneContainer(page, line);
     if (!scene)
         return; // it could not be found by name: building the model would only fill the caches
@@ -81,7 +84,8 @@ void loadLightLine(Canvas& page, const std::wstring& key, const TemplateLine& li
 
 void loadFogLine(Canvas& page, const TemplateLine& line) {
     if (Scene3D* scene = sceneContainer(page, line))
-        scene->setFog(Fog3D{line.real(L"front", 100.0f), line.real(L"back", 200.0f), line.colour(L"color", 0xFFFFFF)});
+        scene->setFog(
+            Fog3D{line.real(L"front", 100.0f), line.real(L"back", 200.0f), line.colour(L"color", 0xFFFFFF)});
 }
 
 } // namespace velmora

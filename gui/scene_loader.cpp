@@ -24,7 +24,9 @@ int clampPixels(double value) {
     return value < maxPixelValue ? static_cast<int>(value) : maxPixelValue;
 }
 
-int scaledPixels(int value) { return scaled(std::clamp(value, -maxPixelValue, maxPixelValue)); }
+int scaledPixels(int value) {
+    return scaled(std::clamp(value, -maxPixelValue, maxPixelValue));
+}
 
 } // namespace
 
@@ -111,8 +113,10 @@ void buildTemplateLine(Canvas& page, const std::wstring& key) {
         loadLodLine(page, line);
     else if (type == L"BitmapFont")
         loadBitmapFontLine(page, key, line);
-    else if (type == L"WaveSound" || type == L"Group2D")
-        return; // built by the sound and quad layers once the page carries them
+    else if (type == L"Group2D")
+        loadGroup2DLine(page, key, line);
+    else if (type == L"WaveSound")
+        loadWaveSoundLine(page, key, line);
     else
         page.loadCustomNode(page.pageTemplate, key);
 }
@@ -126,7 +130,7 @@ bool Canvas::loadTemplate(const std::wstring& templateFolder, const std::wstring
     std::wstring previousFolder, previousName;
     if (reload) {
         onPageLeaving();
-        releasePage();
+        clearContent();
     } else {
         previousFolder = folder;
         previousName = templateName;
@@ -136,8 +140,8 @@ bool Canvas::loadTemplate(const std::wstring& templateFolder, const std::wstring
 
     std::vector<std::wstring> keysRead;
     if (!pageTemplate.load(folder, templateName, &keysRead)) {
-        const std::wstring message = formatWide(L"Can not find the template file: %ls%ls.", folder.c_str(),
-                                                templateName.c_str());
+        const std::wstring message =
+            formatWide(L"Can not find the template file: %ls%ls.", folder.c_str(), templateName.c_str());
         if (!reload && !previousName.empty()) {
             folder = previousFolder;
             templateName = previousName;

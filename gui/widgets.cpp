@@ -46,7 +46,8 @@ void pressCheckbox(Canvas& page, Sprite& node) {
         else
             MessageBoxW(page.handle(), missingGroupMessage, L"Error", MB_OK | MB_ICONSTOP);
     }
-    writeStatus(page, node, node.status == SpriteStatus::Bright ? SpriteStatus::Normal : SpriteStatus::Bright);
+    writeStatus(page, node,
+                node.status == SpriteStatus::Bright ? SpriteStatus::Normal : SpriteStatus::Bright);
     if (node.persistent)
         page.saveTemplate();
 }

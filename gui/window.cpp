@@ -1,5 +1,6 @@
 #include "gui/window.h"
 
+#include "media/wave_sound.h"
 #include "platform/controls.h"
 #include "platform/drawing.h"
 #include "platform/last_error.h"
@@ -17,7 +18,7 @@ namespace velmora {
 
 namespace {
 
-WaveDoneHandler waveDoneHandler = nullptr;
+WaveDoneHandler waveDoneHandler = handleWaveDone;
 constexpr size_t longestText = 64;
 constexpr DWORD shellBars = SHFS_HIDETASKBAR | SHFS_HIDESIPBUTTON | SHFS_HIDESTARTICON;
 constexpr DWORD shellBarsShown = SHFS_SHOWTASKBAR | SHFS_SHOWSIPBUTTON | SHFS_SHOWSTARTICON;

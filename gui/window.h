@@ -25,7 +25,7 @@ inline constexpr wchar_t defaultWindowClass[] = L"Kiln_WINDOW";
 constexpr uintptr_t windowTimerId = 65535;
 
 // The sound layer's handler of the wave-out completion message (MM_WOM_DONE), which every toolkit
-// window passes on before its default processing.
+// window passes on before its default processing (media/wave_sound.h handleWaveDone unless replaced).
 using WaveDoneHandler = void (*)(HWND window, WPARAM wParam, LPARAM lParam);
 void setWaveDoneHandler(WaveDoneHandler handler);
 

@@ -6,6 +6,7 @@
 #include "platform/native_window.h"
 #include "platform/script.h"
 #include "platform/single_instance.h"
+#include "platform/wave_out.h"
 #include "platform/window_state.h"
 
 #include <deque>
@@ -47,6 +48,7 @@ void gatherInput() {
     pumpDisplayEvents();
     advanceScript();
     pollFrontRequests(bringNamedWindowToFront);
+    deliverWaveCompletions();
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "base/wide_string.h"
 #include "media/resource_archive.h"
+#include "media/wave_sound.h"
 #include "platform/files.h"
 #include "platform/messages.h"
 #include "platform/process.h"
@@ -22,6 +23,7 @@ Application::Application() : Window(title, nullptr, false) {
     registerArchive(L"sounds.zip", programFolder_ + L"..\\resources\\sounds");
     guiFolder_ = programFolder_ + L"..\\resources\\GUI\\";
     soundEnabled = readSoundSetting(guiFolder_);
+    velmora::soundEnabled = soundEnabled;
     windowClass_.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     windowClass_.hIcon = LoadIconW(nullptr, iconResource);
     characterImages = listPictureNames(formatWide(L"%ls..\\characters\\*.gif", guiFolder_.c_str()));

@@ -48,7 +48,8 @@ class CanvasPage : public testing::Test {
 protected:
     void SetUp() override {
         clearMessageQueue();
-        for (const char* name : {"widgets.properties", "second.properties", "scenes.properties", "scene3d.properties"})
+        for (const char* name :
+             {"widgets.properties", "second.properties", "scenes.properties", "scene3d.properties"})
             std::filesystem::copy_file(std::filesystem::path(VELMORA_SOURCE_DIR) / "tests/gui/pages" / name,
                                        temp.os(name));
         main = std::make_unique<Window>(L"Canvas main", nullptr, false);
@@ -63,7 +64,9 @@ protected:
         clearMessageQueue();
         setUiScale(1.0f);
     }
-    bool load(const std::wstring& file, bool reload = true) { return page->loadTemplate(temp.game(), file, reload); }
+    bool load(const std::wstring& file, bool reload = true) {
+        return page->loadTemplate(temp.game(), file, reload);
+    }
     Sprite* sprite(const std::wstring& name) const { return dynamic_cast<Sprite*>(page->findNode(name)); }
     void tap(int x, int y) {
         pointerPressed(x, y, PointerButton::Left);

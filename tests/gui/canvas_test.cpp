@@ -12,7 +12,8 @@ TEST_F(Pointer, OnlyVisibleWidgetSpritesAreHitWithTheirEdgesIncluded) {
     ASSERT_TRUE(load(L"widgets.properties"));
     tap(5, 5); // the banner has no widget kind
     EXPECT_EQ(page->pressedNode(), nullptr);
-    EXPECT_EQ(page->commands, (std::vector<std::wstring>{L"down -", L"up -"})) << "the listener still sees the tap";
+    EXPECT_EQ(page->commands, (std::vector<std::wstring>{L"down -", L"up -"}))
+        << "the listener still sees the tap";
     // btnOk covers x 10..70 and y 200..220, both edges included.
     for (auto [x, y] : {std::pair{10, 200}, {70, 220}, {40, 210}}) {
         tap(x, y);
@@ -29,7 +30,7 @@ TEST_F(Pointer, OnlyVisibleWidgetSpritesAreHitWithTheirEdgesIncluded) {
 TEST_F(Pointer, TheTopmostVisibleSpriteSceneTakesEveryTap) {
     ASSERT_TRUE(load(L"widgets.properties"));
     ASSERT_TRUE(load(L"second.properties", false)); // a scene added later covers the page
-    tap(40, 210); // btnOk of the first page, outside the added scene
+    tap(40, 210);                                   // btnOk of the first page, outside the added scene
     EXPECT_EQ(page->pressedNode(), nullptr);
     EXPECT_EQ(sprite(L"btnOk")->status, SpriteStatus::Normal);
     tap(85, 25); // btnBack of the added scene
@@ -54,7 +55,7 @@ TEST_F(Pointer, ReleaseGoesToThePressedNodeWhereverItHappens) {
 
 TEST_F(Pointer, QuarterTurnedScreenTurnsTapsIntoPagePoints) {
     ASSERT_TRUE(load(L"widgets.properties"));
-    page->setOrientation(1); // the page is now 320 x 240
+    page->setOrientation(1);                                     // the page is now 320 x 240
     page->onMouse(WM_LBUTTONDOWN, MK_LBUTTON, 210, 320 - 40, 0); // page point (40, 210)
     EXPECT_EQ(page->pressedNode(), sprite(L"btnOk"));
 }

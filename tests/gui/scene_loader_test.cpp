@@ -2,9 +2,9 @@
 
 #include "base/wide_string.h"
 #include "render/object3d.h"
+#include "render/progress_listener.h"
 #include "render/scene3d.h"
 #include "render/scene_sprite.h"
-#include "render/progress_listener.h"
 #include "tests/support/temp_folder.h"
 
 #include <algorithm>
@@ -96,7 +96,8 @@ TEST_F(Loader, MissingTemplateComplainsAndAnAddedLoadKeepsThePage) {
     ASSERT_TRUE(load(L"widgets.properties"));
     EXPECT_FALSE(load(L"absent.properties", false));
     EXPECT_EQ(lastMessageBox().caption, L"Error");
-    EXPECT_EQ(lastMessageBox().text, L"Can not find the template file: " + temp.game() + L"absent.properties.");
+    EXPECT_EQ(lastMessageBox().text,
+              L"Can not find the template file: " + temp.game() + L"absent.properties.");
     EXPECT_NE(page->findNode(L"btnOk"), nullptr);
     EXPECT_EQ(page->templateName, L"widgets.properties");
     page->pageTemplate.setItem(L"btnOk", L"x", L"11");
