@@ -48,14 +48,14 @@ Canvas::~Canvas() {
     releasePage();
 }
 
-// The input pad outlives reloads (the page creates it once); it goes with the window.
 void Canvas::onDestroyed() {
-    inputPad_.reset();
     releasePage();
 }
 
+// The input pad outlives reloads (the page creates it once); it goes with the window.
 void Canvas::releasePage() {
     dragPad_.reset();
+    inputPad_.reset();
     clearContent();
 }
 

@@ -25,7 +25,6 @@ namespace velmora {
 
 class DragPad;
 class InputPad;
-class WaveSound;
 
 // Bits of Canvas::keysHeld() for the navigation keys; any other key has none.
 enum NavigationKeyBit : uint32_t {
