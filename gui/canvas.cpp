@@ -2,6 +2,7 @@
 
 #include "base/wide_string.h"
 #include "gui/drag_pad.h"
+#include "gui/input_pad.h"
 #include "media/play_sound.h"
 #include "platform/message_box.h"
 #include "platform/ui_scale.h"
@@ -51,8 +52,10 @@ void Canvas::onDestroyed() {
     releasePage();
 }
 
+// The input pad outlives reloads (the page creates it once); it goes with the window.
 void Canvas::releasePage() {
     dragPad_.reset();
+    inputPad_.reset();
     clearContent();
 }
 

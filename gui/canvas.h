@@ -24,6 +24,7 @@
 namespace velmora {
 
 class DragPad;
+class InputPad;
 
 // Bits of Canvas::keysHeld() for the navigation keys; any other key has none.
 enum NavigationKeyBit : uint32_t {
@@ -126,6 +127,12 @@ public:
     void deleteDragPad();
     DragPad* dragPad() const { return dragPad_.get(); }
 
+    // The on-screen keyboard of the page's edit boxes, or none: its colour, the folder of its
+    // pictures (empty: none) and their names. It replaces an earlier pad.
+    void createInputPad(uint32_t colour, const std::wstring& imageFolder, const std::wstring& backgroundName,
+                        const std::wstring& keyName, const std::wstring& bigKeyName);
+    InputPad* inputPad() const { return inputPad_.get(); }
+
     // Index-text shortcuts: typed characters press the node whose index text they spell.
     bool shortcutsEnabled = true;
     // keysHeld holds only the last key pressed.
@@ -172,6 +179,8 @@ private:
     void handleShortcut(UINT message, int virtualKey);
 
     std::unique_ptr<DragPad> dragPad_;
+    friend class InputPad; // a closing pad presents a release over its edit box
+    std::unique_ptr<InputPad> inputPad_;
 };
 
 } // namespace velmora

@@ -2,6 +2,7 @@
 
 #include "base/wide_string.h"
 #include "gui/canvas.h"
+#include "gui/input_pad.h"
 #include "platform/message_box.h"
 
 #include <algorithm>
@@ -113,8 +114,10 @@ void releaseWidget(Canvas& page, Sprite& node) {
         node.status = SpriteStatus::Normal;
         showTip(page, node, false);
         break;
-    case GuiType::Checkbox:
     case GuiType::Editbox:
+        openPadForEditBox(page, node);
+        break;
+    case GuiType::Checkbox:
     case GuiType::None:
         break;
     }
