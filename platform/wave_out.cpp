@@ -354,23 +354,18 @@ MMRESULT waveOutWrite(HWAVEOUT handle, WAVEHDR* header, UINT size) {
     return MMSYSERR_NOERROR;
 }
 
-MMRESULT waveOutPause(HWAVEOUT handle) {
+static MMRESULT setVoicePaused(HWAVEOUT handle, bool paused) {
     Mixer& m = mixer();
     std::lock_guard guard(m.lock);
     MMRESULT result;
     if (Voice* voice = checkedVoice(m, handle, result))
-        voice->paused = true;
+        voice->paused = paused;
     return result;
 }
 
-MMRESULT waveOutRestart(HWAVEOUT handle) {
-    Mixer& m = mixer();
-    std::lock_guard guard(m.lock);
-    MMRESULT result;
-    if (Voice* voice = checkedVoice(m, handle, result))
-        voice->paused = false;
-    return result;
-}
+MMRESULT waveOutPause(HWAVEOUT handle) { return setVoicePaused(handle, true); }
+
+MMRESULT waveOutRestart(HWAVEOUT handle) { return setVoicePaused(handle, false); }
 
 MMRESULT waveOutReset(HWAVEOUT handle) {
     Mixer& m = mixer();
