@@ -6,6 +6,7 @@
 #include "render/scene2d.h"
 #include "tests/media/bmp_writer.h"
 #include "tests/media/wave_writer.h"
+#include "tests/support/mixer_output.h"
 
 namespace velmora::test {
 namespace {
@@ -24,14 +25,6 @@ protected:
     void write(const std::string& name, const std::vector<uint8_t>& bytes) {
         writeFile(temp.os(name), std::string(bytes.begin(), bytes.end()));
     }
-    std::vector<int> pullLeft(size_t frames) {
-        std::vector<int16_t> out(frames * 2);
-        pullWaveOutput(out.data(), frames);
-        std::vector<int> left;
-        for (size_t i = 0; i < frames; ++i)
-            left.push_back(out[2 * i]);
-        return left;
-    }
 };
 
 TEST_F(PageMedia, NamedSoundsPauseWithThePageAndGoWithAReload) {
@@ -41,19 +34,19 @@ TEST_F(PageMedia, NamedSoundsPauseWithThePageAndGoWithAReload) {
     ASSERT_TRUE(load(L"sounds.properties"));
     EXPECT_EQ(page->soundsByName.count(), 1) << "a line without src makes no sound";
     page->playSound(L"sndDing", 0);
-    EXPECT_EQ(pullLeft(2), (std::vector<int>{1000, 1000}));
+    EXPECT_EQ(test::pullLeftChannel(2), (std::vector<int>{1000, 1000}));
     page->activate(false);
-    EXPECT_EQ(pullLeft(2), (std::vector<int>{0, 0}));
+    EXPECT_EQ(test::pullLeftChannel(2), (std::vector<int>{0, 0}));
     page->activate(true);
-    EXPECT_EQ(pullLeft(2), (std::vector<int>{1000, 1000}));
+    EXPECT_EQ(test::pullLeftChannel(2), (std::vector<int>{1000, 1000}));
     page->stopActivity();
-    EXPECT_EQ(pullLeft(2), (std::vector<int>{0, 0}));
+    EXPECT_EQ(test::pullLeftChannel(2), (std::vector<int>{0, 0}));
 
     page->playSound(L"sndDing", 0);
     ASSERT_TRUE(load(L"widgets.properties"));
     EXPECT_EQ(page->soundsByName.count(), 0);
     EXPECT_EQ(page->soundBank.count(), 0);
-    EXPECT_EQ(pullLeft(2), (std::vector<int>{0, 0})) << "a reload stops the page's sounds";
+    EXPECT_EQ(test::pullLeftChannel(2), (std::vector<int>{0, 0})) << "a reload stops the page's sounds";
 }
 
 TEST_F(PageMedia, FlatSceneHoldsItsQuadsAndRefusesOneWithoutPicture) {

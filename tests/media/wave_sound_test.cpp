@@ -7,6 +7,7 @@
 #include "platform/messages.h"
 #include "platform/native_window.h"
 #include "test_files.h"
+#include "tests/support/mixer_output.h"
 #include "wave_writer.h"
 
 #include <gtest/gtest.h>
@@ -66,15 +67,6 @@ protected:
         return loaded;
     }
 
-    std::vector<int> pullLeft(size_t frames) {
-        std::vector<int16_t> out(frames * 2);
-        pullWaveOutput(out.data(), frames);
-        std::vector<int> left;
-        for (size_t i = 0; i < frames; ++i)
-            left.push_back(out[2 * i]);
-        return left;
-    }
-
     TempFolder folder;
     SoundBank bank;
     HashMap<std::wstring, WaveSound*> soundsByName;
@@ -126,14 +118,14 @@ TEST_F(Sounds, PlaySoundModes) {
     playSound(window, soundsByName, bank, L"click.wav", 0);
     EXPECT_FALSE(music->isPlaying()) << "mode 0 stops the others";
     EXPECT_TRUE(click->isPlaying());
-    EXPECT_EQ(pullLeft(3), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(test::pullLeftChannel(3), (std::vector<int>{0, 1, 2}));
 
     playSound(window, soundsByName, bank, L"click.wav", 2);
-    EXPECT_EQ(pullLeft(2), (std::vector<int>{3, 4})) << "a playing sound is not restarted";
+    EXPECT_EQ(test::pullLeftChannel(2), (std::vector<int>{3, 4})) << "a playing sound is not restarted";
     playSound(window, soundsByName, bank, L"music.wav", 2);
-    EXPECT_EQ(pullLeft(2), (std::vector<int>{105, 106})) << "other modes play alongside";
+    EXPECT_EQ(test::pullLeftChannel(2), (std::vector<int>{105, 106})) << "other modes play alongside";
     playSound(window, soundsByName, bank, L"click.wav", 0);
-    EXPECT_EQ(pullLeft(2), (std::vector<int>{0, 1})) << "mode 0 stopped it, so it starts again";
+    EXPECT_EQ(test::pullLeftChannel(2), (std::vector<int>{0, 1})) << "mode 0 stopped it, so it starts again";
 
     playSound(window, soundsByName, bank, L"nothing", 0);
     EXPECT_EQ(lastMessageBox().caption, L"Error");
@@ -146,19 +138,19 @@ TEST_F(Sounds, EndlessLoopsPlayUntilStoppedAndPausingKeepsTheirPlace) {
     WaveSound* ambience = sound("ambience.wav", {10, 20, 30});
     ambience->playLooped(window, -1);
     for (int round = 0; round < 500; ++round)
-        ASSERT_EQ(pullLeft(3), (std::vector<int>{10, 20, 30}));
+        ASSERT_EQ(test::pullLeftChannel(3), (std::vector<int>{10, 20, 30}));
     pumpMessages();
-    EXPECT_EQ(pullLeft(1), (std::vector<int>{10}));
+    EXPECT_EQ(test::pullLeftChannel(1), (std::vector<int>{10}));
     bank.pauseAll();
     EXPECT_EQ(ambience->state, wavePaused);
     EXPECT_FALSE(bank.anyPlaying());
-    EXPECT_EQ(pullLeft(4), (std::vector<int>{0, 0, 0, 0}));
+    EXPECT_EQ(test::pullLeftChannel(4), (std::vector<int>{0, 0, 0, 0}));
     bank.resumeAll();
     EXPECT_TRUE(ambience->isPlaying());
-    EXPECT_EQ(pullLeft(4), (std::vector<int>{20, 30, 10, 20}));
+    EXPECT_EQ(test::pullLeftChannel(4), (std::vector<int>{20, 30, 10, 20}));
     ambience->stop();
     EXPECT_EQ(ambience->state, waveStopped);
-    EXPECT_EQ(pullLeft(2), (std::vector<int>{0, 0}));
+    EXPECT_EQ(test::pullLeftChannel(2), (std::vector<int>{0, 0}));
 }
 
 // The completion closes the voice of the sound that ended; one that arrives after the sound was
@@ -166,21 +158,21 @@ TEST_F(Sounds, EndlessLoopsPlayUntilStoppedAndPausingKeepsTheirPlace) {
 TEST_F(Sounds, CompletionsCloseOnlyTheVoiceThatEnded) {
     WaveSound* click = sound("click.wav", {1, 2, 3});
     click->play(window);
-    pullLeft(10);
+    test::pullLeftChannel(10);
     EXPECT_TRUE(click->isPlaying()) << "until the message arrives";
     pumpMessages();
     EXPECT_FALSE(click->isPlaying());
     EXPECT_EQ(click->device, nullptr);
 
     click->play(window);
-    pullLeft(10);
+    test::pullLeftChannel(10);
     deliverWaveCompletions();
     playSound(window, soundsByName, bank, L"click.wav", 0);
     pumpMessages();
     EXPECT_TRUE(click->isPlaying());
-    EXPECT_EQ(pullLeft(3), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(test::pullLeftChannel(3), (std::vector<int>{1, 2, 3}));
 
-    pullLeft(10);
+    test::pullLeftChannel(10);
     deliverWaveCompletions();
     bank.clear();
     pumpMessages();
@@ -195,7 +187,7 @@ TEST_F(Sounds, TheSwitchKeepsNewSoundsQuietButStillStopsPlayingOnes) {
     EXPECT_FALSE(click->isPlaying());
     bank.stopAll();
     EXPECT_FALSE(ambience->isPlaying());
-    EXPECT_EQ(pullLeft(2), (std::vector<int>{0, 0}));
+    EXPECT_EQ(test::pullLeftChannel(2), (std::vector<int>{0, 0}));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "platform/messages.h"
 #include "platform/native_window.h"
 #include "platform/wave_out.h"
+#include "tests/support/mixer_output.h"
 
 #include <gtest/gtest.h>
 
@@ -88,16 +89,6 @@ protected:
         ASSERT_EQ(waveOutWrite(handle, &header, sizeof header), MMSYSERR_NOERROR);
     }
 
-    // The left channel of the next frames.
-    std::vector<int> pullLeft(size_t frames) {
-        std::vector<int16_t> out(frames * 2);
-        pullWaveOutput(out.data(), frames);
-        std::vector<int> left;
-        for (size_t i = 0; i < frames; ++i)
-            left.push_back(out[2 * i]);
-        return left;
-    }
-
     HWND window = nullptr;
 };
 
@@ -117,7 +108,7 @@ TEST_F(WaveOut, SamplesAtTheOutputRatePlayExactlyAndReportCompletionOnce) {
     EXPECT_EQ(finished[0].hwnd, window);
     EXPECT_EQ(finished[0].wParam, reinterpret_cast<WPARAM>(handle));
     EXPECT_EQ(finished[0].lParam, reinterpret_cast<LPARAM>(&header));
-    pullLeft(100);
+    test::pullLeftChannel(100);
     pumpMessages();
     EXPECT_EQ(finished.size(), 1u);
     EXPECT_EQ(waveOutUnprepareHeader(handle, &header, sizeof header), MMSYSERR_NOERROR);
@@ -149,7 +140,7 @@ TEST_F(WaveOut, VoicesAreAddedAndClipped) {
     WAVEHDR a, b;
     write(open(pcm(1, 22050, 16)), a, loud);
     write(open(pcm(1, 22050, 16)), b, quiet);
-    EXPECT_EQ(pullLeft(3), (std::vector<int>{32767, -32768, 11}));
+    EXPECT_EQ(test::pullLeftChannel(3), (std::vector<int>{32767, -32768, 11}));
 }
 
 TEST_F(WaveOut, ALoopCountRepeatsTheHeaderAndEndlessLoopsRunUntilReset) {
@@ -157,22 +148,22 @@ TEST_F(WaveOut, ALoopCountRepeatsTheHeaderAndEndlessLoopsRunUntilReset) {
     std::vector<char> data = sixteenBit({1, 2, 3});
     WAVEHDR header;
     write(handle, header, data, 3);
-    EXPECT_EQ(pullLeft(11), (std::vector<int>{1, 2, 3, 1, 2, 3, 1, 2, 3, 0, 0}));
+    EXPECT_EQ(test::pullLeftChannel(11), (std::vector<int>{1, 2, 3, 1, 2, 3, 1, 2, 3, 0, 0}));
     pumpMessages();
     EXPECT_EQ(finished.size(), 1u);
     ASSERT_EQ(waveOutUnprepareHeader(handle, &header, sizeof header), MMSYSERR_NOERROR);
 
     finished.clear();
     write(handle, header, data, 0xFFFFFFFF);
-    pullLeft(3000);
-    EXPECT_EQ(pullLeft(3), (std::vector<int>{1, 2, 3}));
+    test::pullLeftChannel(3000);
+    EXPECT_EQ(test::pullLeftChannel(3), (std::vector<int>{1, 2, 3}));
     pumpMessages();
     EXPECT_TRUE(finished.empty());
     EXPECT_EQ(waveOutClose(handle), WAVERR_STILLPLAYING);
     EXPECT_EQ(waveOutUnprepareHeader(handle, &header, sizeof header), WAVERR_STILLPLAYING);
     EXPECT_EQ(waveOutReset(handle), MMSYSERR_NOERROR);
     EXPECT_TRUE(header.dwFlags & WHDR_DONE);
-    EXPECT_EQ(pullLeft(2), (std::vector<int>{0, 0}));
+    EXPECT_EQ(test::pullLeftChannel(2), (std::vector<int>{0, 0}));
     pumpMessages();
     EXPECT_EQ(finished.size(), 1u) << "a reset returns the header as done";
 }
