@@ -46,10 +46,9 @@ inline constexpr wchar_t selectPlayerMessage[] = L"select at least one player to
 inline constexpr wchar_t selectSlotMessage[] = L"Select non-empty slot to continue.";
 inline constexpr wchar_t selectMessageKey[] = L"ERR_SELECT";
 // Without golfer or course pictures the menus have nothing to offer; OK closes these messages.
-inline constexpr wchar_t noGolfersMessage[] =
-    L"No golfer pictures found in ..\\resources\\characters\\ (character1.gif and on).";
-inline constexpr wchar_t noCoursesMessage[] =
-    L"No course pictures found in ..\\resources\\scenes\\: there is no course to play.";
+// The message box has room for two lines.
+inline constexpr wchar_t noGolfersMessage[] = L"No golfer pictures in ..\\resources\\characters\\.";
+inline constexpr wchar_t noCoursesMessage[] = L"No course pictures found in ..\\resources\\scenes\\.";
 inline constexpr wchar_t missingContentKey[] = L"ERR_CONTENT";
 
 class GamePage : public Canvas, public MouseListener {
