@@ -9,6 +9,7 @@
 #include "platform/message_queue.h"
 #include "platform/messages.h"
 #include "platform/ui_scale.h"
+#include "tests/support/message_pump.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -36,14 +37,6 @@ public:
     int pagesLoaded = 0;
 };
 
-inline void pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) && message.message != WM_QUIT) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
 class CanvasPage : public testing::Test {
 protected:
     void SetUp() override {
@@ -57,7 +50,7 @@ protected:
         page = new TestCanvas;
         main->addChild(page, 0, 0, 240, 320);
         page->setFocus();
-        pump();
+        pumpMessages();
     }
     void TearDown() override {
         main.reset();
@@ -71,11 +64,11 @@ protected:
     void tap(int x, int y) {
         pointerPressed(x, y, PointerButton::Left);
         pointerReleased(x, y, PointerButton::Left);
-        pump();
+        pumpMessages();
     }
     void key(int virtualKey, bool down, bool repeat = false) {
         keyChanged(virtualKey, down, repeat);
-        pump();
+        pumpMessages();
     }
 
     FakeClock clock;

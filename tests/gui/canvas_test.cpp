@@ -44,11 +44,11 @@ TEST_F(Pointer, ReleaseGoesToThePressedNodeWhereverItHappens) {
     ASSERT_TRUE(load(L"widgets.properties"));
     Sprite* ok = sprite(L"btnOk");
     pointerPressed(40, 210, PointerButton::Left);
-    pump();
+    pumpMessages();
     EXPECT_EQ(ok->status, SpriteStatus::Bright);
     pointerMoved(200, 10);
     pointerReleased(200, 10, PointerButton::Left);
-    pump();
+    pumpMessages();
     EXPECT_EQ(ok->status, SpriteStatus::Normal);
     EXPECT_EQ(page->commands, (std::vector<std::wstring>{L"down btnOk", L"up btnOk"}));
 }
@@ -103,11 +103,11 @@ TEST_F(Widgets, PersistentBoxSurvivesAReloadFromDisk) {
 TEST_F(Widgets, TipShowsItsNodeWhilePressedAndHyperlinkReplacesThePage) {
     ASSERT_TRUE(load(L"widgets.properties"));
     pointerPressed(210, 290, PointerButton::Left);
-    pump();
+    pumpMessages();
     EXPECT_TRUE(sprite(L"sptHelp")->visible);
     EXPECT_EQ(sprite(L"tipHelp")->status, SpriteStatus::Bright);
     pointerReleased(210, 290, PointerButton::Left);
-    pump();
+    pumpMessages();
     EXPECT_FALSE(sprite(L"sptHelp")->visible);
     EXPECT_EQ(sprite(L"tipHelp")->status, SpriteStatus::Normal);
 
@@ -204,14 +204,14 @@ TEST_F(Keys, DragPadHoldsArrowBitsWhileDraggingOutsideWidgets) {
     page->createDragPad(2, 10, 2);
     pointerPressed(150, 150, PointerButton::Left);
     pointerMoved(120, 180);
-    pump();
+    pumpMessages();
     EXPECT_TRUE(page->dragPad()->isDragging());
     EXPECT_EQ(page->keysHeld(), KeyBitDown | KeyBitLeft);
     pointerReleased(120, 180, PointerButton::Left);
-    pump();
+    pumpMessages();
     EXPECT_EQ(page->keysHeld(), 0u);
     pointerPressed(40, 210, PointerButton::Left); // on a widget the pad does not start
-    pump();
+    pumpMessages();
     EXPECT_FALSE(page->dragPad()->isDragging());
 }
 

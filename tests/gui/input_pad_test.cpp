@@ -25,10 +25,10 @@ protected:
         page->createInputPad(0x141414, L"", L"inputpad.gif", L"btn.gif", L"btnBig.gif");
         pad = page->inputPad();
     }
-    void tapAt(POINT p) { tap(p.x, p.y); }
+    void tapAt(POINT p) { tapScreen(p.x, p.y); }
     void openFor(const wchar_t* editBox) {
         const Sprite* box = sprite(editBox);
-        tap(box->x + 5, box->y + 5);
+        tapScreen(box->x + 5, box->y + 5);
         ASSERT_TRUE(pad->isOpen());
     }
     SceneSprite* padScene() const { return static_cast<SceneSprite*>(page->findScene(inputPadSceneName)); }
@@ -51,16 +51,16 @@ TEST_F(InputPadTest, AnEditBoxOpensThePadWhichTakesTheListenersAndTheTopOfThePag
     EXPECT_EQ(page->keyListener(), pad);
     EXPECT_TRUE(page->topSceneOnlyShortcuts);
     const size_t heard = page->heard.size();
-    tap(40, 137); // btnPlay lies under the pad, between two rows of keys
+    tapScreen(40, 137); // btnPlay lies under the pad, between two rows of keys
     EXPECT_EQ(page->heard.size(), heard) << "the page's listener is not told while the pad is open";
     EXPECT_EQ(sprite(L"btnPlay")->status, SpriteStatus::Normal);
 
     pointerPressed(keyCentre(0, 0).x, keyCentre(0, 0).y, PointerButton::Left);
-    pump();
+    pumpMessages();
     EXPECT_EQ(padKey(0)->x, 12) << "a pressed key moves one pixel right and down";
     EXPECT_EQ(padKey(0)->y, 55);
     pointerReleased(keyCentre(0, 0).x, keyCentre(0, 0).y, PointerButton::Left);
-    pump();
+    pumpMessages();
     EXPECT_EQ(padKey(0)->x, 11);
     EXPECT_EQ(pad->text(), L"Ann1");
 
@@ -156,7 +156,7 @@ TEST_F(InputPadTest, HardwareKeys) {
     keyChanged('Q', false, false);
     keyChanged(VK_OEM_1, true, false); // not in the layout
     key(VK_LEFT);                      // its code is '%' of the layout, but it is an arrow
-    pump();
+    pumpMessages();
     EXPECT_EQ(pad->text(), L"A4q") << "letters press the key that carries them";
     key(VK_RETURN);
     EXPECT_FALSE(pad->isOpen());
@@ -216,10 +216,10 @@ TEST_F(InputPadTest, TheLayoutIsScaledAndCentredOnThePage) {
     EXPECT_EQ(padKey(11)->textSize, 9) << "scaled 16, and one more off scale 1";
     // Pressed, the key moves one pixel from its scaled place, and back when released.
     pointerPressed(scene->x + 18, scene->y + 43, PointerButton::Left);
-    pump();
+    pumpMessages();
     EXPECT_EQ(padKey(11)->x, 17);
     pointerReleased(scene->x + 18, scene->y + 43, PointerButton::Left);
-    pump();
+    pumpMessages();
     EXPECT_EQ(padKey(11)->x, 16);
     EXPECT_EQ(pad->text(), L"w");
     pad->closePad(false);
@@ -247,7 +247,7 @@ TEST_F(InputPadTest, PicturesReplaceThePlainFrameAndFills) {
     const auto* ok = static_cast<const Sprite*>(scene->find(L"btnOk_MSGBOX"));
     EXPECT_EQ(ok->texture->width, 40);
     EXPECT_EQ(ok->color, noColor);
-    tap(16 + 9 + 21, 114 + 9); // the middle of the 18-pixel key (0, 1)
+    tapScreen(16 + 9 + 21, 114 + 9); // the middle of the 18-pixel key (0, 1)
     EXPECT_EQ(pad->text(), L"2");
     tapAt(okKey);
     EXPECT_EQ(sprite(L"txtNote")->text, L"2");

@@ -50,16 +50,16 @@ TEST_F(MessageBox, EachButtonSetShowsItsButtonsAndTheBoxIsAddedOnce) {
 TEST_F(MessageBox, AnswersReachThePageAsReleasesOverTheButtons) {
     showMessage(*page, L"In the water. Drop ball here?", L"WATER_HAZARD", MessageButtons::YesNo, nullptr,
                 false);
-    tap(yesX, buttonY);
+    tapScreen(yesX, buttonY);
     EXPECT_EQ(page->lastRelease().node, L"btnYes");
-    tap(noX, buttonY);
+    tapScreen(noX, buttonY);
     EXPECT_EQ(page->lastRelease().node, L"btnNo");
-    tap(okX, buttonY);
+    tapScreen(okX, buttonY);
     EXPECT_EQ(page->lastRelease().node, L"") << "a hidden button cannot be tapped";
     const auto picture = Texture::blank(200, 120, 0x808080, PowerOfTwo::No);
     showMessage(*page, L"Hole-in-one!", L"RESULT", MessageButtons::Ok, picture.get(), false);
     EXPECT_EQ(sprite(L"sptBoxBkgTexture")->texture, picture.get());
-    tap(okX, buttonY);
+    tapScreen(okX, buttonY);
     EXPECT_EQ(page->lastRelease().node, L"btnOK");
     showMessage(*page, L"Game Saved", L"SAVED", MessageButtons::Ok, nullptr, false);
     EXPECT_EQ(sprite(L"sptBoxBkgTexture")->texture, nullptr) << "each message sets its own picture";
@@ -72,15 +72,15 @@ TEST_F(MessageBox, TheBoxTakesEveryTapWhileShown) {
     showMessage(*page, L"Loading golf course...", L"LOADING", MessageButtons::None, nullptr, false);
     for (auto [x, y] : {std::pair{40, 125}, std::pair{40, 20}, std::pair{name->x + 5, name->y + 5}}) {
         pointerPressed(x, y, PointerButton::Left);
-        pump();
+        pumpMessages();
         EXPECT_EQ(page->pressedNode(), nullptr) << "inside or outside the box, nothing below is hit";
         EXPECT_EQ(play->status, SpriteStatus::Normal);
         pointerReleased(x, y, PointerButton::Left);
-        pump();
+        pumpMessages();
     }
     EXPECT_FALSE(page->heard.empty()) << "the page's listener still hears the taps";
     hideMessage(*page, false);
-    tap(40, 125);
+    tapScreen(40, 125);
     EXPECT_EQ(page->lastRelease().node, L"btnPlay");
 }
 

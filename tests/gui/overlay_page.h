@@ -11,6 +11,7 @@
 #include "platform/message_queue.h"
 #include "platform/messages.h"
 #include "platform/ui_scale.h"
+#include "tests/support/message_pump.h"
 
 #include <gtest/gtest.h>
 
@@ -68,31 +69,18 @@ protected:
         page->setMouseListener(page);
         ASSERT_TRUE(page->loadTemplate(folder, L"page.properties", true));
         page->setFocus();
-        pump();
+        pumpMessages();
     }
     void TearDown() override {
         main.reset();
         clearMessageQueue();
     }
 
-    static void pump() {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) && message.message != WM_QUIT) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    static void tap(int x, int y) {
-        pointerPressed(x, y, PointerButton::Left);
-        pump();
-        pointerReleased(x, y, PointerButton::Left);
-        pump();
-    }
     static void key(int virtualKey) {
         keyChanged(virtualKey, true, false);
-        pump();
+        pumpMessages();
         keyChanged(virtualKey, false, false);
-        pump();
+        pumpMessages();
     }
     Sprite* sprite(const wchar_t* name) const { return static_cast<Sprite*>(page->findNode(name)); }
 

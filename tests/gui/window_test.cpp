@@ -5,6 +5,7 @@
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
+#include "tests/support/message_pump.h"
 
 #include <gtest/gtest.h>
 
@@ -43,14 +44,6 @@ public:
     Page() : RecordingWindow(L"page", true) { style_ = WS_CHILD | WS_VISIBLE; }
 };
 
-void pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) && message.message != WM_QUIT) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
 bool quitPosted(int& code) {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -72,7 +65,7 @@ protected:
         ASSERT_TRUE(main->create(0, 0, 120, 160));
         page = new Page;
         main->addChild(page, 0, 0, 120, 160);
-        pump();
+        test::pumpMessages();
         events.clear();
     }
     void TearDown() override {
@@ -86,7 +79,7 @@ protected:
 TEST_F(Toolkit, PointerMessagesRunPhaseZeroThenTheListenerThenPhaseOne) {
     page->setMouseListener(page);
     pointerPressed(30, 40, PointerButton::Left);
-    pump();
+    test::pumpMessages();
     EXPECT_EQ(events, (std::vector<std::string>{"phase0 513 30,40", "listener 513", "phase1 513 30,40"}));
 }
 
@@ -94,7 +87,7 @@ TEST_F(Toolkit, KeysReachTheWindowThenItsKeyListener) {
     page->setKeyListener(page);
     page->setFocus();
     keyChanged(VK_LEFT, true, false);
-    pump();
+    test::pumpMessages();
     EXPECT_EQ(events, (std::vector<std::string>{"onKey 256 37", "keyListener 256 37"}));
 }
 
@@ -153,7 +146,7 @@ TEST_F(Toolkit, ControlsAreDrawnInTheColoursSetOnThem) {
     Window* label = createControl(AWTType::Label, 8, L"").release();
     label->setControlColors(RGB(255, 255, 255), RGB(0, 0, 248));
     page->addChild(label, 10, 10, 40, 20);
-    pump();
+    test::pumpMessages();
     HDC screen = GetDC(nullptr);
     EXPECT_EQ(GetPixel(screen, 20, 20), RGB(0, 0, 248));
     ReleaseDC(nullptr, screen);
@@ -181,16 +174,16 @@ TEST_F(Toolkit, EditReleaseOfReturnGivesTheFocusBackAndLeftErasesBackwards) {
     Window* control = edit.release();
     page->addChild(control, 5, 5, 80, 20);
     control->setFocus();
-    pump();
+    test::pumpMessages();
     keyChanged(VK_LEFT, true, false);
     keyChanged(VK_LEFT, false, false);
-    pump();
+    test::pumpMessages();
     EXPECT_EQ(control->text(), L"ab") << "Left moves before 'c', its release deletes it";
     keyChanged(VK_ESCAPE, false, false);
-    pump();
+    test::pumpMessages();
     EXPECT_EQ(control->text(), L"a");
     keyChanged(VK_RETURN, false, false);
-    pump();
+    test::pumpMessages();
     EXPECT_EQ(GetFocus(), page->handle());
     EXPECT_EQ(page->findChild(5), control);
 }
@@ -230,7 +223,7 @@ TEST_F(Toolkit, ButtonClickReachesTheCommandListener) {
     pointerReleased(20, 20, PointerButton::Left);
     pointerPressed(20, 20, PointerButton::Left);
     pointerReleased(90, 90, PointerButton::Left); // let go outside: no click
-    pump();
+    test::pumpMessages();
     EXPECT_EQ(clicks.received, (std::vector<std::pair<int, int>>{{BN_CLICKED, 3}}));
 }
 

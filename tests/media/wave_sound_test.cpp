@@ -7,6 +7,7 @@
 #include "platform/messages.h"
 #include "platform/native_window.h"
 #include "test_files.h"
+#include "tests/support/message_pump.h"
 #include "tests/support/mixer_output.h"
 #include "wave_writer.h"
 
@@ -51,12 +52,6 @@ protected:
         DestroyWindow(window);
         clearMessageQueue();
         soundEnabled = true;
-    }
-
-    void pumpMessages() {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&message);
     }
 
     // A 16-bit mono file at the mixer's rate, loaded into the bank under its name.

@@ -5,6 +5,7 @@
 #include "platform/messages.h"
 #include "platform/native_window.h"
 #include "platform/wave_out.h"
+#include "tests/support/message_pump.h"
 #include "tests/support/mixer_output.h"
 
 #include <gtest/gtest.h>
@@ -55,19 +56,13 @@ protected:
         resetWaveOutput(WaveOutputMode::Pulled, {22050, 2});
         window = CreateWindowExW(0, L"WaveOutTestWindow", L"Sound", WS_VISIBLE, 0, 0, 10, 10, nullptr, 0,
                                  nullptr, nullptr);
-        pumpMessages();
+        test::pumpMessages();
         finished.clear();
     }
     void TearDown() override {
         resetWaveOutput(WaveOutputMode::Pulled);
         DestroyWindow(window);
         clearMessageQueue();
-    }
-
-    void pumpMessages() {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&message);
     }
 
     HWAVEOUT open(const WAVEFORMATEX& format) {
@@ -103,13 +98,13 @@ TEST_F(WaveOut, SamplesAtTheOutputRatePlayExactlyAndReportCompletionOnce) {
     EXPECT_TRUE(header.dwFlags & WHDR_DONE);
     EXPECT_FALSE(header.dwFlags & WHDR_INQUEUE);
     EXPECT_TRUE(finished.empty()) << "posted only by the program's own thread";
-    pumpMessages();
+    test::pumpMessages();
     ASSERT_EQ(finished.size(), 1u);
     EXPECT_EQ(finished[0].hwnd, window);
     EXPECT_EQ(finished[0].wParam, reinterpret_cast<WPARAM>(handle));
     EXPECT_EQ(finished[0].lParam, reinterpret_cast<LPARAM>(&header));
     test::pullLeftChannel(100);
-    pumpMessages();
+    test::pumpMessages();
     EXPECT_EQ(finished.size(), 1u);
     EXPECT_EQ(waveOutUnprepareHeader(handle, &header, sizeof header), MMSYSERR_NOERROR);
     EXPECT_EQ(waveOutClose(handle), MMSYSERR_NOERROR);
@@ -149,7 +144,7 @@ TEST_F(WaveOut, ALoopCountRepeatsTheHeaderAndEndlessLoopsRunUntilReset) {
     WAVEHDR header;
     write(handle, header, data, 3);
     EXPECT_EQ(test::pullLeftChannel(11), (std::vector<int>{1, 2, 3, 1, 2, 3, 1, 2, 3, 0, 0}));
-    pumpMessages();
+    test::pumpMessages();
     EXPECT_EQ(finished.size(), 1u);
     ASSERT_EQ(waveOutUnprepareHeader(handle, &header, sizeof header), MMSYSERR_NOERROR);
 
@@ -157,14 +152,14 @@ TEST_F(WaveOut, ALoopCountRepeatsTheHeaderAndEndlessLoopsRunUntilReset) {
     write(handle, header, data, 0xFFFFFFFF);
     test::pullLeftChannel(3000);
     EXPECT_EQ(test::pullLeftChannel(3), (std::vector<int>{1, 2, 3}));
-    pumpMessages();
+    test::pumpMessages();
     EXPECT_TRUE(finished.empty());
     EXPECT_EQ(waveOutClose(handle), WAVERR_STILLPLAYING);
     EXPECT_EQ(waveOutUnprepareHeader(handle, &header, sizeof header), WAVERR_STILLPLAYING);
     EXPECT_EQ(waveOutReset(handle), MMSYSERR_NOERROR);
     EXPECT_TRUE(header.dwFlags & WHDR_DONE);
     EXPECT_EQ(test::pullLeftChannel(2), (std::vector<int>{0, 0}));
-    pumpMessages();
+    test::pumpMessages();
     EXPECT_EQ(finished.size(), 1u) << "a reset returns the header as done";
 }
 
@@ -201,10 +196,10 @@ TEST_F(WaveOut, WithoutASoundCardTheClockStillFinishesSounds) {
     WAVEHDR header;
     write(handle, header, data);
     clock.advance(990);
-    pumpMessages();
+    test::pumpMessages();
     EXPECT_TRUE(finished.empty());
     clock.advance(20);
-    pumpMessages();
+    test::pumpMessages();
     ASSERT_EQ(finished.size(), 1u);
     EXPECT_EQ(finished[0].lParam, reinterpret_cast<LPARAM>(&header));
 }

@@ -17,6 +17,7 @@
 #include "platform/ui_scale.h"
 #include "shell/game_page.h"
 #include "shell/start_up.h"
+#include "tests/support/message_pump.h"
 
 #include <gtest/gtest.h>
 
@@ -90,30 +91,17 @@ protected:
     }
     GamePage& openAt(const std::wstring& screen) {
         open().showFirstPage(screen);
-        pump();
+        test::pumpMessages();
         return *page;
     }
 
-    static void pump() {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) && message.message != WM_QUIT) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    static void tap(int x, int y) {
-        pointerPressed(x, y, PointerButton::Left);
-        pump();
-        pointerReleased(x, y, PointerButton::Left);
-        pump();
-    }
     Sprite* sprite(const std::wstring& name) const { return dynamic_cast<Sprite*>(page->findNode(name)); }
     // Taps the middle of a node of the page (its scene's offset included).
     void tapNode(const std::wstring& name) {
         const Sprite* node = sprite(name);
         ASSERT_NE(node, nullptr) << toUtf8(name);
         const Scene* scene = page->findSceneOfNode(name);
-        tap(scene->x + node->x + node->width / 2, scene->y + node->y + node->height / 2);
+        test::tapScreen(scene->x + node->x + node->width / 2, scene->y + node->y + node->height / 2);
     }
     void tapPadKey(const std::wstring& name) { tapNode(name); }
     // Taps the on-screen key that types c (switching the layout as needed).
@@ -126,7 +114,7 @@ protected:
             tapNode(L"btnCaps_MSGBOX");
         const auto* key = static_cast<const Sprite*>(
             pad->children.at(pad->children.count() - characterKeyCount + static_cast<int>(index)));
-        tap(pad->x + key->x + key->width / 2, pad->y + key->y + key->height / 2);
+        test::tapScreen(pad->x + key->x + key->width / 2, pad->y + key->y + key->height / 2);
     }
     std::wstring messageText() const { return sprite(L"sptMessage") ? sprite(L"sptMessage")->text : L""; }
     // Steps the slot's golfer up until it is c.
@@ -154,11 +142,11 @@ protected:
 
 TEST_F(FrontEndTest, EveryScreenLeadsWhereItsButtonsSay) {
     open().showFirstPage(std::nullopt);
-    pump();
+    test::pumpMessages();
     EXPECT_EQ(page->templateName, L"cover.properties");
     EXPECT_TRUE(sprite(L"press0")->visible);
     ASSERT_NE(page->characters().selected(0), 0) << "player 1 starts with a golfer";
-    tap(120, 160);
+    test::tapScreen(120, 160);
     EXPECT_EQ(page->templateName, L"intro.properties");
     EXPECT_TRUE(page->isRunning()) << "the slide show runs";
     tapNode(L"cmdManual");
@@ -287,7 +275,7 @@ TEST_F(FrontEndTest, CongratulationsRankThePlayersOfTheResults) {
     test::writeFile(root.os("resources/GUI/scores.properties"), "lake_side=Ann:-2,Cy:5\n");
     open().showCongratulations(L"round:results,name0:Ann,totalScore0:-2,name1:Bob,totalScore1:0,name2:Cy,"
                                L"totalScore2:5,course:lake_side");
-    pump();
+    test::pumpMessages();
     EXPECT_EQ(sprite(L"txtCongratulations")->text, L"Congratulations, Ann!");
     const wchar_t* scores[] = {L"-2", L"E", L"+5"};
     const wchar_t* names[] = {L"Ann", L"Bob", L"Cy"};
