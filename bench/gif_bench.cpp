@@ -22,13 +22,13 @@ const std::vector<uint8_t>& largeAnimation() {
         std::mt19937 random(42);
         std::vector<test::GifFrameSpec> frames;
         for (int frame = 0; frame < 24; ++frame) {
-            test::GifFrameSpec spec{.width = 480, .height = 320, .disposal = 1, .delay = 4};
-            spec.indices.resize(size_t(480) * 320);
+            test::GifFrameSpec values{.width = 480, .height = 320, .disposal = 1, .delay = 4};
+            values.indices.resize(size_t(480) * 320);
             for (int y = 0; y < 320; ++y)
                 for (int x = 0; x < 480; ++x)
-                    spec.indices[size_t(y) * 480 + x] =
+                    values.indices[size_t(y) * 480 + x] =
                         uint8_t((x + y + frame * 8) / 4 + (random() % 4 == 0 ? random() % 8 : 0));
-            frames.push_back(std::move(spec));
+            frames.push_back(std::move(values));
         }
         return test::writeGif(480, 320, colors, 0, frames);
     }();

@@ -65,22 +65,22 @@ void readSceneItems(Canvas& page, Scene& scene, const TemplateLine& line) {
 }
 
 std::unique_ptr<Scene> makeScene3D(Canvas& page, const TemplateLine& line, int width, int height) {
-    Scene3DSpec spec;
-    spec.x = line.scaledInteger(L"x", 0);
-    spec.y = line.scaledInteger(L"y", 0);
-    spec.width = width;
-    spec.height = height;
-    spec.ambient = line.colour(L"ambient", 0);
-    spec.frontClip = line.real(L"frontClip", 1.0f);
-    spec.backClip = line.real(L"backClip", 1000.0f);
+    Scene3DSpec values;
+    values.x = line.scaledInteger(L"x", 0);
+    values.y = line.scaledInteger(L"y", 0);
+    values.width = width;
+    values.height = height;
+    values.ambient = line.colour(L"ambient", 0);
+    values.frontClip = line.real(L"frontClip", 1.0f);
+    values.backClip = line.real(L"backClip", 1000.0f);
     // The shared depth buffer must be an earlier 3D scene's of the same size.
     if (const std::optional<std::wstring> provider = line.text(L"zBufferProviderScene")) {
         Scene* scene = page.findScene(*provider);
         if (scene && scene->kind == SceneKind::Scene3D && scene->width == std::max(width, 8) &&
             scene->height == std::max(height, 8))
-            spec.zBufferProvider = static_cast<Scene3D*>(scene);
+            values.zBufferProvider = static_cast<Scene3D*>(scene);
     }
-    return buildScene3D(spec);
+    return buildScene3D(values);
 }
 
 void readWidgetItems(Sprite& sprite, const TemplateLine& line) {
@@ -272,14 +272,14 @@ void loadGroup2DLine(Canvas& page, const std::wstring& key, const TemplateLine& 
     Scene* scene = containerOf(page, line, SceneKind::Scene2D);
     if (!scene)
         return;
-    Group2DSpec spec;
-    spec.scale = line.real(L"scale", 1.0f);
-    spec.texture = line.text(L"texture", L"");
-    spec.mask = line.text(L"mask", L"");
-    spec.visible = line.flag(L"visible", true);
-    spec.detailLevel = line.integer(L"detailLevel", 1);
-    spec.color = line.colour(L"color", 0xFFFFFF);
-    std::unique_ptr<Group2D> group = buildGroup2D(&page.imageCache, page.folder, spec);
+    Group2DSpec values;
+    values.scale = line.real(L"scale", 1.0f);
+    values.texture = line.text(L"texture", L"");
+    values.mask = line.text(L"mask", L"");
+    values.visible = line.flag(L"visible", true);
+    values.detailLevel = line.integer(L"detailLevel", 1);
+    values.color = line.colour(L"color", 0xFFFFFF);
+    std::unique_ptr<Group2D> group = buildGroup2D(&page.imageCache, page.folder, values);
     if (!group)
         return;
     std::vector<std::unique_ptr<Group2D>> copies = copiesOf(*group, copyCount(line));

@@ -19,24 +19,24 @@ NodeSources sourcesOf(Canvas& page) {
 }
 
 Group3DSpec modelSpec(const TemplateLine& line) {
-    Group3DSpec spec;
-    spec.radius = line.real(L"radius", 1.0f);
-    spec.model = line.text(L"model", L"");
-    spec.wantedObjects = line.text(L"wantedObjectsWhenNormalize");
-    spec.unwantedObjects = line.text(L"unwantedObjectsWhenNormalize");
-    return spec;
+    Group3DSpec values;
+    values.radius = line.real(L"radius", 1.0f);
+    values.model = line.text(L"model", L"");
+    values.wantedObjects = line.text(L"wantedObjectsWhenNormalize");
+    values.unwantedObjects = line.text(L"unwantedObjectsWhenNormalize");
+    return values;
 }
 
 Chip3DSpec chipSpec(const TemplateLine& line) {
-    Chip3DSpec spec;
-    spec.radius = line.real(L"radius", 1.0f);
-    spec.width = line.real(L"width", 1.0f);
-    spec.height = line.real(L"height", 1.0f);
-    spec.orientation = line.integer(L"orientation", 2);
-    spec.texture = line.text(L"texture", L"");
-    spec.alpha = line.text(L"alpha", L"");
-    spec.mirror = line.flag(L"mirror", false);
-    return spec;
+    Chip3DSpec values;
+    values.radius = line.real(L"radius", 1.0f);
+    values.width = line.real(L"width", 1.0f);
+    values.height = line.real(L"height", 1.0f);
+    values.orientation = line.integer(L"orientation", 2);
+    values.texture = line.text(L"texture", L"");
+    values.alpha = line.text(L"alpha", L"");
+    values.mirror = line.flag(L"mirror", false);
+    return values;
 }
 
 NodeSettings nodeSettings(const TemplateLine& line) {

@@ -13,26 +13,26 @@ Texture* picture(ImageCache* images, const std::wstring& folder, const std::wstr
 
 } // namespace
 
-std::unique_ptr<Scene2D> buildScene2D(const Scene2DSpec& spec) {
+std::unique_ptr<Scene2D> buildScene2D(const Scene2DSpec& values) {
     auto scene = std::make_unique<Scene2D>();
-    scene->x = spec.x;
-    scene->y = spec.y;
-    scene->width = spec.width;
-    scene->height = spec.height;
+    scene->x = values.x;
+    scene->y = values.y;
+    scene->width = values.width;
+    scene->height = values.height;
     scene->painter = std::make_unique<Scene2DPainter>(*scene);
     return scene;
 }
 
 std::unique_ptr<Group2D> buildGroup2D(ImageCache* images, const std::wstring& folder,
-                                      const Group2DSpec& spec) {
-    auto rect =
-        buildRect2D(picture(images, folder, spec.texture), picture(images, folder, spec.mask), spec.scale);
+                                      const Group2DSpec& values) {
+    auto rect = buildRect2D(picture(images, folder, values.texture), picture(images, folder, values.mask),
+                            values.scale);
     if (!rect)
         return nullptr;
-    rect->visible = spec.visible;
-    rect->setDetailLevel(spec.detailLevel);
+    rect->visible = values.visible;
+    rect->setDetailLevel(values.detailLevel);
     for (auto& material : rect->materials)
-        material->diffuse = spec.color;
+        material->diffuse = values.color;
     return rect;
 }
 

@@ -29,11 +29,11 @@ struct Group2DSpec {
 };
 
 // A flat scene with its painter.
-std::unique_ptr<Scene2D> buildScene2D(const Scene2DSpec& spec);
+std::unique_ptr<Scene2D> buildScene2D(const Scene2DSpec& values);
 // The quad of a "Group2D" line (a Rect2D), pictures from folder through images; none (after the
 // error message) when it has no picture or two of different sizes.
 std::unique_ptr<Group2D> buildGroup2D(ImageCache* images, const std::wstring& folder,
-                                      const Group2DSpec& spec);
+                                      const Group2DSpec& values);
 // The copies of a line with "number" n >= 2: n - 1 copies, each with its own material.
 std::vector<std::unique_ptr<Group2D>> copiesOf(const Group2D& node, int number);
 

@@ -8,14 +8,14 @@
 namespace velmora {
 namespace {
 
-ModelRequest requestFor(const NodeSources& sources, const Group3DSpec& spec, const std::wstring& fileName) {
+ModelRequest requestFor(const NodeSources& sources, const Group3DSpec& values, const std::wstring& fileName) {
     ModelRequest request;
     request.folder = sources.folder;
     request.fileName = fileName;
-    request.radius = spec.radius;
+    request.radius = values.radius;
     request.imageCache = sources.images;
-    request.wantedObjects = spec.wantedObjects ? &*spec.wantedObjects : nullptr;
-    request.unwantedObjects = spec.unwantedObjects ? &*spec.unwantedObjects : nullptr;
+    request.wantedObjects = values.wantedObjects ? &*values.wantedObjects : nullptr;
+    request.unwantedObjects = values.unwantedObjects ? &*values.unwantedObjects : nullptr;
     return request;
 }
 
@@ -31,34 +31,34 @@ Texture* picture(const NodeSources& sources, const std::wstring& name) {
 
 } // namespace
 
-std::unique_ptr<Scene3D> buildScene3D(const Scene3DSpec& spec) {
+std::unique_ptr<Scene3D> buildScene3D(const Scene3DSpec& values) {
     auto scene = std::make_unique<Scene3D>();
-    scene->x = spec.x;
-    scene->y = spec.y;
-    scene->setSize(std::max(spec.width, 8), std::max(spec.height, 8));
-    scene->setAmbient(spec.ambient);
-    scene->setFrontClip(spec.frontClip);
-    scene->setBackClip(spec.backClip);
-    scene->zBufferProviderScene = spec.zBufferProvider;
+    scene->x = values.x;
+    scene->y = values.y;
+    scene->setSize(std::max(values.width, 8), std::max(values.height, 8));
+    scene->setAmbient(values.ambient);
+    scene->setFrontClip(values.frontClip);
+    scene->setBackClip(values.backClip);
+    scene->zBufferProviderScene = values.zBufferProvider;
     scene->painter = std::make_unique<Scene3DPainter>(*scene);
     return scene;
 }
 
-std::unique_ptr<Object3D> buildGroup3D(const NodeSources& sources, const Group3DSpec& spec) {
-    if (spec.model.empty())
+std::unique_ptr<Object3D> buildGroup3D(const NodeSources& sources, const Group3DSpec& values) {
+    if (values.model.empty())
         return nullptr;
-    return loadThroughCache(sources, requestFor(sources, spec, spec.model));
+    return loadThroughCache(sources, requestFor(sources, values, values.model));
 }
 
-std::unique_ptr<Object3D> buildChip3D(const NodeSources& sources, const Chip3DSpec& spec) {
+std::unique_ptr<Object3D> buildChip3D(const NodeSources& sources, const Chip3DSpec& values) {
     ChipParameters parameters;
-    parameters.radiusScale = spec.radius;
-    parameters.width = spec.width;
-    parameters.height = spec.height;
-    parameters.orientation = static_cast<ChipOrientation>(std::clamp(spec.orientation, 0, 2));
-    parameters.texture = picture(sources, spec.texture);
-    parameters.alphaTexture = picture(sources, spec.alpha);
-    parameters.mirror = spec.mirror;
+    parameters.radiusScale = values.radius;
+    parameters.width = values.width;
+    parameters.height = values.height;
+    parameters.orientation = static_cast<ChipOrientation>(std::clamp(values.orientation, 0, 2));
+    parameters.texture = picture(sources, values.texture);
+    parameters.alphaTexture = picture(sources, values.alpha);
+    parameters.mirror = values.mirror;
     return std::make_unique<Chip3D>(parameters);
 }
 
@@ -97,7 +97,8 @@ bool attachLevels(Object3D& node, const NodeSources& sources, const std::wstring
     return true;
 }
 
-Light3D templateLight(const std::wstring& name, const std::optional<std::wstring>& direction, uint32_t colour) {
+Light3D templateLight(const std::wstring& name, const std::optional<std::wstring>& direction,
+                      uint32_t colour) {
     Light3D light(direction ? parseVector3(*direction) : Vector3{0, -1, 0}, colour, colour, 320, 120);
     light.name = name.substr(0, 64);
     return light;

@@ -58,10 +58,10 @@ struct Scene3DSpec {
 };
 
 // A 3D scene of at least 8 x 8 pixels with its painter, camera viewport and z-buffer.
-std::unique_ptr<Scene3D> buildScene3D(const Scene3DSpec& spec);
+std::unique_ptr<Scene3D> buildScene3D(const Scene3DSpec& values);
 // A model node, or none when its file cannot be read.
-std::unique_ptr<Object3D> buildGroup3D(const NodeSources& sources, const Group3DSpec& spec);
-std::unique_ptr<Object3D> buildChip3D(const NodeSources& sources, const Chip3DSpec& spec);
+std::unique_ptr<Object3D> buildGroup3D(const NodeSources& sources, const Group3DSpec& values);
+std::unique_ptr<Object3D> buildChip3D(const NodeSources& sources, const Chip3DSpec& values);
 void applyNodeSettings(Object3D& node, const NodeSettings& settings);
 // The copies of a line with "number" n >= 2: n - 1 copies duplicating meshes, materials and levels.
 std::vector<std::unique_ptr<Object3D>> copiesOf(const Object3D& node, int number);
@@ -70,6 +70,7 @@ std::vector<std::unique_ptr<Object3D>> copiesOf(const Object3D& node, int number
 bool attachLevels(Object3D& node, const NodeSources& sources, const std::wstring& models, int levelNum,
                   float segment, const Group3DSpec& shared);
 // "Light": the direction text '(x;y;z)' (default down), one colour for diffuse and specular.
-Light3D templateLight(const std::wstring& name, const std::optional<std::wstring>& direction, uint32_t colour);
+Light3D templateLight(const std::wstring& name, const std::optional<std::wstring>& direction,
+                      uint32_t colour);
 
 } // namespace velmora

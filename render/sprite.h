@@ -58,7 +58,7 @@ struct Sprite : Node {
     std::wstring indexText; // keyboard shortcut label, at most 4 characters
 
     GuiType guiType = GuiType::None;
-    std::wstring widgetText; // href, checkbox group or editbox specification
+    std::wstring widgetText; // href, checkbox group or editbox settings
     bool persistent = false;
 };
 

@@ -21,21 +21,21 @@ inline void appendLittleEndian(std::vector<uint8_t>& out, uint32_t value, int by
         out.push_back(uint8_t(value >> (8 * i)));
 }
 
-inline std::vector<uint8_t> writeWave(const WaveSpec& spec) {
+inline std::vector<uint8_t> writeWave(const WaveSpec& values) {
     std::vector<uint8_t> out = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' '};
-    const int blockAlign = spec.blockAlign >= 0 ? spec.blockAlign : spec.channels * spec.bits / 8;
+    const int blockAlign = values.blockAlign >= 0 ? values.blockAlign : values.channels * values.bits / 8;
     appendLittleEndian(out, 16, 4);
-    appendLittleEndian(out, uint32_t(spec.formatTag), 2);
-    appendLittleEndian(out, uint32_t(spec.channels), 2);
-    appendLittleEndian(out, uint32_t(spec.rate), 4);
-    appendLittleEndian(out, uint32_t(spec.rate * blockAlign), 4);
+    appendLittleEndian(out, uint32_t(values.formatTag), 2);
+    appendLittleEndian(out, uint32_t(values.channels), 2);
+    appendLittleEndian(out, uint32_t(values.rate), 4);
+    appendLittleEndian(out, uint32_t(values.rate * blockAlign), 4);
     appendLittleEndian(out, uint32_t(blockAlign), 2);
-    appendLittleEndian(out, uint32_t(spec.bits), 2);
-    out.insert(out.end(), spec.chunksBeforeData.begin(), spec.chunksBeforeData.end());
+    appendLittleEndian(out, uint32_t(values.bits), 2);
+    out.insert(out.end(), values.chunksBeforeData.begin(), values.chunksBeforeData.end());
     out.insert(out.end(), {'d', 'a', 't', 'a'});
     appendLittleEndian(
-        out, uint32_t(spec.dataSizeField >= 0 ? spec.dataSizeField : int64_t(spec.samples.size())), 4);
-    out.insert(out.end(), spec.samples.begin(), spec.samples.end());
+        out, uint32_t(values.dataSizeField >= 0 ? values.dataSizeField : int64_t(values.samples.size())), 4);
+    out.insert(out.end(), values.samples.begin(), values.samples.end());
     const uint32_t riffSize = uint32_t(out.size() - 8);
     for (int i = 0; i < 4; ++i)
         out[4 + i] = uint8_t(riffSize >> (8 * i));

@@ -88,10 +88,10 @@ TEST_F(ModelFolder, TemplateNodesAreBuiltFromTheirValues) {
     EXPECT_EQ(scene->view.camera.viewport().height, 300);
     EXPECT_FLOAT_EQ(scene->view.settings.backClip, 500.0f);
 
-    Group3DSpec spec;
-    spec.model = L"block.3ds";
-    spec.radius = 3.0f;
-    auto group = buildGroup3D(sources(), spec);
+    Group3DSpec values;
+    values.model = L"block.3ds";
+    values.radius = 3.0f;
+    auto group = buildGroup3D(sources(), values);
     ASSERT_TRUE(group);
     applyNodeSettings(*group, {true, 3, false, BillboardVertical, 0});
     EXPECT_EQ(group->materials->front()->detailLevel, 3);
@@ -101,9 +101,9 @@ TEST_F(ModelFolder, TemplateNodesAreBuiltFromTheirValues) {
     ASSERT_EQ(copies.size(), 2u);
     EXPECT_NE(copies[0]->materials, group->materials);
 
-    EXPECT_TRUE(attachLevels(*group, sources(), L" ( block.3ds ; block.3ds ) ", 2, 50.0f, spec));
+    EXPECT_TRUE(attachLevels(*group, sources(), L" ( block.3ds ; block.3ds ) ", 2, 50.0f, values));
     EXPECT_EQ(group->levels->models.size(), 2u);
-    EXPECT_FALSE(attachLevels(*group, sources(), L"(nothing.3ds)", 1, 50.0f, spec));
+    EXPECT_FALSE(attachLevels(*group, sources(), L"(nothing.3ds)", 1, 50.0f, values));
 
     auto chip = buildChip3D(sources(), {1.0f, 2.0f, 1.0f, 1, L"", L"", false});
     EXPECT_EQ(chip->findMesh(L"chip")->vertices.size(), 4u);
