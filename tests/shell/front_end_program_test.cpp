@@ -67,7 +67,13 @@ protected:
         test::writeFile((fs::path(root) / "resources" / "scenes" / course).string(),
                         std::string(bytes->begin(), bytes->end()));
     }
-    std::string shot(const std::string& name) { return test::temporaryPath(name + ".bmp"); }
+    // Snapshots stay in the build tree for people to look at (snapshots/front_end/NAME.png); the
+    // checks read the BMP copy, which the game's own loaders decode.
+    static std::string shot(const std::string& name) { return (shots / (name + ".bmp")).string(); }
+    static std::string snapshot(const std::string& name) {
+        return "snapshot " + shot(name) + "\nsnapshot " + (shots / (name + ".png")).string();
+    }
+    static inline const fs::path shots = built / "snapshots" / "front_end";
 
     // Whether the snapshot shows the generated picture at layout point (x, y).
     double share(const std::string& snapshot, const std::wstring& picture, int x, int y) {
@@ -89,14 +95,15 @@ TEST_F(FrontEndProgram, ScriptWalksTheMenusAndEveryScreenShowsItsNodes) {
                       settings = shot("settings"), soundOff = shot("sound_off"), goodbye = shot("goodbye");
     // Taps at the middle of the nodes, in pixels of the 480 x 640 screen; two buttons are pressed by
     // their index texts from the keyboard instead.
-    const std::string script = "wait 600\nsnapshot " + cover + "\ntap 240 320\nwait 1200\nsnapshot " + intro +
-                               "\nkey 1\nwait 1200\nsnapshot " + players +
-                               "\ntap 360 590\nwait 1200\nsnapshot " + courses +
-                               "\nkey 6\nwait 300\nsnapshot " + nextCourse +
+    fs::create_directories(shots);
+    const std::string script = "wait 600\n" + snapshot("cover") + "\ntap 240 320\nwait 1200\n" +
+                               snapshot("intro") + "\nkey 1\nwait 1200\n" + snapshot("players") +
+                               "\ntap 360 590\nwait 1200\n" + snapshot("courses") + "\nkey 6\nwait 300\n" +
+                               snapshot("next_course") +
                                "\ntap 120 598\nwait 1200\ntap 120 590\nwait 1200"
-                               "\ntap 240 492\nwait 400\nsnapshot " +
-                               settings + "\ntap 326 144\nwait 400\nsnapshot " + soundOff +
-                               "\ntap 240 594\nwait 1200\ntap 240 604\nwait 1500\nsnapshot " + goodbye +
+                               "\ntap 240 492\nwait 400\n" +
+                               snapshot("settings") + "\ntap 326 144\nwait 400\n" + snapshot("sound_off") +
+                               "\ntap 240 594\nwait 1200\ntap 240 604\nwait 1500\n" + snapshot("goodbye") +
                                "\ntap 240 594\nwait 3000\nquit\n";
     const std::string scriptFile = test::temporaryPath("walk.txt");
     test::writeFile(scriptFile, script);
