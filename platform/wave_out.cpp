@@ -246,6 +246,16 @@ Voice* checkedVoice(Mixer& m, HWAVEOUT handle, MMRESULT& result) {
     return voice;
 }
 
+// The voice of an open handle given a whole header, or none with the error in result.
+Voice* checkedHeader(Mixer& m, HWAVEOUT handle, const WAVEHDR* header, UINT size, MMRESULT& result) {
+    Voice* voice = checkedVoice(m, handle, result);
+    if (voice && (!header || size < sizeof(WAVEHDR))) {
+        result = MMSYSERR_INVALPARAM;
+        return nullptr;
+    }
+    return voice;
+}
+
 } // namespace
 
 UINT waveOutGetNumDevs() {
@@ -312,10 +322,8 @@ MMRESULT waveOutPrepareHeader(HWAVEOUT handle, WAVEHDR* header, UINT size) {
     Mixer& m = mixer();
     std::lock_guard guard(m.lock);
     MMRESULT result;
-    if (!checkedVoice(m, handle, result))
+    if (!checkedHeader(m, handle, header, size, result))
         return result;
-    if (!header || size < sizeof(WAVEHDR))
-        return MMSYSERR_INVALPARAM;
     header->dwFlags |= WHDR_PREPARED;
     return MMSYSERR_NOERROR;
 }
@@ -324,10 +332,8 @@ MMRESULT waveOutUnprepareHeader(HWAVEOUT handle, WAVEHDR* header, UINT size) {
     Mixer& m = mixer();
     std::lock_guard guard(m.lock);
     MMRESULT result;
-    if (!checkedVoice(m, handle, result))
+    if (!checkedHeader(m, handle, header, size, result))
         return result;
-    if (!header || size < sizeof(WAVEHDR))
-        return MMSYSERR_INVALPARAM;
     if (header->dwFlags & WHDR_INQUEUE)
         return WAVERR_STILLPLAYING;
     header->dwFlags &= ~static_cast<DWORD>(WHDR_PREPARED);
@@ -338,11 +344,9 @@ MMRESULT waveOutWrite(HWAVEOUT handle, WAVEHDR* header, UINT size) {
     Mixer& m = mixer();
     std::lock_guard guard(m.lock);
     MMRESULT result;
-    Voice* voice = checkedVoice(m, handle, result);
+    Voice* voice = checkedHeader(m, handle, header, size, result);
     if (!voice)
         return result;
-    if (!header || size < sizeof(WAVEHDR))
-        return MMSYSERR_INVALPARAM;
     if (!(header->dwFlags & WHDR_PREPARED))
         return WAVERR_UNPREPARED;
     if (header->dwFlags & WHDR_INQUEUE)
@@ -363,9 +367,13 @@ static MMRESULT setVoicePaused(HWAVEOUT handle, bool paused) {
     return result;
 }
 
-MMRESULT waveOutPause(HWAVEOUT handle) { return setVoicePaused(handle, true); }
+MMRESULT waveOutPause(HWAVEOUT handle) {
+    return setVoicePaused(handle, true);
+}
 
-MMRESULT waveOutRestart(HWAVEOUT handle) { return setVoicePaused(handle, false); }
+MMRESULT waveOutRestart(HWAVEOUT handle) {
+    return setVoicePaused(handle, false);
+}
 
 MMRESULT waveOutReset(HWAVEOUT handle) {
     Mixer& m = mixer();
