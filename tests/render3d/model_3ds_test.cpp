@@ -1,6 +1,7 @@
+#include "base/wide_string.h"
 #include "render/model_3ds_reader.h"
 #include "render/model_normalise.h"
-#include "base/wide_string.h"
+#include "tests/support/temp_folder.h"
 
 #include <lib3ds/file.h>
 #include <lib3ds/material.h>
@@ -84,7 +85,8 @@ void compareWithLib3ds(const fs::path& path) {
     EXPECT_EQ(model.meshes->size(), referenceMeshes);
 
     size_t referenceMaterials = 0;
-    for (Lib3dsMaterial* expected = reference->materials; expected; expected = expected->next, ++referenceMaterials) {
+    for (Lib3dsMaterial* expected = reference->materials; expected;
+         expected = expected->next, ++referenceMaterials) {
         SCOPED_TRACE(expected->name);
         const Material3D* material = model.findMaterial(wide(expected->name));
         ASSERT_TRUE(material);
@@ -125,9 +127,9 @@ TEST(Model3ds, ReadsTheBenchmarkCourse) {
     compareWithLib3ds(course);
     Model3D model;
     ASSERT_EQ(read3ds(readBytes(course), model, nullptr), Read3dsResult::Ok);
-    const std::pair<const wchar_t*, size_t> expected[] = {{L"FAIRWAY", 1383}, {L"GREEN", 95},  {L"BUNKER1", 30},
-                                                          {L"BUNKER2", 18},   {L"POND", 136},  {L"ROUGH", 23426},
-                                                          {L"WOODS", 512}};
+    const std::pair<const wchar_t*, size_t> expected[] = {
+        {L"FAIRWAY", 1383}, {L"GREEN", 95},    {L"BUNKER1", 30}, {L"BUNKER2", 18},
+        {L"POND", 136},     {L"ROUGH", 23426}, {L"WOODS", 512}};
     for (const auto& [name, faces] : expected) {
         const Mesh3D* mesh = model.findMesh(name);
         ASSERT_TRUE(mesh) << toUtf8(name);
@@ -150,7 +152,6 @@ TEST(Model3ds, EmptyAndForeignFilesAreRefused) {
 class Lib3dsWritten : public ::testing::Test {
 protected:
     void SetUp() override {
-        path_ = fs::path(testing::TempDir()) / "two_materials.3ds";
         Lib3dsFile* file = lib3ds_file_new();
         const char* names[] = {"RED", "BLUE"};
         for (int i = 0; i < 2; ++i) {
@@ -184,8 +185,8 @@ protected:
         ASSERT_TRUE(lib3ds_file_save(file, path_.c_str()));
         lib3ds_file_free(file);
     }
-    void TearDown() override { fs::remove(path_); }
-    fs::path path_;
+    test::TempFolder temp_; // one folder a test: the tests run in parallel
+    fs::path path_ = temp_.os("two_materials.3ds");
 };
 
 TEST_F(Lib3dsWritten, CoordinatesMappingAndTheLastMaterialGroup) {
@@ -240,7 +241,7 @@ TEST_F(Lib3dsWritten, NormalisesToTheRadiusBySelection) {
 TEST(Normalise, SelectionIsASubstringTest) {
     EXPECT_TRUE(isSelected(L"GREEN", nullptr, nullptr));
     const std::wstring wanted = L"FAIRWAY,GREEN2";
-    EXPECT_TRUE(isSelected(L"GREEN", &wanted, nullptr));   // part of a listed name
+    EXPECT_TRUE(isSelected(L"GREEN", &wanted, nullptr));    // part of a listed name
     EXPECT_FALSE(isSelected(L"GREEN22", &wanted, nullptr)); // only starts with one
     EXPECT_TRUE(isSelected(L"FAIRWAY", &wanted, nullptr));
     const std::wstring unwanted = L"TREES";
@@ -297,15 +298,16 @@ std::vector<uint8_t> objectWith(const std::vector<uint8_t>& meshBody, const char
 }
 
 TEST(Model3ds, DamagedFilesAreClippedNotOverrun) {
-    {   // A vertex count larger than the data, a face index beyond the vertices.
+    { // A vertex count larger than the data, a face index beyond the vertices.
         Model3D model;
-        const auto file = chunk(0x4D4D, objectWith(concat({vertexList(1000, 3), faceList({0, 1, 2, 0, 1, 3})})));
+        const auto file =
+            chunk(0x4D4D, objectWith(concat({vertexList(1000, 3), faceList({0, 1, 2, 0, 1, 3})})));
         EXPECT_EQ(read3ds(file, model, nullptr), Read3dsResult::Damaged);
         ASSERT_EQ(model.meshes->size(), 1u);
         EXPECT_EQ(model.meshes->front()->vertices.size(), 3u);
         EXPECT_EQ(model.meshes->front()->faces.size(), 1u);
     }
-    {   // A chunk claiming more than its parent holds, and a file cut short.
+    { // A chunk claiming more than its parent holds, and a file cut short.
         Model3D model;
         auto file = chunk(0x4D4D, objectWith(concat({vertexList(3, 3), faceList({0, 1, 2})})), 40);
         EXPECT_EQ(read3ds(file, model, nullptr), Read3dsResult::Damaged);
@@ -314,13 +316,14 @@ TEST(Model3ds, DamagedFilesAreClippedNotOverrun) {
         Model3D cut;
         EXPECT_EQ(read3ds(file, cut, nullptr), Read3dsResult::Damaged);
     }
-    {   // A name without its terminator, a chunk length below its header.
+    { // A name without its terminator, a chunk length below its header.
         Model3D model;
         const std::vector<uint8_t> unterminated = {'A', 'B', 'C'};
-        const auto file = chunk(0x4D4D, concat({chunk(0x3D3D, chunk(0x4000, unterminated)), chunk(0x3D3D, {}, -4)}));
+        const auto file =
+            chunk(0x4D4D, concat({chunk(0x3D3D, chunk(0x4000, unterminated)), chunk(0x3D3D, {}, -4)}));
         EXPECT_EQ(read3ds(file, model, nullptr), Read3dsResult::Damaged);
     }
-    {   // Nesting far deeper than any real file: skipped, not recursed into.
+    { // Nesting far deeper than any real file: skipped, not recursed into.
         std::vector<uint8_t> nested = chunk(0x3D3D, {});
         for (int i = 0; i < 5000; ++i)
             nested = chunk(0x3D3D, nested);

@@ -1,6 +1,7 @@
 #include "render/image_cache.h"
 #include "render/model_cache.h"
 #include "render/scene3d_nodes.h"
+#include "tests/support/temp_folder.h"
 
 #include <lib3ds/file.h>
 #include <lib3ds/material.h>
@@ -20,8 +21,6 @@ namespace fs = std::filesystem;
 class ModelFolder : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = fs::path(testing::TempDir()) / "models";
-        fs::create_directories(folder_);
         Lib3dsFile* file = lib3ds_file_new();
         Lib3dsMaterial* material = lib3ds_material_new();
         std::strcpy(material->name, "STONE");
@@ -41,11 +40,10 @@ protected:
         ASSERT_TRUE(lib3ds_file_save(file, (folder_ / "block.3ds").c_str()));
         lib3ds_file_free(file);
     }
-    void TearDown() override { fs::remove_all(folder_); }
-
     NodeSources sources() { return {&models_, &images_, folder_.wstring()}; }
 
-    fs::path folder_;
+    test::TempFolder temp_; // one folder a test: the tests run in parallel
+    fs::path folder_ = temp_.os();
     ModelCache models_;
     ImageCache images_;
 };
