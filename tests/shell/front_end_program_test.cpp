@@ -1,13 +1,12 @@
 // The front end of the real program, walked by an automation script through the cover, the main
 // menu, the players, the courses, the settings and the goodbye page, in an install tree of its own
-// (the built program, resources and manual, and two course pictures). Each snapshot is checked for
+// (the built program, resources and manual, with the shipped courses). Each snapshot is checked for
 // the nodes that must show on it: the generated picture of a node, copied unscaled at 480 x 640,
 // covers most of its rectangle (index texts and 16-bit colours aside).
 #include "../support/program_run.h"
 #include "gui/property_template.h"
 #include "media/image_loader.h"
 #include "media/resource_archive.h"
-#include "media/resource_file.h"
 #include "platform/files.h"
 
 #include <gtest/gtest.h>
@@ -51,22 +50,12 @@ protected:
         fs::copy_file(VELMORA_PROGRAM, fs::path(root) / "bin" / "velmora");
         fs::copy(built / "resources", fs::path(root) / "resources", fs::copy_options::recursive);
         fs::copy(built / "manual", fs::path(root) / "manual", fs::copy_options::recursive);
-        // The generated art is read from the build's own archive; two of its 320 x 240 pictures
-        // stand in for course pictures, so that the two courses look different.
+        // The generated art is read from the build's own archive.
         gui = fromOsPath((built / "resources" / "GUI").string()) + L"\\";
         registerArchive(L"GUI.zip", gui);
-        fs::create_directories(fs::path(root) / "resources" / "scenes");
-        copyArt(L"dropInHole.jpg", "dunes.jpg");
-        copyArt(L"slideBlank.jpg", "lake_side.jpg");
+        scenes = fromOsPath((fs::path(root) / "resources" / "scenes").string()) + L"\\";
     }
     void TearDown() override { closeArchives(); }
-
-    void copyArt(const std::wstring& picture, const std::string& course) {
-        const auto bytes = readResourceFile(gui + picture);
-        ASSERT_TRUE(bytes);
-        test::writeFile((fs::path(root) / "resources" / "scenes" / course).string(),
-                        std::string(bytes->begin(), bytes->end()));
-    }
     // Snapshots stay in the build tree for people to look at (snapshots/front_end/NAME.png); the
     // checks read the BMP copy, which the game's own loaders decode.
     static std::string shot(const std::string& name) { return (shots / (name + ".bmp")).string(); }
@@ -77,8 +66,14 @@ protected:
 
     // Whether the snapshot shows the generated picture at layout point (x, y).
     double share(const std::string& snapshot, const std::wstring& picture, int x, int y) {
+        return shareOf(snapshot, gui + picture, x, y);
+    }
+    double courseShare(const std::string& snapshot, const std::wstring& course, int x, int y) {
+        return shareOf(snapshot, scenes + course + L".jpg", x, y);
+    }
+    double shareOf(const std::string& snapshot, const std::wstring& path, int x, int y) {
         Surface shown, art;
-        if (!loadImage(shown, fromOsPath(snapshot), false) || !loadImage(art, gui + picture, false)) {
+        if (!loadImage(shown, fromOsPath(snapshot), false) || !loadImage(art, path, false)) {
             ADD_FAILURE() << snapshot << " or the picture cannot be read";
             return 0.5; // neither shown nor hidden
         }
@@ -87,6 +82,7 @@ protected:
 
     std::string root;
     std::wstring gui;
+    std::wstring scenes;
 };
 
 TEST_F(FrontEndProgram, ScriptWalksTheMenusAndEveryScreenShowsItsNodes) {
@@ -119,9 +115,9 @@ TEST_F(FrontEndProgram, ScriptWalksTheMenusAndEveryScreenShowsItsNodes) {
     EXPECT_GT(share(players, L"editName.gif", 108, 52), 0.8) << "player 1 has a golfer and a name";
     EXPECT_LT(share(players, L"editName.gif", 108, 110), 0.3) << "player 2 has none";
     EXPECT_GT(share(players, L"btnNext.gif", 130, 280), 0.9);
-    EXPECT_GT(share(courses, L"dropInHole.jpg", 40, 38), 0.9) << "the first course, dunes";
+    EXPECT_GT(courseShare(courses, L"heron_dunes", 40, 38), 0.9) << "the first course";
     EXPECT_GT(share(courses, L"btnTeeOff.gif", 130, 284), 0.9);
-    EXPECT_GT(share(nextCourse, L"slideBlank.jpg", 40, 38), 0.9) << "the next course, lake_side";
+    EXPECT_GT(courseShare(nextCourse, L"maple_grove", 40, 38), 0.9) << "the next course";
     EXPECT_GT(share(settings, L"optOn_on.gif", 24, 62), 0.9) << "sound on is ticked";
     EXPECT_GT(share(settings, L"optOff.gif", 128, 62), 0.9);
     EXPECT_GT(share(soundOff, L"optOff_on.gif", 128, 62), 0.9) << "sound off is ticked";

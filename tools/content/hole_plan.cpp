@@ -1,0 +1,477 @@
+#include "hole_plan.h"
+
+#include "ring_outline.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmora::content {
+namespace {
+
+constexpr double pi = 3.14159265358979323846;
+constexpr double ringMargin = 44; // from the trees to the box's edge: rough, then the outer land
+
+double pick(Random& random, Range range) {
+    return random.range(range.low, range.high);
+}
+int pickCount(Random& random, Range range) {
+    return int(std::floor(pick(random, range) + 1e-9));
+}
+double side(Random& random) {
+    return random.chance(0.5) ? 1.0 : -1.0;
+}
+
+// Straight tee-to-cup distances by par, in units (1 unit = 0.645 yards).
+Range distanceFor(int par) {
+    if (par == 3)
+        return {200, 330};
+    if (par == 5)
+        return {720, 780};
+    return {455, 655};
+}
+
+double pathLength(const std::vector<Vec2>& path) {
+    double total = 0;
+    for (size_t i = 0; i + 1 < path.size(); ++i)
+        total += length(path[i + 1] - path[i]);
+    return total;
+}
+
+// The point at path distance s from the start, and the direction of play there.
+Vec2 pointAlong(const std::vector<Vec2>& path, double s, Vec2* heading = nullptr) {
+    for (size_t i = 0; i + 1 < path.size(); ++i) {
+        const double segment = length(path[i + 1] - path[i]);
+        if (s <= segment || i + 2 == path.size()) {
+            if (heading)
+                *heading = normalised(path[i + 1] - path[i]);
+            return lerp(path[i], path[i + 1], segment > 0 ? std::clamp(s / segment, 0.0, 1.0) : 0);
+        }
+        s -= segment;
+    }
+    return path.back();
+}
+
+// The line of play with the tee at the origin heading up, its straight length exactly d.
+std::vector<Vec2> routeShape(const StyleRules& rules, int par, double d, Random& random) {
+    std::vector<double> fractions; // where the line turns, as parts of its length
+    std::vector<double> turns;
+    if (par == 4 && random.chance(rules.doglegChance)) {
+        fractions = {random.range(0.55, 0.66)};
+        turns = {side(random) * pick(random, rules.doglegTurn)};
+    } else if (par == 5) {
+        if (random.chance(0.5)) {
+            fractions = {random.range(0.34, 0.42), random.range(0.64, 0.72)};
+            const double first = side(random) * pick(random, rules.doglegTurn);
+            turns = {first, -first * random.range(0.8, 1.2)};
+        } else {
+            fractions = {random.range(0.5, 0.62)};
+            turns = {side(random) * pick(random, rules.doglegTurn)};
+        }
+    }
+    std::vector<Vec2> points{{0, 0}};
+    double heading = pi / 2, done = 0;
+    for (size_t i = 0; i <= fractions.size(); ++i) {
+        const double next = i < fractions.size() ? fractions[i] : 1.0;
+        points.push_back(points.back() + direction(heading) * (next - done));
+        done = next;
+        if (i < turns.size())
+            heading += turns[i];
+    }
+    const double scale = d / length(points.back());
+    for (Vec2& p : points)
+        p = p * scale;
+    return points;
+}
+
+// The band between the trees: widest in the middle of the hole, rounded around tee and green.
+Tube corridorAround(const std::vector<Vec2>& route, double middle, int par, bool water) {
+    const Vec2 first = normalised(route[1] - route[0]);
+    const Vec2 last = normalised(route.back() - route[route.size() - 2]);
+    Tube tube;
+    tube.points.push_back(route.front() - first * 14);
+    tube.halfWidths.push_back(64);
+    tube.points.push_back(route.front());
+    tube.halfWidths.push_back(66);
+    if (route.size() == 2) {
+        tube.points.push_back(lerp(route.front(), route.back(), par == 3 ? 0.5 : 0.6));
+        tube.halfWidths.push_back(par == 3 && !water ? middle * 0.8 : middle);
+    }
+    for (size_t i = 1; i + 1 < route.size(); ++i) {
+        tube.points.push_back(route[i]);
+        tube.halfWidths.push_back(middle);
+    }
+    tube.points.push_back(route.back());
+    tube.halfWidths.push_back(90);
+    tube.points.push_back(route.back() + last * 24);
+    tube.halfWidths.push_back(84);
+    return tube;
+}
+
+std::vector<Vec2> ringAround(const Tube& corridor) {
+    Vec2 min = corridor.points.front(), max = min;
+    double widest = 0;
+    for (size_t i = 0; i < corridor.points.size(); ++i) {
+        const Vec2 p = corridor.points[i];
+        min = {std::min(min.x, p.x), std::min(min.y, p.y)};
+        max = {std::max(max.x, p.x), std::max(max.y, p.y)};
+        widest = std::max(widest, corridor.halfWidths[i]);
+    }
+    const Vec2 pad{widest + 24, widest + 24};
+    std::vector<Vec2> ring =
+        traceOutline([&](Vec2 p) { return tubeField(corridor, p); }, min - pad, max + pad, 4);
+    if (ring.size() < 8)
+        return {};
+    // Even steps of about 4 units, then rounded: the inside of a dogleg gets a gentle bend.
+    ring = smoothLoop(resampleLoop(ring, int(loopLength(ring) / 4)), 24);
+    if (signedArea(ring) > 0)
+        std::reverse(ring.begin(), ring.end());
+    return ring;
+}
+
+struct Fit {
+    double angle = 0;
+    Vec2 centre;
+    double halfWidth = 0;
+};
+
+// The turn of the whole hole that fits its ring into the box with the margin, nearest to the
+// preferred turn; false when none does.
+bool fitRing(const std::vector<Vec2>& ring, double preferred, Fit& fit) {
+    const double room = boxHalfDepth - ringMargin;
+    for (int k = 0; k <= 140; ++k) {
+        const double angle = preferred + (k % 2 ? 1 : -1) * ((k + 1) / 2) * (pi / 180);
+        Vec2 min{1e9, 1e9}, max{-1e9, -1e9};
+        for (Vec2 p : ring) {
+            const Vec2 q = rotated(p, angle);
+            min = {std::min(min.x, q.x), std::min(min.y, q.y)};
+            max = {std::max(max.x, q.x), std::max(max.y, q.y)};
+        }
+        const Vec2 size = max - min;
+        if (size.x <= 2 * room && size.y <= 2 * room) {
+            fit.angle = angle;
+            fit.centre = (min + max) * 0.5;
+            fit.halfWidth =
+                std::min(boxHalfDepth, std::ceil((size.x / 2 + ringMargin) / gridSpacing) * gridSpacing);
+            return true;
+        }
+    }
+    return false;
+}
+
+Vec2 snapped(Vec2 p) {
+    return {std::round(p.x / gridSpacing) * gridSpacing, std::round(p.y / gridSpacing) * gridSpacing};
+}
+
+// How far a blob reaches from its first part's centre.
+double reach(const Blob& blob) {
+    double r = 0;
+    for (const Ellipse& part : blob.parts)
+        r = std::max(r, length(part.centre - blob.parts.front().centre) + std::max(part.rx, part.ry));
+    return r;
+}
+
+// The smallest value of f over the points within `margin` of the blob, sampled every `step` units.
+template <typename F> double lowestNear(const Blob& blob, double margin, F f, double step = 2) {
+    const Vec2 c = blob.parts.front().centre;
+    const double r = reach(blob) + margin;
+    double lowest = 1e9;
+    for (double y = -r; y <= r; y += step)
+        for (double x = -r; x <= r; x += step)
+            if (blobField(blob, c + Vec2{x, y}) < margin)
+                lowest = std::min(lowest, f(c + Vec2{x, y}));
+    return lowest;
+}
+
+// An oval of two or three overlapping ellipses along the axis given by angle.
+Blob blobAt(Vec2 centre, double along, double across, double angle, Random& random, double join) {
+    Blob blob;
+    blob.join = join;
+    blob.parts.push_back({centre, along, across, angle});
+    const int extra = random.integer(1, 2);
+    for (int i = 0; i < extra; ++i) {
+        const Vec2 offset =
+            rotated({random.range(-0.6, 0.6) * along, random.range(-0.35, 0.35) * across}, angle);
+        blob.parts.push_back({centre + offset, along * random.range(0.45, 0.7),
+                              across * random.range(0.6, 0.95), angle + random.range(-0.5, 0.5)});
+    }
+    return blob;
+}
+
+class HoleBuilder {
+public:
+    HoleBuilder(const StyleRules& rules, int par, bool water, Random& random)
+        : rules_(rules), par_(par), water_(water), random_(random) {}
+
+    bool build(HolePlan& plan, double distanceShrink) {
+        const Range range = distanceFor(par_);
+        const double d = range.low + (range.high - range.low) * random_.unit() * distanceShrink;
+        std::vector<Vec2> route = routeShape(rules_, par_, d, random_);
+        const double middle = pick(random_, rules_.corridorHalfWidth) * (0.8 + 0.2 * distanceShrink);
+        std::vector<Vec2> ring = ringAround(corridorAround(route, middle, par_, water_));
+        Fit fit;
+        if (ring.empty() || !fitRing(ring, random_.range(-0.15, 0.15), fit))
+            return false;
+        const auto place = [&](Vec2 p) { return rotated(p, fit.angle) - fit.centre; };
+        for (Vec2& p : ring)
+            p = place(p);
+        for (Vec2& p : route)
+            p = place(p);
+        route.front() = snapped(route.front());
+        route.back() = snapped(route.back());
+        plan.par = par_;
+        plan.halfWidth = fit.halfWidth;
+        plan.route = route;
+        plan.ring = ring;
+        plan.playAngle = angleOf(route.back() - route.front());
+        plan.reliefSeed = random_.next();
+        path_ = route;
+        pathLength_ = pathLength(route);
+        layTeeAndGreen(plan);
+        if (!inside(plan, plan.tee) || !inside(plan, plan.green))
+            return false;
+        layFairway(plan);
+        if (water_ && !layPond(plan))
+            return false;
+        layBunkers(plan);
+        return !plan.bunkers.empty();
+    }
+
+private:
+    void layTeeAndGreen(HolePlan& plan) {
+        const Vec2 first = normalised(path_[1] - path_[0]);
+        plan.tee = {path_.front(), random_.range(9, 11), random_.range(6, 7), angleOf(first)};
+        lastDirection_ = normalised(path_.back() - path_[path_.size() - 2]);
+        const double along = random_.range(17, 23), across = random_.range(15, 19);
+        plan.green = {path_.back(), along, across, angleOf(lastDirection_)};
+        // Mostly rising from front to back, so that approach shots hold and putts break.
+        const double slope = rules_.greenTilt * random_.range(0.5, 1.0);
+        plan.greenTilt = rotated(lastDirection_, random_.range(-0.9, 0.9)) * slope;
+    }
+
+    bool inside(const HolePlan& plan, const Rectangle& r) const {
+        for (double sx : {-1.0, 1.0})
+            for (double sy : {-1.0, 1.0})
+                if (ringDepth(plan, r.centre + rotated({sx * r.halfLength, sy * r.halfWidth}, r.angle)) <
+                    surfaceInset + 4)
+                    return false;
+        return true;
+    }
+
+    bool inside(const HolePlan& plan, const Ellipse& e) const {
+        for (int k = 0; k < 16; ++k) {
+            const double a = 2 * pi * k / 16;
+            if (ringDepth(plan, e.centre + rotated({e.rx * std::cos(a), e.ry * std::sin(a)}, e.angle)) <
+                surfaceInset + 4)
+                return false;
+        }
+        return true;
+    }
+
+    void layFairway(HolePlan& plan) {
+        const double halfWidth = pick(random_, rules_.fairwayHalfWidth);
+        Tube& fairway = plan.fairway;
+        if (par_ == 3) {
+            // An apron in front of the green.
+            fairway.points = {path_.back() - lastDirection_ * (plan.green.rx + 30),
+                              path_.back() - lastDirection_ * (plan.green.rx - 4)};
+            fairway.halfWidths = {halfWidth * 0.55, halfWidth * 0.8};
+            return;
+        }
+        const double start = std::clamp(0.14 * pathLength_, 50.0, 100.0);
+        std::vector<double> stops;
+        for (double s = start; s < pathLength_ - 20; s += 36)
+            stops.push_back(s);
+        stops.push_back(pathLength_);
+        const double wobble = random_.range(0, 2 * pi);
+        for (double s : stops) {
+            const double landing = std::exp(-std::pow((s - 360) / 90, 2)) +
+                                   (par_ == 5 ? std::exp(-std::pow((s - 590) / 80, 2)) : 0);
+            const double w = halfWidth * (0.72 + 0.28 * smoothstep(start, start + 80, s)) *
+                             (1 + 0.16 * landing) *
+                             (1 - 0.25 * smoothstep(pathLength_ - 80, pathLength_ - 10, s)) *
+                             (1 + 0.08 * std::sin(s / 45 + wobble));
+            fairway.points.push_back(pointAlong(path_, s));
+            fairway.halfWidths.push_back(w);
+        }
+    }
+
+    // Clear of the green, the tee, the other bunkers and ponds, and inside the trees.
+    bool clear(const HolePlan& plan, const Blob& blob, double gap) const {
+        return lowestNear(blob, gap, [&](Vec2 p) { return ellipseField(plan.green, p); }) >= 0 &&
+               lowestNear(blob, gap + 10, [&](Vec2 p) { return rectangleField(plan.tee, p); }) >= 0 &&
+               lowestNear(blob, gap,
+                          [&](Vec2 p) {
+                              double nearest = 1e9;
+                              for (const Bunker& other : plan.bunkers)
+                                  nearest = std::min(nearest, blobField(other.shape, p));
+                              for (const Blob& pond : plan.ponds)
+                                  nearest = std::min(nearest, blobField(pond, p) - bankWidth);
+                              return nearest;
+                          }) >= 0 &&
+               lowestNear(
+                   blob, 0, [&](Vec2 p) { return ringDepth(plan, p) - surfaceInset - 2; }, 3) >= 0;
+    }
+
+    // Dry ground between the water and the green, room to play from the tee, and the water well
+    // inside the trees.
+    bool pondFits(const HolePlan& plan, const Blob& pond) const {
+        if (lowestNear(pond, bankWidth + 8, [&](Vec2 p) { return ellipseField(plan.green, p); }) < 0 ||
+            lowestNear(pond, bankWidth + 30, [&](Vec2 p) { return rectangleField(plan.tee, p); }) < 0)
+            return false;
+        // Enough water is left once it is kept clear of the trees (cells of 6 x 6 units).
+        int kept = 0;
+        lowestNear(
+            pond, 0,
+            [&](Vec2 p) {
+                kept += ringDepth(plan, p) > pondInset;
+                return 0.0;
+            },
+            6);
+        return kept * 36 >= 1500;
+    }
+
+    bool layPond(HolePlan& plan) {
+        for (int attempt = 0; attempt < 30; ++attempt) {
+            const int kind = par_ == 3 ? random_.integer(0, 1) * 2 : random_.integer(0, 2);
+            Vec2 heading;
+            Vec2 c;
+            Blob pond;
+            if (kind == 0) {
+                // A carry: in front of the green on a par 3, from the tee on longer holes.
+                c = pointAlong(path_, par_ == 3 ? pathLength_ - plan.green.rx - 34 : random_.range(100, 150),
+                               &heading);
+                pond = blobAt(c, random_.range(18, 30), random_.range(60, 90), angleOf(heading), random_, 10);
+            } else if (kind == 1) {
+                // Lateral water along the landing area.
+                const Vec2 onLine = pointAlong(path_, random_.range(0.45, 0.75) * pathLength_, &heading);
+                const double across = random_.range(22, 34);
+                heading = perpendicular(heading) * side(random_);
+                c = onLine + heading * (across + random_.range(36, 44));
+                pond = blobAt(c, random_.range(60, 95), across, angleOf(heading) + pi / 2, random_, 10);
+            } else {
+                // Beside the green.
+                const double angle = angleOf(lastDirection_) + side(random_) * random_.range(1.2, 1.9);
+                const double r = random_.range(16, 24);
+                heading = direction(angle);
+                c = plan.green.centre + heading * (plan.green.ry + r + 14);
+                pond = blobAt(c, r * 1.6, r, angle + pi / 2, random_, 8);
+            }
+            // Pushed back from the green (or out from the line) until it leaves room to play.
+            const Vec2 step = kind == 0 ? heading * -3.0 : heading * 3.0;
+            for (int move = 0; move < 12; ++move) {
+                if (pondFits(plan, pond)) {
+                    plan.ponds.push_back(pond);
+                    return true;
+                }
+                for (Ellipse& part : pond.parts)
+                    part.centre = part.centre + step;
+            }
+        }
+        return false;
+    }
+
+    void layBunkers(HolePlan& plan) {
+        const int aroundGreen = std::max(1, pickCount(random_, rules_.greenBunkers) + (par_ == 3 ? 1 : 0));
+        for (int placed = 0, attempt = 0; placed < aroundGreen && attempt < 40; ++attempt) {
+            const double angle = angleOf(lastDirection_) + pi + side(random_) * random_.range(0.7, 2.2);
+            const Vec2 out = direction(angle);
+            const double edge = 1 / length({dot(rotated(out, -plan.green.angle), {1, 0}) / plan.green.rx,
+                                            dot(rotated(out, -plan.green.angle), {0, 1}) / plan.green.ry});
+            const double across = random_.range(3.5, 5.5);
+            const Vec2 c = plan.green.centre + out * (edge + across + random_.range(4, 7));
+            Bunker bunker{blobAt(c, random_.range(8, 12), across, angle + pi / 2, random_, 3), 0.7};
+            if (clear(plan, bunker.shape, 3)) {
+                plan.bunkers.push_back(bunker);
+                ++placed;
+            }
+        }
+        if (par_ != 3) {
+            const int inFairway = pickCount(random_, rules_.fairwayBunkers);
+            for (int placed = 0, attempt = 0; placed < inFairway && attempt < 30; ++attempt) {
+                Vec2 heading;
+                const double s = std::min(random_.range(320, 400), pathLength_ - 120);
+                const Vec2 onLine = pointAlong(path_, s, &heading);
+                const double across = random_.range(4.5, 6.5);
+                const Vec2 c = onLine + perpendicular(heading) * (side(random_) * random_.range(18, 30));
+                Bunker bunker{blobAt(c, random_.range(10, 15), across, angleOf(heading), random_, 3), 0.6};
+                if (clear(plan, bunker.shape, 6)) {
+                    plan.bunkers.push_back(bunker);
+                    ++placed;
+                }
+            }
+        }
+        const int pots = pickCount(random_, rules_.potBunkers) / (par_ == 3 ? 2 : 1);
+        for (int placed = 0, attempt = 0; placed < pots && attempt < 80; ++attempt) {
+            Vec2 heading;
+            const double s = random_.range(0.3, 0.97) * pathLength_;
+            const Vec2 onLine = pointAlong(path_, s, &heading);
+            const double r = random_.range(2.8, 4.2);
+            const Vec2 c = onLine + perpendicular(heading) * random_.range(-36, 36);
+            Blob pot;
+            pot.parts.push_back({c, r * random_.range(1.0, 1.25), r, random_.range(0, pi)});
+            Bunker bunker{pot, 1.1};
+            if (clear(plan, bunker.shape, 6)) {
+                plan.bunkers.push_back(bunker);
+                ++placed;
+            }
+        }
+    }
+
+    const StyleRules& rules_;
+    int par_;
+    bool water_;
+    Random& random_;
+    std::vector<Vec2> path_;
+    double pathLength_ = 0;
+    Vec2 lastDirection_;
+};
+
+} // namespace
+
+double ringDepth(const HolePlan& plan, Vec2 p) {
+    return polygonDepth(plan.ring, p);
+}
+
+CourseLayout planCourse(const StyleRules& rules, Random& random) {
+    CourseLayout layout;
+    // Two or three short holes and one to three long ones: par 34 to 37.
+    const int threes = random.integer(2, 3);
+    const int fives = threes == 3 ? random.integer(1, 2) : random.integer(2, 3);
+    for (;;) {
+        std::array<int, 9> pars;
+        pars.fill(4);
+        for (int i = 0; i < threes; ++i)
+            pars[size_t(i)] = 3;
+        for (int i = 0; i < fives; ++i)
+            pars[size_t(threes + i)] = 5;
+        for (int i = 8; i > 0; --i)
+            std::swap(pars[size_t(i)], pars[size_t(random.integer(0, i))]);
+        bool good = pars[0] == 4;
+        for (int i = 1; i < 9; ++i)
+            good = good && !(pars[size_t(i)] == 3 && pars[size_t(i - 1)] == 3);
+        if (good) {
+            layout.pars = pars;
+            break;
+        }
+    }
+    std::array<int, 9> order{0, 1, 2, 3, 4, 5, 6, 7, 8};
+    for (int i = 8; i > 0; --i)
+        std::swap(order[size_t(i)], order[size_t(random.integer(0, i))]);
+    for (int i = 0; i < std::min(rules.waterHoles, 9); ++i)
+        layout.water[size_t(order[size_t(i)])] = true;
+    return layout;
+}
+
+HolePlan planHole(const StyleRules& rules, int number, int par, bool water, Random& random) {
+    for (int attempt = 0;; ++attempt) {
+        HolePlan plan;
+        plan.number = number;
+        // Water that finds no place in sixty tries is left out rather than forced.
+        HoleBuilder builder(rules, par, water && attempt < 60, random);
+        // Later attempts make shorter holes with narrower corridors, which always fit.
+        if (builder.build(plan, std::max(0.0, 1.0 - attempt * 0.05)))
+            return plan;
+    }
+}
+
+} // namespace velmora::content
