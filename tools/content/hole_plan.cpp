@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace velmora::content {
 namespace {
@@ -123,6 +124,7 @@ std::vector<Vec2> ringAround(const Tube& corridor) {
         return {};
     // Even steps of about 4 units, then rounded: the inside of a dogleg gets a gentle bend.
     ring = smoothLoop(resampleLoop(ring, int(loopLength(ring) / 4)), 24);
+    ring = resampleLoop(ring, int(loopLength(ring) / 8)); // fine enough for depths, half the work
     if (signedArea(ring) > 0)
         std::reverse(ring.begin(), ring.end());
     return ring;
@@ -170,23 +172,29 @@ double reach(const Blob& blob) {
     return r;
 }
 
-// The smallest value of f over the points within `margin` of the blob, sampled every `step` units.
-template <typename F> double lowestNear(const Blob& blob, double margin, F f, double step = 2) {
+// Whether ok holds at every point within `margin` of the blob, sampled every `step` units.
+template <typename F> bool everyNear(const Blob& blob, double margin, double step, F ok) {
     const Vec2 c = blob.parts.front().centre;
     const double r = reach(blob) + margin;
-    double lowest = 1e9;
     for (double y = -r; y <= r; y += step)
         for (double x = -r; x <= r; x += step)
-            if (blobField(blob, c + Vec2{x, y}) < margin)
-                lowest = std::min(lowest, f(c + Vec2{x, y}));
-    return lowest;
+            if (blobField(blob, c + Vec2{x, y}) < margin && !ok(c + Vec2{x, y}))
+                return false;
+    return true;
+}
+
+// Water is one convex oval: a ball stepped back out of it never meets it again.
+Blob oval(Vec2 centre, double along, double across, double angle) {
+    Blob blob;
+    blob.parts.push_back({centre, along, across, direction(angle)});
+    return blob;
 }
 
 // An oval of two or three overlapping ellipses along the axis given by angle.
 Blob blobAt(Vec2 centre, double along, double across, double angle, Random& random, double join) {
     Blob blob;
     blob.join = join;
-    blob.parts.push_back({centre, along, across, angle});
+    blob.parts.push_back({centre, along, across, direction(angle)});
     const int extra = random.integer(1, 2);
     for (int i = 0; i < extra; ++i) {
         const Vec2 offset =
@@ -197,6 +205,36 @@ Blob blobAt(Vec2 centre, double along, double across, double angle, Random& rand
     return blob;
 }
 
+// Depths inside the trees on a 4-unit lattice over the box, read back bilinearly: many quick
+// questions about where the water's dry edges lie.
+class DepthLattice {
+public:
+    explicit DepthLattice(const HolePlan& plan) : half_(plan.halfWidth) {
+        columns_ = int(2 * half_ / step) + 1;
+        rows_ = int(2 * boxHalfDepth / step) + 1;
+        depths_.resize(size_t(columns_) * rows_);
+        for (int j = 0; j < rows_; ++j)
+            for (int i = 0; i < columns_; ++i)
+                depths_[size_t(j) * columns_ + i] =
+                    ringDepth(plan, {i * step - half_, j * step - boxHalfDepth});
+    }
+    double at(Vec2 p) const {
+        const double u = std::clamp((p.x + half_) / step, 0.0, columns_ - 1.001);
+        const double v = std::clamp((p.y + boxHalfDepth) / step, 0.0, rows_ - 1.001);
+        const int i = int(u), j = int(v);
+        const double fu = u - i, fv = v - j;
+        const auto d = [&](int a, int b) { return depths_[size_t(b) * columns_ + a]; };
+        return (d(i, j) * (1 - fu) + d(i + 1, j) * fu) * (1 - fv) +
+               (d(i, j + 1) * (1 - fu) + d(i + 1, j + 1) * fu) * fv;
+    }
+
+private:
+    static constexpr double step = 4;
+    double half_;
+    int columns_ = 0, rows_ = 0;
+    std::vector<double> depths_;
+};
+
 class HoleBuilder {
 public:
     HoleBuilder(const StyleRules& rules, int par, bool water, Random& random)
@@ -206,7 +244,9 @@ public:
         const Range range = distanceFor(par_);
         const double d = range.low + (range.high - range.low) * random_.unit() * distanceShrink;
         std::vector<Vec2> route = routeShape(rules_, par_, d, random_);
-        const double middle = pick(random_, rules_.corridorHalfWidth) * (0.8 + 0.2 * distanceShrink);
+        // A hole with water gets a wider band between its trees, so that there is room to play round.
+        const double middle =
+            pick(random_, rules_.corridorHalfWidth) * (0.8 + 0.2 * distanceShrink) + (water_ ? 26 : 0);
         std::vector<Vec2> ring = ringAround(corridorAround(route, middle, par_, water_));
         Fit fit;
         if (ring.empty() || !fitRing(ring, random_.range(-0.15, 0.15), fit))
@@ -239,10 +279,10 @@ public:
 private:
     void layTeeAndGreen(HolePlan& plan) {
         const Vec2 first = normalised(path_[1] - path_[0]);
-        plan.tee = {path_.front(), random_.range(9, 11), random_.range(6, 7), angleOf(first)};
+        plan.tee = {path_.front(), random_.range(9, 11), random_.range(6, 7), first};
         lastDirection_ = normalised(path_.back() - path_[path_.size() - 2]);
         const double along = random_.range(17, 23), across = random_.range(15, 19);
-        plan.green = {path_.back(), along, across, angleOf(lastDirection_)};
+        plan.green = {path_.back(), along, across, lastDirection_};
         // Mostly rising from front to back, so that approach shots hold and putts break.
         const double slope = rules_.greenTilt * random_.range(0.5, 1.0);
         plan.greenTilt = rotated(lastDirection_, random_.range(-0.9, 0.9)) * slope;
@@ -251,7 +291,7 @@ private:
     bool inside(const HolePlan& plan, const Rectangle& r) const {
         for (double sx : {-1.0, 1.0})
             for (double sy : {-1.0, 1.0})
-                if (ringDepth(plan, r.centre + rotated({sx * r.halfLength, sy * r.halfWidth}, r.angle)) <
+                if (ringDepth(plan, r.centre + fromLocal({sx * r.halfLength, sy * r.halfWidth}, r.axis)) <
                     surfaceInset + 4)
                     return false;
         return true;
@@ -260,7 +300,7 @@ private:
     bool inside(const HolePlan& plan, const Ellipse& e) const {
         for (int k = 0; k < 16; ++k) {
             const double a = 2 * pi * k / 16;
-            if (ringDepth(plan, e.centre + rotated({e.rx * std::cos(a), e.ry * std::sin(a)}, e.angle)) <
+            if (ringDepth(plan, e.centre + fromLocal({e.rx * std::cos(a), e.ry * std::sin(a)}, e.axis)) <
                 surfaceInset + 4)
                 return false;
         }
@@ -297,37 +337,54 @@ private:
 
     // Clear of the green, the tee, the other bunkers and ponds, and inside the trees.
     bool clear(const HolePlan& plan, const Blob& blob, double gap) const {
-        return lowestNear(blob, gap, [&](Vec2 p) { return ellipseField(plan.green, p); }) >= 0 &&
-               lowestNear(blob, gap + 10, [&](Vec2 p) { return rectangleField(plan.tee, p); }) >= 0 &&
-               lowestNear(blob, gap,
-                          [&](Vec2 p) {
-                              double nearest = 1e9;
-                              for (const Bunker& other : plan.bunkers)
-                                  nearest = std::min(nearest, blobField(other.shape, p));
-                              for (const Blob& pond : plan.ponds)
-                                  nearest = std::min(nearest, blobField(pond, p) - bankWidth);
-                              return nearest;
-                          }) >= 0 &&
-               lowestNear(
-                   blob, 0, [&](Vec2 p) { return ringDepth(plan, p) - surfaceInset - 2; }, 3) >= 0;
+        return everyNear(blob, gap, 2, [&](Vec2 p) { return ellipseField(plan.green, p) >= 0; }) &&
+               everyNear(blob, gap + 10, 2, [&](Vec2 p) { return rectangleField(plan.tee, p) >= 0; }) &&
+               everyNear(blob, gap, 2,
+                         [&](Vec2 p) {
+                             for (const Bunker& other : plan.bunkers)
+                                 if (blobField(other.shape, p) < 0)
+                                     return false;
+                             for (const Blob& pond : plan.ponds)
+                                 if (blobField(pond, p) < bankWidth)
+                                     return false;
+                             return true;
+                         }) &&
+               everyNear(blob, 0, 3, [&](Vec2 p) { return ringDepth(plan, p) >= surfaceInset + 2; });
     }
 
-    // Dry ground between the water and the green, room to play from the tee, and the water well
-    // inside the trees.
-    bool pondFits(const HolePlan& plan, const Blob& pond) const {
-        if (lowestNear(pond, bankWidth + 8, [&](Vec2 p) { return ellipseField(plan.green, p); }) < 0 ||
-            lowestNear(pond, bankWidth + 30, [&](Vec2 p) { return rectangleField(plan.tee, p); }) < 0)
-            return false;
-        // Enough water is left once it is kept clear of the trees (cells of 6 x 6 units).
-        int kept = 0;
-        lowestNear(
-            pond, 0,
-            [&](Vec2 p) {
-                kept += ringDepth(plan, p) > pondInset;
-                return 0.0;
-            },
-            6);
-        return kept * 36 >= 1500;
+    // Dry ground between the water and the green, room to play from the tee, and water and bank
+    // wholly well inside the trees.
+    bool pondFits(const HolePlan& plan, const Blob& pond) {
+        return everyNear(pond, bankWidth + 8, 4, [&](Vec2 p) { return ellipseField(plan.green, p) >= 0; }) &&
+               everyNear(pond, bankWidth + 30, 4, [&](Vec2 p) { return rectangleField(plan.tee, p) >= 0; }) &&
+               everyNear(pond, bankWidth + 2, 3, [&](Vec2 p) { return depthAt(plan, p) >= pondInset; });
+    }
+
+    double depthAt(const HolePlan& plan, Vec2 p) {
+        if (!depths_)
+            depths_ = std::make_unique<DepthLattice>(plan);
+        return depths_->at(p);
+    }
+
+    // The game steps a drowned ball back along its line, 25 ball radii at a time, until it leaves
+    // the water and its bank, and drops it one step further. From anywhere in the water, whichever
+    // way the ball came, that point must be dry and well inside the trees.
+    bool dropsOnDryGround(const HolePlan& plan, const Blob& pond) {
+        depthAt(plan, {});
+        const auto wet = [&](Vec2 p) { return blobField(pond, p) < bankWidth; };
+        const double step = 25 * ballRadius;
+        return everyNear(pond, bankWidth, 4, [&](Vec2 p) {
+            for (int k = 0; k < 16; ++k) {
+                const Vec2 back = direction(pi * k / 8) * -step;
+                Vec2 q = p + back;
+                for (int guard = 0; wet(q) && guard < 200; ++guard)
+                    q = q + back;
+                q = q + back;
+                if (wet(q) || depths_->at(q) <= playLineInset + 24)
+                    return false;
+            }
+            return true;
+        });
     }
 
     bool layPond(HolePlan& plan) {
@@ -340,26 +397,33 @@ private:
                 // A carry: in front of the green on a par 3, from the tee on longer holes.
                 c = pointAlong(path_, par_ == 3 ? pathLength_ - plan.green.rx - 34 : random_.range(100, 150),
                                &heading);
-                pond = blobAt(c, random_.range(18, 30), random_.range(60, 90), angleOf(heading), random_, 10);
+                // As wide as the band between the trees allows, leaving dry ground at both ends.
+                const double room = depthAt(plan, c) - pondInset - bankWidth - 4;
+                if (room < 22)
+                    continue;
+                pond =
+                    oval(c, random_.range(18, 30), std::min(random_.range(40, 75), room), angleOf(heading));
             } else if (kind == 1) {
                 // Lateral water along the landing area.
                 const Vec2 onLine = pointAlong(path_, random_.range(0.45, 0.75) * pathLength_, &heading);
                 const double across = random_.range(22, 34);
                 heading = perpendicular(heading) * side(random_);
                 c = onLine + heading * (across + random_.range(36, 44));
-                pond = blobAt(c, random_.range(60, 95), across, angleOf(heading) + pi / 2, random_, 10);
+                pond = oval(c, random_.range(60, 95), across, angleOf(heading) + pi / 2);
             } else {
                 // Beside the green.
                 const double angle = angleOf(lastDirection_) + side(random_) * random_.range(1.2, 1.9);
                 const double r = random_.range(16, 24);
                 heading = direction(angle);
                 c = plan.green.centre + heading * (plan.green.ry + r + 14);
-                pond = blobAt(c, r * 1.6, r, angle + pi / 2, random_, 8);
+                pond = oval(c, r * 1.6, r, angle + pi / 2);
             }
-            // Pushed back from the green (or out from the line) until it leaves room to play.
-            const Vec2 step = kind == 0 ? heading * -3.0 : heading * 3.0;
+            // Pushed back from the green, in toward the line, or out from the green until it fits.
+            const Vec2 step = kind == 2 ? heading * 3.0 : heading * -3.0;
             for (int move = 0; move < 12; ++move) {
                 if (pondFits(plan, pond)) {
+                    if (!dropsOnDryGround(plan, pond))
+                        break;
                     plan.ponds.push_back(pond);
                     return true;
                 }
@@ -375,8 +439,8 @@ private:
         for (int placed = 0, attempt = 0; placed < aroundGreen && attempt < 40; ++attempt) {
             const double angle = angleOf(lastDirection_) + pi + side(random_) * random_.range(0.7, 2.2);
             const Vec2 out = direction(angle);
-            const double edge = 1 / length({dot(rotated(out, -plan.green.angle), {1, 0}) / plan.green.rx,
-                                            dot(rotated(out, -plan.green.angle), {0, 1}) / plan.green.ry});
+            const Vec2 local = toLocal(out, plan.green.axis);
+            const double edge = 1 / length({local.x / plan.green.rx, local.y / plan.green.ry});
             const double across = random_.range(3.5, 5.5);
             const Vec2 c = plan.green.centre + out * (edge + across + random_.range(4, 7));
             Bunker bunker{blobAt(c, random_.range(8, 12), across, angle + pi / 2, random_, 3), 0.7};
@@ -408,7 +472,7 @@ private:
             const double r = random_.range(2.8, 4.2);
             const Vec2 c = onLine + perpendicular(heading) * random_.range(-36, 36);
             Blob pot;
-            pot.parts.push_back({c, r * random_.range(1.0, 1.25), r, random_.range(0, pi)});
+            pot.parts.push_back({c, r * random_.range(1.0, 1.25), r, direction(random_.range(0, pi))});
             Bunker bunker{pot, 1.1};
             if (clear(plan, bunker.shape, 6)) {
                 plan.bunkers.push_back(bunker);
@@ -424,6 +488,7 @@ private:
     std::vector<Vec2> path_;
     double pathLength_ = 0;
     Vec2 lastDirection_;
+    std::unique_ptr<DepthLattice> depths_;
 };
 
 } // namespace

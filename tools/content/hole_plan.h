@@ -17,8 +17,9 @@ constexpr double gridSpacing = 8;      // of the ground mesh; the tee and the cu
 constexpr double playLineInset = 16;   // the band inside the trees that is out of bounds
 constexpr double bankWidth = 5;        // of the bank around the water
 constexpr double surfaceInset = 40;    // tee, green, fairway and bunkers keep this far inside the trees
-constexpr double pondInset = 50;       // water and its bank keep this far in: dry ground behind them
+constexpr double pondInset = 56;       // water and its bank keep this far in: dry ground behind them
 constexpr double roughBeyondRing = 12; // the rough reaches this far outside the trees
+constexpr double ballRadius = 0.3;     // of the ball group in the course template
 
 struct Bunker {
     Blob shape;

@@ -36,7 +36,7 @@ HoleGround::HoleGround(const HolePlan& plan, const StyleRules& rules) : plan_(pl
         for (double y = -120; y <= 120; y += 4) {
             for (double x = -120; x <= 120; x += 4) {
                 const Vec2 p = c + Vec2{x, y};
-                if (std::max(blobField(pond, p), pondInset - ringDepth(p)) < bankWidth + 12)
+                if (blobField(pond, p) < bankWidth + 12)
                     lowest = std::min(lowest, naturalHeight(p));
             }
         }
@@ -57,7 +57,7 @@ double HoleGround::pondField(Vec2 p) const {
     double field = nothing;
     for (const Blob& pond : plan_.ponds)
         field = std::min(field, blobField(pond, p));
-    return field == nothing ? nothing : std::max(field, pondInset - ringDepth(p));
+    return field;
 }
 
 double HoleGround::fairwayField(Vec2 p) const {
@@ -79,7 +79,7 @@ double HoleGround::field(Surface surface, Vec2 p) const {
     case Surface::Water:
         return pondField(p);
     case Surface::Waterbank:
-        return plan_.ponds.empty() ? nothing : pondField(p) - bankWidth;
+        return pondField(p) - bankWidth;
     case Surface::Fairway:
         return std::max(fairwayField(p), surfaceInset - ringDepth(p));
     case Surface::Rough:
@@ -106,7 +106,7 @@ double HoleGround::naturalHeight(Vec2 p) const {
 double HoleGround::height(Vec2 p) const {
     double h = naturalHeight(p);
     for (size_t k = 0; k < plan_.ponds.size(); ++k) {
-        const double f = std::max(blobField(plan_.ponds[k], p), pondInset - ringDepth(p));
+        const double f = blobField(plan_.ponds[k], p);
         if (f < bankWidth + 12)
             h = waterLevels_[k] + (h - waterLevels_[k]) * smoothstep(0, bankWidth + 12, f);
     }

@@ -51,6 +51,13 @@ inline Vec2 rotated(Vec2 a, double angle) {
 inline Vec2 lerp(Vec2 a, Vec2 b, double t) {
     return a + (b - a) * t;
 }
+// The coordinates of d along a unit axis and square to it (counter-clockwise), and back.
+inline Vec2 toLocal(Vec2 d, Vec2 axis) {
+    return {dot(d, axis), cross(axis, d)};
+}
+inline Vec2 fromLocal(Vec2 q, Vec2 axis) {
+    return axis * q.x + perpendicular(axis) * q.y;
+}
 
 inline double clamp01(double t) {
     return t < 0 ? 0 : (t > 1 ? 1 : t);

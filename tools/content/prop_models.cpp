@@ -4,9 +4,11 @@
 #include "draw.h"
 #include "figure.h"
 #include "golfer_animations.h"
+#include "hole_plan.h"
 #include "random.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace velmora::content {
 namespace {
@@ -277,8 +279,11 @@ std::vector<PropPicture> propPictures() {
 }
 
 std::string propTemplateLines() {
-    return "# The shared objects, scaled here; the game places and turns them.\n"
-           "grpBall=type:Group3D, container:mainScene, model:..\\golfball\\ball.3ds, radius:0.3, "
+    char radius[16];
+    std::snprintf(radius, sizeof radius, "%g", ballRadius);
+    return std::string("# The shared objects, scaled here; the game places and turns them.\n") +
+           "grpBall=type:Group3D, container:mainScene, model:..\\golfball\\ball.3ds, radius:" + radius +
+           ", "
            "wantedObjectsWhenNormalize:ball\n"
            "grpFlag=type:Group3D, container:mainScene, model:..\\golfball\\flag.3ds, radius:3.5, "
            "detailLevel:1\n"

@@ -6,12 +6,12 @@
 namespace velmora::content {
 
 double ellipseField(const Ellipse& e, Vec2 p) {
-    const Vec2 q = rotated(p - e.centre, -e.angle);
+    const Vec2 q = toLocal(p - e.centre, e.axis);
     return (length({q.x / e.rx, q.y / e.ry}) - 1) * std::min(e.rx, e.ry);
 }
 
 double rectangleField(const Rectangle& r, Vec2 p) {
-    const Vec2 q = rotated(p - r.centre, -r.angle);
+    const Vec2 q = toLocal(p - r.centre, r.axis);
     const double dx = std::fabs(q.x) - r.halfLength, dy = std::fabs(q.y) - r.halfWidth;
     return length({std::max(dx, 0.0), std::max(dy, 0.0)}) + std::min(std::max(dx, dy), 0.0);
 }

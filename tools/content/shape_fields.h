@@ -11,16 +11,16 @@ namespace velmora::content {
 
 struct Ellipse {
     Vec2 centre;
-    double rx = 1, ry = 1; // half-axes along the turned x and y
-    double angle = 0;      // radians, counter-clockwise
+    double rx = 1, ry = 1; // half-axes along the axis and square to it
+    Vec2 axis{1, 0};       // unit
 };
 double ellipseField(const Ellipse& e, Vec2 p);
 
 struct Rectangle {
     Vec2 centre;
-    double halfLength = 1; // along the turned x
+    double halfLength = 1; // along the axis
     double halfWidth = 1;
-    double angle = 0;
+    Vec2 axis{1, 0}; // unit
 };
 double rectangleField(const Rectangle& r, Vec2 p);
 
