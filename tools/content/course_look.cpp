@@ -56,7 +56,7 @@ const CourseLook& lookOf(CourseStyle style) {
                                   .fairwayDark = 0x86AA4E,
                                   .green = 0xA2D868,
                                   .tee = 0x8EB455,
-                                  .sand = 0xD9C28C,
+                                  .sand = 0xF0E0B4,
                                   .water = 0x3C7890,
                                   .bank = 0x7D8A48,
                                   .outer = 0x9A9558,

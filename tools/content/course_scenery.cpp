@@ -126,10 +126,10 @@ Picture landscapePicture(const CourseLook& look, uint64_t seed) {
                0.2 * std::sin(u * 11 + ph[2]);
     };
     for (int x = 0; x < skyWidth; ++x) {
-        const double far = landscapeHeight * 0.42 - ridge(x, 0) * landscapeHeight * 0.2;
+        const double far = landscapeHeight * 0.5 - ridge(x, 0) * landscapeHeight * 0.18;
         // Tree clumps roughen the near hills.
         const double clumps = 2.5 * (0.5 + 0.5 * gradientNoise(x / 6.0, 0.5, seed + 4, skyWidth / 6));
-        const double near = landscapeHeight * 0.66 - ridge(x, 1) * landscapeHeight * 0.12 - clumps;
+        const double near = landscapeHeight * 0.72 - ridge(x, 1) * landscapeHeight * 0.1 - clumps;
         for (int y = 0; y < landscapeHeight; ++y) {
             const double t = double(y) / landscapeHeight;
             if (y >= near)
@@ -151,7 +151,7 @@ Picture woodsPicture(const CourseLook& look, uint64_t seed) {
         cairo_save(cr);
         cairo_translate(cr, shift, 0);
         Random rows(seed);
-        cairo_rectangle(cr, 0, h * (look.gorse ? 0.72 : 0.62), woodsWidth, h);
+        cairo_rectangle(cr, 0, h * (look.gorse ? 0.78 : 0.74), woodsWidth, h);
         setColour(cr, shade(look.treeDark, 0.8));
         cairo_fill(cr);
         // A back row of dark crowns, then a front row of lighter, taller trees.

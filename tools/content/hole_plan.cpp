@@ -85,14 +85,18 @@ std::vector<Vec2> routeShape(const StyleRules& rules, int par, double d, Random&
 }
 
 // The band between the trees: widest in the middle of the hole, rounded around tee and green.
+// With water the band is wider all along, so that there is room to play round the pond.
 Tube corridorAround(const std::vector<Vec2>& route, double middle, int par, bool water) {
     const Vec2 first = normalised(route[1] - route[0]);
     const Vec2 last = normalised(route.back() - route[route.size() - 2]);
+    const double ends = water ? 16 : 0;
+    if (water)
+        middle += 30;
     Tube tube;
     tube.points.push_back(route.front() - first * 14);
-    tube.halfWidths.push_back(64);
+    tube.halfWidths.push_back(64 + ends);
     tube.points.push_back(route.front());
-    tube.halfWidths.push_back(66);
+    tube.halfWidths.push_back(66 + ends);
     if (route.size() == 2) {
         tube.points.push_back(lerp(route.front(), route.back(), par == 3 ? 0.5 : 0.6));
         tube.halfWidths.push_back(par == 3 && !water ? middle * 0.8 : middle);
@@ -102,9 +106,9 @@ Tube corridorAround(const std::vector<Vec2>& route, double middle, int par, bool
         tube.halfWidths.push_back(middle);
     }
     tube.points.push_back(route.back());
-    tube.halfWidths.push_back(90);
+    tube.halfWidths.push_back(90 + ends);
     tube.points.push_back(route.back() + last * 24);
-    tube.halfWidths.push_back(84);
+    tube.halfWidths.push_back(84 + ends);
     return tube;
 }
 
@@ -170,6 +174,14 @@ double reach(const Blob& blob) {
     for (const Ellipse& part : blob.parts)
         r = std::max(r, length(part.centre - blob.parts.front().centre) + std::max(part.rx, part.ry));
     return r;
+}
+
+// How far from a point inside the blob its edge lies in a direction.
+double edgeDistance(const Blob& blob, Vec2 from, Vec2 heading) {
+    double t = 0;
+    while (blobField(blob, from + heading * t) < 0 && t < 1000)
+        t += 0.5;
+    return t;
 }
 
 // Whether ok holds at every point within `margin` of the blob, sampled every `step` units.
@@ -244,9 +256,7 @@ public:
         const Range range = distanceFor(par_);
         const double d = range.low + (range.high - range.low) * random_.unit() * distanceShrink;
         std::vector<Vec2> route = routeShape(rules_, par_, d, random_);
-        // A hole with water gets a wider band between its trees, so that there is room to play round.
-        const double middle =
-            pick(random_, rules_.corridorHalfWidth) * (0.8 + 0.2 * distanceShrink) + (water_ ? 26 : 0);
+        const double middle = pick(random_, rules_.corridorHalfWidth) * (0.8 + 0.2 * distanceShrink);
         std::vector<Vec2> ring = ringAround(corridorAround(route, middle, par_, water_));
         Fit fit;
         if (ring.empty() || !fitRing(ring, random_.range(-0.15, 0.15), fit))
@@ -282,7 +292,16 @@ private:
         plan.tee = {path_.front(), random_.range(9, 11), random_.range(6, 7), first};
         lastDirection_ = normalised(path_.back() - path_[path_.size() - 2]);
         const double along = random_.range(17, 23), across = random_.range(15, 19);
-        plan.green = {path_.back(), along, across, lastDirection_};
+        plan.green.parts = {{path_.back(), along, across, lastDirection_}};
+        if (random_.chance(0.5)) {
+            // Two lobes either side of the cup, turned across the line of play: a green with a
+            // waist, symmetric about the cup so that the cup stays the centre of its box.
+            const Vec2 axis = rotated(lastDirection_, side(random_) * random_.range(0.5, 1.1));
+            const Vec2 offset = axis * random_.range(7, 10);
+            const double rx = random_.range(12, 15), ry = random_.range(10, 13);
+            plan.green.parts = {{path_.back() + offset, rx, ry, axis}, {path_.back() - offset, rx, ry, axis}};
+            plan.green.join = 6;
+        }
         // Mostly rising from front to back, so that approach shots hold and putts break.
         const double slope = rules_.greenTilt * random_.range(0.5, 1.0);
         plan.greenTilt = rotated(lastDirection_, random_.range(-0.9, 0.9)) * slope;
@@ -297,14 +316,8 @@ private:
         return true;
     }
 
-    bool inside(const HolePlan& plan, const Ellipse& e) const {
-        for (int k = 0; k < 16; ++k) {
-            const double a = 2 * pi * k / 16;
-            if (ringDepth(plan, e.centre + fromLocal({e.rx * std::cos(a), e.ry * std::sin(a)}, e.axis)) <
-                surfaceInset + 4)
-                return false;
-        }
-        return true;
+    bool inside(const HolePlan& plan, const Blob& green) const {
+        return everyNear(green, 0, 3, [&](Vec2 p) { return ringDepth(plan, p) >= surfaceInset + 4; });
     }
 
     void layFairway(HolePlan& plan) {
@@ -312,12 +325,13 @@ private:
         Tube& fairway = plan.fairway;
         if (par_ == 3) {
             // An apron in front of the green.
-            fairway.points = {path_.back() - lastDirection_ * (plan.green.rx + 30),
-                              path_.back() - lastDirection_ * (plan.green.rx - 4)};
+            const double front = edgeDistance(plan.green, path_.back(), lastDirection_ * -1.0);
+            fairway.points = {path_.back() - lastDirection_ * (front + 30),
+                              path_.back() - lastDirection_ * (front - 4)};
             fairway.halfWidths = {halfWidth * 0.55, halfWidth * 0.8};
             return;
         }
-        const double start = std::clamp(0.14 * pathLength_, 50.0, 100.0);
+        const double start = std::clamp(0.18 * pathLength_, 64.0, 120.0);
         std::vector<double> stops;
         for (double s = start; s < pathLength_ - 20; s += 36)
             stops.push_back(s);
@@ -326,7 +340,7 @@ private:
         for (double s : stops) {
             const double landing = std::exp(-std::pow((s - 360) / 90, 2)) +
                                    (par_ == 5 ? std::exp(-std::pow((s - 590) / 80, 2)) : 0);
-            const double w = halfWidth * (0.72 + 0.28 * smoothstep(start, start + 80, s)) *
+            const double w = halfWidth * (0.45 + 0.55 * smoothstep(start, start + 90, s)) *
                              (1 + 0.16 * landing) *
                              (1 - 0.25 * smoothstep(pathLength_ - 80, pathLength_ - 10, s)) *
                              (1 + 0.08 * std::sin(s / 45 + wobble));
@@ -337,7 +351,7 @@ private:
 
     // Clear of the green, the tee, the other bunkers and ponds, and inside the trees.
     bool clear(const HolePlan& plan, const Blob& blob, double gap) const {
-        return everyNear(blob, gap, 2, [&](Vec2 p) { return ellipseField(plan.green, p) >= 0; }) &&
+        return everyNear(blob, gap, 2, [&](Vec2 p) { return blobField(plan.green, p) >= 0; }) &&
                everyNear(blob, gap + 10, 2, [&](Vec2 p) { return rectangleField(plan.tee, p) >= 0; }) &&
                everyNear(blob, gap, 2,
                          [&](Vec2 p) {
@@ -355,7 +369,7 @@ private:
     // Dry ground between the water and the green, room to play from the tee, and water and bank
     // wholly well inside the trees.
     bool pondFits(const HolePlan& plan, const Blob& pond) {
-        return everyNear(pond, bankWidth + 8, 4, [&](Vec2 p) { return ellipseField(plan.green, p) >= 0; }) &&
+        return everyNear(pond, bankWidth + 8, 4, [&](Vec2 p) { return blobField(plan.green, p) >= 0; }) &&
                everyNear(pond, bankWidth + 30, 4, [&](Vec2 p) { return rectangleField(plan.tee, p) >= 0; }) &&
                everyNear(pond, bankWidth + 2, 3, [&](Vec2 p) { return depthAt(plan, p) >= pondInset; });
     }
@@ -395,7 +409,11 @@ private:
             Blob pond;
             if (kind == 0) {
                 // A carry: in front of the green on a par 3, from the tee on longer holes.
-                c = pointAlong(path_, par_ == 3 ? pathLength_ - plan.green.rx - 34 : random_.range(100, 150),
+                c = pointAlong(path_,
+                               par_ == 3
+                                   ? pathLength_ -
+                                         edgeDistance(plan.green, path_.back(), lastDirection_ * -1.0) - 34
+                                   : random_.range(100, 150),
                                &heading);
                 // As wide as the band between the trees allows, leaving dry ground at both ends.
                 const double room = depthAt(plan, c) - pondInset - bankWidth - 4;
@@ -404,18 +422,22 @@ private:
                 pond =
                     oval(c, random_.range(18, 30), std::min(random_.range(40, 75), room), angleOf(heading));
             } else if (kind == 1) {
-                // Lateral water along the landing area.
+                // Lateral water along the landing area, beyond the fairway's edge and as wide as
+                // the band between the trees allows.
                 const Vec2 onLine = pointAlong(path_, random_.range(0.45, 0.75) * pathLength_, &heading);
-                const double across = random_.range(22, 34);
+                const double inner = 34, outer = depthAt(plan, onLine) - pondInset - bankWidth - 4;
+                if (outer - inner < 24)
+                    continue;
+                const double across = std::min((outer - inner) / 2, random_.range(16, 30));
                 heading = perpendicular(heading) * side(random_);
-                c = onLine + heading * (across + random_.range(36, 44));
+                c = onLine + heading * (inner + across);
                 pond = oval(c, random_.range(60, 95), across, angleOf(heading) + pi / 2);
             } else {
                 // Beside the green.
                 const double angle = angleOf(lastDirection_) + side(random_) * random_.range(1.2, 1.9);
                 const double r = random_.range(16, 24);
                 heading = direction(angle);
-                c = plan.green.centre + heading * (plan.green.ry + r + 14);
+                c = path_.back() + heading * (edgeDistance(plan.green, path_.back(), heading) + r + 14);
                 pond = oval(c, r * 1.6, r, angle + pi / 2);
             }
             // Pushed back from the green, in toward the line, or out from the green until it fits.
@@ -439,10 +461,9 @@ private:
         for (int placed = 0, attempt = 0; placed < aroundGreen && attempt < 40; ++attempt) {
             const double angle = angleOf(lastDirection_) + pi + side(random_) * random_.range(0.7, 2.2);
             const Vec2 out = direction(angle);
-            const Vec2 local = toLocal(out, plan.green.axis);
-            const double edge = 1 / length({local.x / plan.green.rx, local.y / plan.green.ry});
+            const double edge = edgeDistance(plan.green, path_.back(), out);
             const double across = random_.range(3.5, 5.5);
-            const Vec2 c = plan.green.centre + out * (edge + across + random_.range(4, 7));
+            const Vec2 c = path_.back() + out * (edge + across + random_.range(4, 7));
             Bunker bunker{blobAt(c, random_.range(8, 12), across, angle + pi / 2, random_, 3), 0.7};
             if (clear(plan, bunker.shape, 3)) {
                 plan.bunkers.push_back(bunker);
@@ -469,7 +490,7 @@ private:
             Vec2 heading;
             const double s = random_.range(0.3, 0.97) * pathLength_;
             const Vec2 onLine = pointAlong(path_, s, &heading);
-            const double r = random_.range(2.8, 4.2);
+            const double r = random_.range(4.5, 6.5);
             const Vec2 c = onLine + perpendicular(heading) * random_.range(-36, 36);
             Blob pot;
             pot.parts.push_back({c, r * random_.range(1.0, 1.25), r, direction(random_.range(0, pi))});

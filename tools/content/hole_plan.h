@@ -17,7 +17,7 @@ constexpr double gridSpacing = 8;      // of the ground mesh; the tee and the cu
 constexpr double playLineInset = 16;   // the band inside the trees that is out of bounds
 constexpr double bankWidth = 5;        // of the bank around the water
 constexpr double surfaceInset = 40;    // tee, green, fairway and bunkers keep this far inside the trees
-constexpr double pondInset = 56;       // water and its bank keep this far in: dry ground behind them
+constexpr double pondInset = 48;       // water and its bank keep this far in: dry ground behind them
 constexpr double roughBeyondRing = 12; // the rough reaches this far outside the trees
 constexpr double ballRadius = 0.3;     // of the ball group in the course template
 
@@ -32,7 +32,7 @@ struct HolePlan {
     double halfWidth = 400;  // the box spans x = -halfWidth ... halfWidth, y = -400 ... 400
     std::vector<Vec2> route; // the line of play: tee, turning points, cup
     Rectangle tee;           // centred on the tee point
-    Ellipse green;           // centred on the cup
+    Blob green;              // symmetric about the cup: an oval, or two lobes either side of it
     Vec2 greenTilt;          // rise per unit across the green
     Tube fairway;
     std::vector<Bunker> bunkers;

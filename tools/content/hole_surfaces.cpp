@@ -69,7 +69,7 @@ double HoleGround::field(Surface surface, Vec2 p) const {
     case Surface::Tground:
         return rectangleField(plan_.tee, p);
     case Surface::Green:
-        return ellipseField(plan_.green, p);
+        return blobField(plan_.green, p);
     case Surface::Bunker: {
         double field = nothing;
         for (const Bunker& bunker : plan_.bunkers)
@@ -121,7 +121,7 @@ double HoleGround::height(Vec2 p) const {
     else if (tee < 10)
         h += (teeLevel_ - h) * (1 - smoothstep(0.5, 10, tee));
     // Planar inside the green, so that the cup vertex is the centre of the green's box.
-    const double green = ellipseField(plan_.green, p);
+    const double green = blobField(plan_.green, p);
     const double plane = cupLevel_ + dot(plan_.greenTilt, p - plan_.cupPoint());
     if (green <= 0)
         h = plane;

@@ -28,6 +28,20 @@ content::Picture pictureOf(const Surface& surface) {
     return content::downsample(picture, supersample);
 }
 
+// From the approach, above and a little to the side, looking at the green and its flag.
+content::Picture approachView(HoleScene& hole, int width, int height) {
+    Vector3 direction = hole.cup() - hole.tee();
+    direction.y = 0;
+    direction.normalise();
+    const Vector3 side{direction.z, 0, -direction.x};
+    Vector3 eye = hole.cup() - direction * 100 + side * 30;
+    eye.y = hole.groundAt(eye.x, eye.z) + 15;
+    Surface surface;
+    surface.create(width * supersample, height * supersample, true);
+    hole.drawView(surface, eye, hole.cup() + direction * 60 + Vector3{0, 4, 0}, 60);
+    return pictureOf(surface);
+}
+
 // Behind the tee and above it, looking down the hole toward the landing area.
 content::Picture teeView(HoleScene& hole, int width, int height, float back, float up, float ahead,
                          float fov) {
@@ -74,7 +88,7 @@ bool writeCourseArt(const std::string& folder, const std::string& picturePath, c
         std::fprintf(stderr, "velmora-tool: %s has no readable hole1.3ds\n", folder.c_str());
         return false;
     }
-    bool ok = content::writeJpeg(picturePath, teeView(first, 320, 240, 46, 34, 230, 58), 90);
+    bool ok = content::writeJpeg(picturePath, approachView(first, 320, 240), 90);
     if (!ok)
         std::fprintf(stderr, "velmora-tool: cannot write %s\n", picturePath.c_str());
     if (sheetPath.empty())
