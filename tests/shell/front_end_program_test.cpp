@@ -4,6 +4,7 @@
 // the nodes that must show on it: the generated picture of a node, copied unscaled at 480 x 640,
 // covers most of its rectangle (index texts and 16-bit colours aside).
 #include "../support/program_run.h"
+#include "base/wide_string.h"
 #include "gui/property_template.h"
 #include "media/image_loader.h"
 #include "media/resource_archive.h"
@@ -45,7 +46,9 @@ class FrontEndProgram : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(fs::exists(built / "resources" / "GUI" / "GUI.zip")) << "build the content first";
-        root = test::temporaryPath("install");
+        // One install tree per test: the trees stay until the tests end.
+        root = test::temporaryPath(std::string("install_") +
+                                   testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(fs::path(root) / "bin");
         fs::copy_file(VELMORA_PROGRAM, fs::path(root) / "bin" / "velmora");
         fs::copy(built / "resources", fs::path(root) / "resources", fs::copy_options::recursive);
@@ -129,6 +132,29 @@ TEST_F(FrontEndProgram, ScriptWalksTheMenusAndEveryScreenShowsItsNodes) {
     EXPECT_EQ(stored.getInt(L"soundEffect", L"selected", -1), 1) << "the sound switch was saved";
     ASSERT_TRUE(stored.load(fromOsPath(root + "/resources/GUI/"), L"courseMenu.properties"));
     EXPECT_EQ(stored.getInt(L"courseSelected", L"", -1), 1) << "the course shown when the menu was left";
+}
+
+TEST_F(FrontEndProgram, ACourseMadeFromASeedAppearsInTheCourseMenu) {
+    // Seed 11 makes a links course whose name sorts before the shipped ones: the menu opens on it.
+    const std::string scenesFolder = (fs::path(root) / "resources" / "scenes").string();
+    Program tool({}, {"course-gen", "11", "links", scenesFolder}, VELMORA_TOOL);
+    ASSERT_EQ(tool.wait(120000), 0) << tool.errorText();
+    std::string made;
+    for (const auto& item : fs::directory_iterator(scenesFolder))
+        if (item.path().extension() == ".jpg" && item.path().stem() < "heron_dunes")
+            made = item.path().stem().string();
+    ASSERT_FALSE(made.empty()) << "no new course picture sorting first";
+    EXPECT_TRUE(fs::is_directory(fs::path(scenesFolder) / made)) << "the course folder beside its picture";
+
+    fs::create_directories(shots);
+    const std::string script =
+        "wait 600\ntap 240 320\nwait 1200\nkey 1\nwait 1200\ntap 360 590\nwait 1200\n" +
+        snapshot("new_course") + "\nquit\n";
+    const std::string scriptFile = test::temporaryPath("new_course.txt");
+    test::writeFile(scriptFile, script);
+    Program program(test::headless(scriptFile), {}, root + "/bin/velmora");
+    ASSERT_EQ(program.wait(30000), 0) << program.errorText();
+    EXPECT_GT(courseShare(shot("new_course"), fromUtf8(made), 40, 38), 0.9) << made << " is shown first";
 }
 
 } // namespace
