@@ -99,7 +99,7 @@ Picture bank(uint32_t base, uint64_t seed) {
 Picture surfaceTexture(Surface surface, const CourseLook& look, uint64_t seed) {
     switch (surface) {
     case Surface::Tground:
-        return striped(shade(look.tee, 1.04), shade(look.tee, 0.96), {0.03, 4, 0.05}, seed);
+        return striped(shade(look.tee, 1.04), shade(look.tee, 0.96), {0.03, 4, 0.03}, seed);
     case Surface::Green:
         return grass(look.green, {0.04, 4, 0.035}, seed);
     case Surface::Bunker:
@@ -109,9 +109,9 @@ Picture surfaceTexture(Surface surface, const CourseLook& look, uint64_t seed) {
     case Surface::Waterbank:
         return bank(look.bank, seed);
     case Surface::Fairway:
-        return striped(look.fairwayLight, look.fairwayDark, {0.04, 4, 0.05}, seed);
+        return striped(look.fairwayLight, look.fairwayDark, {0.05, 4, 0.03}, seed);
     case Surface::Rough:
-        return grass(look.rough, {0.1, 4, 0.09}, seed);
+        return grass(look.rough, {0.12, 4, 0.04}, seed);
     case Surface::Outer:
         return grass(look.outer, {0.14, 2, 0.08}, seed);
     }

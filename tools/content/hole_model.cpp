@@ -18,14 +18,14 @@ struct Mapping {
     bool alongPlay; // the picture's columns run along the line of play (mowing stripes)
 };
 constexpr Mapping mappings[surfaceCount] = {
-    {16, true},  // tground
-    {20, true},  // green
-    {18, false}, // bunker
-    {48, false}, // water
-    {16, false}, // waterbank
-    {28, true},  // fairway
-    {28, false}, // rough
-    {64, false}, // outer
+    {12, true},  // tground
+    {14, true},  // green
+    {14, false}, // bunker
+    {40, false}, // water
+    {14, false}, // waterbank
+    {22, true},  // fairway: stripes 11 units wide
+    {16, false}, // rough
+    {48, false}, // outer
 };
 
 Object3ds groundObject(Surface surface, const std::vector<Triangle2>& triangles, const HolePlan& plan,

@@ -6,7 +6,6 @@
 #include "render/bounding_box.h"
 #include "render/chip3d.h"
 #include "render/course_grid.h"
-#include "render/mesh_prepare.h"
 #include "render/model_loader.h"
 #include "render/texture.h"
 #include "render/view3d.h"
@@ -147,7 +146,6 @@ void HoleScene::rebuildWoods(const std::wstring& courseFolder) {
     Mesh3D* woods = course_->findMesh(L"woods");
     if (!woods || woods->vertices.size() < 8)
         return;
-    prepare(*course_, true);
     lines_ = boundaryLines(*woods, *grid_);
     if (Material3D* material = woods->material) {
         material->texture = images_.lookup(courseFolder, L"woods.gif", PowerOfTwo::Stretch);
@@ -157,7 +155,11 @@ void HoleScene::rebuildWoods(const std::wstring& courseFolder) {
             material->keyColour = material->texture->surface().transparentColor;
     }
     const int n = int(woods->vertices.size() / 2);
-    const int divisor = std::max(1, 2100 / std::max(1, int(woods->radius)));
+    // L: the woods object's bounding radius as loaded, half the diagonal of its box.
+    BoundingBox box;
+    for (const Vertex3D& vertex : woods->vertices)
+        box.add(vertex.position());
+    const int divisor = std::max(1, 2100 / std::max(1, int((box.max - box.centre()).length())));
     for (int i = 0; i < n; ++i) {
         Vertex3D& bottom = woods->vertices[size_t(i)];
         Vertex3D& top = woods->vertices[size_t(i + n)];
@@ -242,6 +244,10 @@ void HoleScene::drawBackdrop(Surface& target, const Vector3& eye, const Vector3&
     const float scale = float(target.width) / 240.0f;
     if (!sky_.empty()) {
         const int skyBottom = horizonY + int(2 * scale);
+        // Above a sky that does not reach the top, more of its top colour.
+        for (int y = 0; y < std::min(target.height, skyBottom - int(sky_.height * scale)); ++y)
+            for (int x = 0; x < target.width; ++x)
+                target.setPixel(x, y, sky_.getPixel(0, 0));
         drawTiled(target, sky_, scale, -int(heading / (2 * pi) * sky_.width * scale),
                   skyBottom - int(sky_.height * scale));
         if (!hills_.empty())
