@@ -45,8 +45,9 @@ int main(int argc, char** argv) {
         for (const HoleSummary& hole : result.holes)
             par += hole.par;
         std::printf("%s (%s, par %d):", courses[i].name.c_str(), styleName(courses[i].style), par);
+        // par/yards/faces, "w" for water
         for (const HoleSummary& hole : result.holes)
-            std::printf(" %d/%.0f/%d", hole.par, hole.yards, hole.faces);
+            std::printf(" %d/%.0f/%d%s", hole.par, hole.yards, hole.faces, hole.water ? "w" : "");
         std::printf("\n");
     }
     const std::string golfball = outputPath(folders, Place::Archive, "scenes/golfball/ball.3ds");

@@ -85,13 +85,14 @@ std::vector<Vec2> routeShape(const StyleRules& rules, int par, double d, Random&
 }
 
 // The band between the trees: widest in the middle of the hole, rounded around tee and green.
-// With water the band is wider all along, so that there is room to play round the pond.
-Tube corridorAround(const std::vector<Vec2>& route, double middle, int par, bool water) {
+// Water widens the band by `spare` (and its ends by half that), so that there is room to play
+// round the pond.
+Tube corridorAround(const std::vector<Vec2>& route, double middle, int par, bool water, double spare) {
     const Vec2 first = normalised(route[1] - route[0]);
     const Vec2 last = normalised(route.back() - route[route.size() - 2]);
-    const double ends = water ? 16 : 0;
+    const double ends = water ? spare / 2 : 0;
     if (water)
-        middle += 30;
+        middle += spare;
     Tube tube;
     tube.points.push_back(route.front() - first * 14);
     tube.halfWidths.push_back(64 + ends);
@@ -212,7 +213,7 @@ Blob blobAt(Vec2 centre, double along, double across, double angle, Random& rand
         const Vec2 offset =
             rotated({random.range(-0.6, 0.6) * along, random.range(-0.35, 0.35) * across}, angle);
         blob.parts.push_back({centre + offset, along * random.range(0.45, 0.7),
-                              across * random.range(0.6, 0.95), angle + random.range(-0.5, 0.5)});
+                              across * random.range(0.6, 0.95), direction(angle + random.range(-0.5, 0.5))});
     }
     return blob;
 }
@@ -257,7 +258,8 @@ public:
         const double d = range.low + (range.high - range.low) * random_.unit() * distanceShrink;
         std::vector<Vec2> route = routeShape(rules_, par_, d, random_);
         const double middle = pick(random_, rules_.corridorHalfWidth) * (0.8 + 0.2 * distanceShrink);
-        std::vector<Vec2> ring = ringAround(corridorAround(route, middle, par_, water_));
+        std::vector<Vec2> ring =
+            ringAround(corridorAround(route, middle, par_, water_, 32 * (0.4 + 0.6 * distanceShrink)));
         Fit fit;
         if (ring.empty() || !fitRing(ring, random_.range(-0.15, 0.15), fit))
             return false;
@@ -394,7 +396,7 @@ private:
                 for (int guard = 0; wet(q) && guard < 200; ++guard)
                     q = q + back;
                 q = q + back;
-                if (wet(q) || depths_->at(q) <= playLineInset + 24)
+                if (wet(q) || depths_->at(q) <= playLineInset + 18)
                     return false;
             }
             return true;
@@ -416,7 +418,7 @@ private:
                                    : random_.range(100, 150),
                                &heading);
                 // As wide as the band between the trees allows, leaving dry ground at both ends.
-                const double room = depthAt(plan, c) - pondInset - bankWidth - 4;
+                const double room = depthAt(plan, c) - pondInset - bankWidth - 10;
                 if (room < 22)
                     continue;
                 pond =
@@ -425,7 +427,7 @@ private:
                 // Lateral water along the landing area, beyond the fairway's edge and as wide as
                 // the band between the trees allows.
                 const Vec2 onLine = pointAlong(path_, random_.range(0.45, 0.75) * pathLength_, &heading);
-                const double inner = 34, outer = depthAt(plan, onLine) - pondInset - bankWidth - 4;
+                const double inner = 28, outer = depthAt(plan, onLine) - pondInset - bankWidth - 4;
                 if (outer - inner < 24)
                     continue;
                 const double across = std::min((outer - inner) / 2, random_.range(16, 30));
