@@ -21,6 +21,12 @@ int pickCount(Random& random, Range range) {
 double side(Random& random) {
     return random.chance(0.5) ? 1.0 : -1.0;
 }
+// A magnitude from the range with a random sign, drawn in that order: the operands of one
+// expression are evaluated in an order compilers choose, and every compiler must make the same holes.
+double swing(Random& random, Range range) {
+    const double sign = side(random);
+    return sign * pick(random, range);
+}
 
 // Straight tee-to-cup distances by par, in units (1 unit = 0.645 yards).
 Range distanceFor(int par) {
@@ -58,15 +64,15 @@ std::vector<Vec2> routeShape(const StyleRules& rules, int par, double d, Random&
     std::vector<double> turns;
     if (par == 4 && random.chance(rules.doglegChance)) {
         fractions = {random.range(0.55, 0.66)};
-        turns = {side(random) * pick(random, rules.doglegTurn)};
+        turns = {swing(random, rules.doglegTurn)};
     } else if (par == 5) {
         if (random.chance(0.5)) {
             fractions = {random.range(0.34, 0.42), random.range(0.64, 0.72)};
-            const double first = side(random) * pick(random, rules.doglegTurn);
+            const double first = swing(random, rules.doglegTurn);
             turns = {first, -first * random.range(0.8, 1.2)};
         } else {
             fractions = {random.range(0.5, 0.62)};
-            turns = {side(random) * pick(random, rules.doglegTurn)};
+            turns = {swing(random, rules.doglegTurn)};
         }
     }
     std::vector<Vec2> points{{0, 0}};
@@ -298,7 +304,7 @@ private:
         if (random_.chance(0.5)) {
             // Two lobes either side of the cup, turned across the line of play: a green with a
             // waist, symmetric about the cup so that the cup stays the centre of its box.
-            const Vec2 axis = rotated(lastDirection_, side(random_) * random_.range(0.5, 1.1));
+            const Vec2 axis = rotated(lastDirection_, swing(random_, {0.5, 1.1}));
             const Vec2 offset = axis * random_.range(7, 10);
             const double rx = random_.range(12, 15), ry = random_.range(10, 13);
             plan.green.parts = {{path_.back() + offset, rx, ry, axis}, {path_.back() - offset, rx, ry, axis}};
@@ -421,8 +427,8 @@ private:
                 const double room = depthAt(plan, c) - pondInset - bankWidth - 10;
                 if (room < 22)
                     continue;
-                pond =
-                    oval(c, random_.range(18, 30), std::min(random_.range(40, 75), room), angleOf(heading));
+                const double along = random_.range(18, 30), across = std::min(random_.range(40, 75), room);
+                pond = oval(c, along, across, angleOf(heading));
             } else if (kind == 1) {
                 // Lateral water along the landing area, beyond the fairway's edge and as wide as
                 // the band between the trees allows.
@@ -436,7 +442,7 @@ private:
                 pond = oval(c, random_.range(60, 95), across, angleOf(heading) + pi / 2);
             } else {
                 // Beside the green.
-                const double angle = angleOf(lastDirection_) + side(random_) * random_.range(1.2, 1.9);
+                const double angle = angleOf(lastDirection_) + swing(random_, {1.2, 1.9});
                 const double r = random_.range(16, 24);
                 heading = direction(angle);
                 c = path_.back() + heading * (edgeDistance(plan.green, path_.back(), heading) + r + 14);
@@ -461,7 +467,7 @@ private:
     void layBunkers(HolePlan& plan) {
         const int aroundGreen = std::max(1, pickCount(random_, rules_.greenBunkers) + (par_ == 3 ? 1 : 0));
         for (int placed = 0, attempt = 0; placed < aroundGreen && attempt < 40; ++attempt) {
-            const double angle = angleOf(lastDirection_) + pi + side(random_) * random_.range(0.7, 2.2);
+            const double angle = angleOf(lastDirection_) + pi + swing(random_, {0.7, 2.2});
             const Vec2 out = direction(angle);
             const double edge = edgeDistance(plan.green, path_.back(), out);
             const double across = random_.range(3.5, 5.5);
@@ -479,7 +485,7 @@ private:
                 const double s = std::min(random_.range(320, 400), pathLength_ - 120);
                 const Vec2 onLine = pointAlong(path_, s, &heading);
                 const double across = random_.range(4.5, 6.5);
-                const Vec2 c = onLine + perpendicular(heading) * (side(random_) * random_.range(18, 30));
+                const Vec2 c = onLine + perpendicular(heading) * swing(random_, {18, 30});
                 Bunker bunker{blobAt(c, random_.range(10, 15), across, angleOf(heading), random_, 3), 0.6};
                 if (clear(plan, bunker.shape, 6)) {
                     plan.bunkers.push_back(bunker);

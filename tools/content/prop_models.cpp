@@ -35,8 +35,10 @@ public:
     // A flat four-cornered face from corner points, counter-clockwise seen from outside, the picture
     // stretched over it (its bottom edge from a to b).
     void face(const Point3ds& a, const Point3ds& b, const Point3ds& c, const Point3ds& d) {
-        quad(vertex(a.x, a.y, a.z, 0, 0), vertex(b.x, b.y, b.z, 1, 0), vertex(c.x, c.y, c.z, 1, 1),
-             vertex(d.x, d.y, d.z, 0, 1));
+        // One declaration: its vertices are made in this order (call arguments have none).
+        const uint16_t i = vertex(a.x, a.y, a.z, 0, 0), j = vertex(b.x, b.y, b.z, 1, 0),
+                       k = vertex(c.x, c.y, c.z, 1, 1), l = vertex(d.x, d.y, d.z, 0, 1);
+        quad(i, j, k, l);
     }
     // A box between two corners, every side facing out.
     void box(Point3ds lo, Point3ds hi) {
@@ -106,8 +108,9 @@ Object3ds arrow() {
     const double z = -1;
     mesh.face({-0.45f, -9.0f, float(z)}, {0.45f, -9.0f, float(z)}, {0.45f, -1.3f, float(z)},
               {-0.45f, -1.3f, float(z)});
-    mesh.triangle(mesh.vertex(-1.6, -9, z, 0, 0), mesh.vertex(0, -13, z, 0.5, 1),
-                  mesh.vertex(1.6, -9, z, 1, 0));
+    const uint16_t left = mesh.vertex(-1.6, -9, z, 0, 0), tip = mesh.vertex(0, -13, z, 0.5, 1),
+                   right = mesh.vertex(1.6, -9, z, 1, 0);
+    mesh.triangle(left, tip, right);
     return mesh.take();
 }
 
@@ -173,8 +176,11 @@ Model3ds vaneModel() {
 // A picture quad standing in the file's X-Z plane, seen unmirrored from +Y: u grows toward -X.
 Object3ds standingQuad(const char* name, const char* materialName, double halfWidth, double halfHeight) {
     MeshMaker quad(name, materialName);
-    quad.quad(quad.vertex(halfWidth, 0, -halfHeight, 0, 0), quad.vertex(-halfWidth, 0, -halfHeight, 1, 0),
-              quad.vertex(-halfWidth, 0, halfHeight, 1, 1), quad.vertex(halfWidth, 0, halfHeight, 0, 1));
+    const uint16_t a = quad.vertex(halfWidth, 0, -halfHeight, 0, 0),
+                   b = quad.vertex(-halfWidth, 0, -halfHeight, 1, 0),
+                   c = quad.vertex(-halfWidth, 0, halfHeight, 1, 1),
+                   d = quad.vertex(halfWidth, 0, halfHeight, 0, 1);
+    quad.quad(a, b, c, d);
     return quad.take();
 }
 

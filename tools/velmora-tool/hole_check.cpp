@@ -190,9 +190,10 @@ private:
             if (meshes.size() > 1)
                 breach(format("%zu objects are named '%s'; the game finds only the first", meshes.size(),
                               narrow(name).c_str()));
+            const std::wstring& objectName = name;
             const bool known = name == L"outer" || name == L"woods" ||
                                std::any_of(std::begin(groundNames), std::end(groundNames),
-                                           [&](const wchar_t* ground) { return name == ground; });
+                                           [&](const wchar_t* ground) { return objectName == ground; });
             if (!known)
                 breach(format("an unknown object '%s' (its ground would give no lie)", narrow(name).c_str()));
         }
