@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 namespace velmora::tool {
 namespace {
@@ -83,6 +84,11 @@ bool writeCourseArt(const std::string& folder, const std::string& picturePath, c
     setenv("VELMORA_DEPTH", "32", 1);
     const CourseResources resources(folder);
     const std::wstring courseFolder = resources.gameFolder();
+    for (const std::string& path : {picturePath, sheetPath}) {
+        std::error_code error;
+        if (!path.empty() && std::filesystem::path(path).has_parent_path())
+            std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
+    }
     HoleScene first;
     if (!first.load(courseFolder, 1)) {
         std::fprintf(stderr, "velmora-tool: %s has no readable hole1.3ds\n", folder.c_str());

@@ -70,6 +70,12 @@ CourseReport checkCourse(const std::string& folder) {
         report.breaches.push_back("the course picture " + picturePath.filename().string() +
                                   " must lie on disk beside the folder, 320 x 240");
     const std::wstring gameFolder = resources.gameFolder();
+    if (!resourceExists(gameFolder + L"\\courseGrps.properties") &&
+        !resourceExists(gameFolder + L"\\hole1.3ds")) {
+        report.breaches = {"there is no course in " + where.string() +
+                           " (no courseGrps.properties, no hole1.3ds)"};
+        return report;
+    }
     CourseSettings settings;
     checkCourseTemplate(gameFolder, report, settings);
     ImageCache images;

@@ -26,6 +26,7 @@ struct HoleReport {
 struct CourseReport {
     std::string name;
     std::vector<std::string> breaches; // of the course as a whole
+    std::vector<std::string> notes;    // what could not be checked
     std::vector<HoleReport> holes;
 
     bool passed() const;

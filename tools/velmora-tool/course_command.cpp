@@ -16,6 +16,8 @@ int runCourse(const std::vector<std::string>& arguments) {
     std::printf("course %s\n", report.name.c_str());
     for (const std::string& breach : report.breaches)
         std::printf("  breach: %s\n", breach.c_str());
+    for (const std::string& note : report.notes)
+        std::printf("  note: %s\n", note.c_str());
     int total = 0;
     for (const HoleReport& hole : report.holes) {
         total += hole.par;

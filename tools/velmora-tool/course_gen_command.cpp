@@ -70,6 +70,10 @@ int runCourseGen(const std::vector<std::string>& arguments) {
     if (!writeCourseArt(folder.string(), picture.string(), ""))
         return exitFailed;
     const CourseReport report = checkCourse(folder.string());
+    for (const std::string& breach : report.breaches)
+        std::printf("  breach: %s\n", breach.c_str());
+    for (const std::string& note : report.notes)
+        std::printf("  note: %s\n", note.c_str());
     for (const HoleReport& hole : report.holes)
         std::printf("hole %d: par %d, %3.0f yards, %5d faces, %s%s\n", hole.number, hole.par, hole.yards,
                     hole.faces, hole.water ? "water" : "dry", hole.breaches.empty() ? "" : ", BREACH");

@@ -6,6 +6,7 @@
 #include "gui/property_template.h"
 #include "media/image_loader.h"
 #include "media/resource_archive.h"
+#include "platform/files.h"
 #include "render/bounding_box.h"
 #include "render/model_loader.h"
 #include "render/texture.h"
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
 namespace velmora::tool {
@@ -69,6 +71,21 @@ public:
 
 private:
     void breach(std::string text) { report_.breaches.push_back(std::move(text)); }
+
+    // A missing sound is the course's fault only where the game's sounds are: a course made outside
+    // a resources tree is told so instead.
+    void soundMissing(const std::wstring& source) {
+        std::wstring folder = path(source);
+        folder.erase(folder.rfind(L'\\') + 1);
+        collapseDotDot(folder);
+        if (std::filesystem::is_directory(toOsPath(folder)))
+            breach(format("the ambient sound '%s' is missing", narrow(source).c_str()));
+        else
+            report_.notes.push_back(
+                format("the ambient sound '%s' was not checked: no sounds folder beside this "
+                       "course's folder",
+                       narrow(source).c_str()));
+    }
     std::wstring path(const std::wstring& name) const { return folder_ + L"\\" + name; }
 
     // A GIF with all its frames, keyed in every frame; none after a breach. The name is taken in the
@@ -125,7 +142,7 @@ private:
         if (!sound || !sound->get(L"type") || *sound->get(L"type") != L"WaveSound" || !source)
             breach("'scene.envSound' is not a WaveSound with a src");
         else if (!resourceExists(path(*source)))
-            breach(format("the ambient sound '%s' is missing", narrow(*source).c_str()));
+            soundMissing(*source);
         const auto light = template_.getValueList(L"directionalLight");
         if (!light || !light->get(L"type") || *light->get(L"type") != L"Light")
             breach("'directionalLight' is not a Light");
