@@ -94,8 +94,7 @@ std::string courseNameFor(uint64_t seed, CourseStyle style) {
     static const char* const lakes[] = {"lakes", "water", "pools", "meres", "reach", "springs"};
     static const char* const links[] = {"links", "dunes", "sands", "head", "bay", "point"};
     Random random(derived(seed, 1));
-    const char* const* seconds =
-        style == CourseStyle::Lakes ? lakes : (style == CourseStyle::Links ? links : parkland);
+    const auto& seconds = byStyle(style, parkland, lakes, links);
     const std::string first = firsts[random.integer(0, int(std::size(firsts)) - 1)];
     return first + "_" + seconds[random.integer(0, 5)];
 }

@@ -75,14 +75,7 @@ const CourseLook& lookOf(CourseStyle style) {
                                   .cloudCover = 0.7,
                                   .conifers = false,
                                   .gorse = true};
-    switch (style) {
-    case CourseStyle::Lakes:
-        return lakes;
-    case CourseStyle::Links:
-        return links;
-    default:
-        return parkland;
-    }
+    return byStyle(style, parkland, lakes, links);
 }
 
 } // namespace velmora::content

@@ -64,14 +64,7 @@ const StyleRules& rulesOf(CourseStyle style) {
         .moundHeight = 2.2,
         .greenTilt = 0.025,
     };
-    switch (style) {
-    case CourseStyle::Lakes:
-        return lakes;
-    case CourseStyle::Links:
-        return links;
-    default:
-        return parkland;
-    }
+    return byStyle(style, parkland, lakes, links);
 }
 
 } // namespace velmora::content

@@ -35,4 +35,9 @@ struct StyleRules {
 
 const StyleRules& rulesOf(CourseStyle style);
 
+// The one of three things that belongs to the style.
+template <typename T> const T& byStyle(CourseStyle style, const T& parkland, const T& lakes, const T& links) {
+    return style == CourseStyle::Lakes ? lakes : (style == CourseStyle::Links ? links : parkland);
+}
+
 } // namespace velmora::content

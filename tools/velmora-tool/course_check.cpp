@@ -1,5 +1,7 @@
 #include "course_check.h"
 
+#include "course_generator.h"
+
 #include "media/image_loader.h"
 #include "media/resource_archive.h"
 #include "platform/files.h"
@@ -8,21 +10,6 @@
 #include <unistd.h>
 
 namespace velmora::tool {
-namespace {
-
-bool isCourseName(const std::string& name) {
-    if (name.empty() || name.front() < 'a' || name.front() > 'z' || name.back() == '_')
-        return false;
-    for (size_t i = 0; i < name.size(); ++i) {
-        const char c = name[i];
-        if (c == '_' ? (name[i + 1] < 'a' || name[i + 1] > 'z') : (c < 'a' || c > 'z'))
-            return false;
-    }
-    return true;
-}
-
-} // namespace
-
 CourseResources::CourseResources(const std::string& folder) {
     const std::filesystem::path path = std::filesystem::absolute(folder).lexically_normal();
     folder_ = path.has_filename() ? path : path.parent_path();
@@ -59,7 +46,7 @@ CourseReport checkCourse(const std::string& folder) {
     const std::filesystem::path scenes = where.parent_path();
     CourseReport report;
     report.name = resources.name();
-    if (!isCourseName(report.name))
+    if (!content::isCourseName(report.name))
         report.breaches.push_back("the folder name '" + report.name +
                                   "' is no course name: lower-case words joined by single '_'");
     Surface picture;

@@ -1,5 +1,6 @@
 // The checks of a course's template and of the pictures every hole shares: pars, trees, sound,
 // light, the seven object groups, the sky, the hills and the woods band.
+#include "check_text.h"
 #include "course_check.h"
 
 #include "base/wide_string.h"
@@ -12,7 +13,6 @@
 #include "render/texture.h"
 
 #include <algorithm>
-#include <cstdarg>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -21,36 +21,6 @@ namespace velmora::tool {
 namespace {
 
 constexpr uint32_t keyColour = 0xFF00FF; // the one transparent colour of every keyed picture
-
-std::string format(const char* pattern, ...) {
-    char text[512];
-    va_list arguments;
-    va_start(arguments, pattern);
-    std::vsnprintf(text, sizeof text, pattern, arguments);
-    va_end(arguments);
-    return text;
-}
-
-std::string narrow(std::wstring_view text) {
-    return toUtf8(text);
-}
-
-std::vector<std::wstring> split(const std::wstring& text) {
-    std::vector<std::wstring> parts;
-    size_t start = 0;
-    for (;;) {
-        const size_t comma = text.find(L',', start);
-        std::wstring part =
-            text.substr(start, comma == std::wstring::npos ? std::wstring::npos : comma - start);
-        part.erase(0, part.find_first_not_of(L" \t"));
-        part.erase(part.find_last_not_of(L" \t") + 1);
-        if (!part.empty())
-            parts.push_back(part);
-        if (comma == std::wstring::npos)
-            return parts;
-        start = comma + 1;
-    }
-}
 
 class TemplateCheck {
 public:
@@ -111,7 +81,7 @@ private:
 
     void checkPars() {
         const std::optional<std::wstring> pars = template_.getString(L"pars");
-        const std::vector<std::wstring> values = pars ? split(*pars) : std::vector<std::wstring>{};
+        const std::vector<std::wstring> values = pars ? splitList(*pars) : std::vector<std::wstring>{};
         if (values.size() < 9) {
             breach("'pars' needs the pars of nine holes");
             return;
@@ -130,7 +100,7 @@ private:
             breach("'treesName' is missing");
             return;
         }
-        for (const std::wstring& name : split(*names))
+        for (const std::wstring& name : splitList(*names))
             keyedPicture(name, "the tree picture");
     }
 

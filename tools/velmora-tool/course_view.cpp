@@ -1,5 +1,7 @@
 #include "course_view.h"
 
+#include "check_text.h"
+
 #include "base/wide_string.h"
 #include "gui/property_template.h"
 #include "media/image_loader.h"
@@ -9,6 +11,7 @@
 #include "render/model_loader.h"
 #include "render/texture.h"
 #include "render/view3d.h"
+#include "surface/blitters.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,23 +34,6 @@ private:
     }
     uint32_t state_ = 20240607u;
 };
-
-std::vector<std::wstring> splitNames(const std::wstring& text) {
-    std::vector<std::wstring> names;
-    size_t start = 0;
-    while (start <= text.size()) {
-        size_t comma = text.find(L',', start);
-        if (comma == std::wstring::npos)
-            comma = text.size();
-        std::wstring name = text.substr(start, comma - start);
-        name.erase(0, name.find_first_not_of(L" \t"));
-        name.erase(name.find_last_not_of(L" \t") + 1);
-        if (!name.empty())
-            names.push_back(name);
-        start = comma + 1;
-    }
-    return names;
-}
 
 uint32_t sample(const Surface& surface, float u, float v) {
     const int x = std::clamp(int(u), 0, surface.width - 1), y = std::clamp(int(v), 0, surface.height - 1);
@@ -127,7 +113,7 @@ bool HoleScene::load(const std::wstring& courseFolder, int number) {
         grid_->dropToGround(cup_, normal);
     }
     rebuildWoods(courseFolder);
-    plantTrees(courseFolder, splitNames(values.getString(L"treesName").value_or(L"")));
+    plantTrees(courseFolder, splitList(values.getString(L"treesName").value_or(L"")));
     if (const auto flag = values.getValueList(L"grpFlag"); flag && flag->get(L"model"))
         placeFlag(courseFolder, *flag->get(L"model"), values.getFloat(L"grpFlag", L"radius", 3.5f));
     loadImage(sky_, courseFolder + L"\\Skydome.jpg", false);
@@ -268,9 +254,7 @@ void HoleScene::drawNodes(Surface& target, View3D& view) {
 }
 
 void HoleScene::drawView(Surface& target, const Vector3& eye, const Vector3& lookAt, float fieldOfView) {
-    for (int y = 0; y < target.height; ++y)
-        for (int x = 0; x < target.width; ++x)
-            target.setPixel(x, y, background_);
+    fillRect(target, background_, 0, 0, -1, -1);
     View3D view;
     view.setViewport(target.width, target.height);
     view.settings.frontClip = 1.0f;
@@ -289,9 +273,7 @@ void HoleScene::drawView(Surface& target, const Vector3& eye, const Vector3& loo
 }
 
 void HoleScene::drawFromAbove(Surface& target) {
-    for (int y = 0; y < target.height; ++y)
-        for (int x = 0; x < target.width; ++x)
-            target.setPixel(x, y, background_);
+    fillRect(target, background_, 0, 0, -1, -1);
     View3D view;
     view.setViewport(target.width, target.height);
     view.settings.frontClip = 100.0f;

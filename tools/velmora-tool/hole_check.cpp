@@ -1,4 +1,5 @@
 // The checks of one hole: its objects, scale, ground, ring, tee and cup, textures, water and length.
+#include "check_text.h"
 #include "course_bounds.h"
 #include "course_check.h"
 
@@ -13,7 +14,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdarg>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -25,19 +25,6 @@ const wchar_t* const groundNames[] = {L"rough",  L"tground", L"fairway",  L"gree
                                       L"bunker", L"water",   L"waterbank"};
 const wchar_t* const requiredNames[] = {L"rough", L"tground", L"fairway", L"green", L"bunker", L"woods"};
 const wchar_t* const inBoundsNames[] = {L"tground", L"fairway", L"green", L"bunker", L"water", L"waterbank"};
-
-std::string format(const char* pattern, ...) {
-    char text[512];
-    va_list arguments;
-    va_start(arguments, pattern);
-    std::vsnprintf(text, sizeof text, pattern, arguments);
-    va_end(arguments);
-    return text;
-}
-
-std::string narrow(std::wstring_view text) {
-    return toUtf8(text);
-}
 
 // Twice the signed area of the points' polygon in the x-z plane: negative when they run clockwise
 // seen from above (in the file's top view as well: its turn into the game's axes keeps the sense).
