@@ -10,12 +10,14 @@
 #include "platform/startup.h"
 #include "platform/timing_trace.h"
 #include "platform/ui_scale.h"
+#include "render/gapi_display.h"
 #include "shell/application.h"
 #include "shell/first_page.h"
 #include "shell/message_loop.h"
 #include "shell/start_up.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 namespace velmora {
@@ -28,6 +30,13 @@ HWND mainWindow = nullptr;
 void relaunchOnRequest(const std::wstring& commandLine) {
     if (IsWindow(mainWindow))
         relaunch(mainWindow, commandLine);
+}
+
+// VELMORA_DIRECT_VIDEO=1 puts every page of the instance on the screen through the framebuffer, as
+// the game does with "Direct video" ticked: a way to try that output on the front end.
+bool directVideoRequested() {
+    const char* value = std::getenv("VELMORA_DIRECT_VIDEO");
+    return value && std::strcmp(value, "1") == 0;
 }
 
 } // namespace
@@ -65,6 +74,8 @@ int velmoraMain(int argc, char** argv) {
     application->repaint();
     mainWindow = application->handle();
     setRelaunchRequestHandler(relaunchOnRequest);
+    if (directVideoRequested())
+        GapiDisplay::open(mainWindow, true, false);
 
     if (PageMaker maker = pageMaker())
         maker(*application, chooseFirstPage(GetCommandLineW()));
