@@ -15,7 +15,9 @@
 #include "shell/first_page.h"
 #include "shell/message_loop.h"
 #include "shell/start_up.h"
+#include "surface/surface.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -33,10 +35,26 @@ void relaunchOnRequest(const std::wstring& commandLine) {
 }
 
 // VELMORA_DIRECT_VIDEO=1 puts every page of the instance on the screen through the framebuffer, as
-// the game does with "Direct video" ticked: a way to try that output on the front end.
-bool directVideoRequested() {
+// the game does with "Direct video" ticked: a way to try that output on the front end. Whoever asks
+// is told which framebuffer serves, or that the windows do.
+void openRequestedDirectVideo(HWND window) {
     const char* value = std::getenv("VELMORA_DIRECT_VIDEO");
-    return value && std::strcmp(value, "1") == 0;
+    if (!value || std::strcmp(value, "1") != 0)
+        return;
+    if (!GapiDisplay::open(window, true, false)) {
+        std::fprintf(stderr, "velmora: direct video: %s; the pages draw through their windows\n",
+                     displayDepth() == 16 ? "no framebuffer found"
+                                          : "the framebuffer takes 16-bit pages only");
+        return;
+    }
+    const GapiDisplayState& display = GapiDisplay::state();
+    const char* source = display.source == FramebufferSource::FixedGeometry ? "the fixed-geometry framebuffer"
+                         : display.source == FramebufferSource::GameInterface
+                             ? "the game interface's framebuffer"
+                             : "the raw framebuffer";
+    std::fprintf(stderr, "velmora: direct video: %s, %u x %u%s\n", source,
+                 unsigned(display.displayProperties->cxWidth), unsigned(display.displayProperties->cyHeight),
+                 display.rawVga && !display.trueVga ? ", every pixel doubled" : "");
 }
 
 } // namespace
@@ -74,8 +92,7 @@ int velmoraMain(int argc, char** argv) {
     application->repaint();
     mainWindow = application->handle();
     setRelaunchRequestHandler(relaunchOnRequest);
-    if (directVideoRequested())
-        GapiDisplay::open(mainWindow, true, false);
+    openRequestedDirectVideo(mainWindow);
 
     if (PageMaker maker = pageMaker())
         maker(*application, chooseFirstPage(GetCommandLineW()));
