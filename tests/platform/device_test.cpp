@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,17 +19,26 @@ namespace {
 const char* const profileVariables[] = {"VELMORA_OEM_INFO", "VELMORA_OS_VERSION", "VELMORA_DRAM_BUFFER",
                                         "VELMORA_PANEL", "VELMORA_FRAMEBUFFER"};
 
+// Sets the profile's variables for a scope (the others unset) and puts back what was there.
 struct Environment {
     Environment(std::initializer_list<std::pair<const char*, const char*>> values) {
-        for (const char* name : profileVariables)
+        for (const char* name : profileVariables) {
+            const char* value = std::getenv(name);
+            saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
             unsetenv(name);
+        }
         for (const auto& [name, value] : values)
             setenv(name, value, 1);
     }
     ~Environment() {
-        for (const char* name : profileVariables)
-            unsetenv(name);
+        for (const auto& [name, value] : saved) {
+            if (value)
+                setenv(name, value->c_str(), 1);
+            else
+                unsetenv(name);
+        }
     }
+    std::vector<std::pair<const char*, std::optional<std::string>>> saved;
 };
 
 class Device : public testing::Test {
