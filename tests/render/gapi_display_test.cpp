@@ -128,17 +128,19 @@ TEST_F(GapiDisplayTest, ScreenEdgesCutEachOrientationWhereItsPixelsWouldLand) {
 // and nothing else of the panel may change.
 TEST_F(GapiDisplayTest, EveryLayoutGivesTheMappedPictureWhereverThePageLies) {
     constexpr int panelWidth = 7, panelHeight = 5, backWidth = 4, backHeight = 3;
-    Surface back;
+    Surface back, black;
     letter(back, backWidth, backHeight);
+    ASSERT_TRUE(black.create(panelWidth, panelHeight, true));
     for (const PanelMemory memory :
          {PanelMemory::Rows, PanelMemory::ColumnsFromRight, PanelMemory::ColumnsFromLeft}) {
+        open(panel(panelWidth, panelHeight, memory));
         for (const ScreenOrientation orientation :
              {ScreenOrientation::Portrait, ScreenOrientation::CounterClockwise,
               ScreenOrientation::Clockwise}) {
             for (const bool withRect : {false, true}) {
                 for (int y = -4; y <= 6; y += 2) {
                     for (int x = -5; x <= 8; x += 3) {
-                        open(panel(panelWidth, panelHeight, memory));
+                        GapiDisplay::blitToScreen(black, 0, 0, nullptr, ScreenOrientation::Portrait);
                         RECT rect{1, -1, 9, 2};
                         GapiDisplay::blitToScreen(back, x, y, withRect ? &rect : nullptr, orientation);
                         const RECT area = withRect ? rect : RECT{0, 0, backWidth, backHeight};
