@@ -1,7 +1,6 @@
 // The emulated handheld: its profile from the environment, what the device services report from
 // it, and the framebuffer panel in each memory layout.
 #include "platform/device_profile.h"
-#include "platform/display.h"
 #include "platform/gx.h"
 #include "platform/shell_services.h"
 
@@ -136,21 +135,6 @@ TEST_F(Device, EachPanelLayoutShowsWhatIsWrittenThroughTheReportedSteps) {
         EXPECT_EQ(gxDeviceAddress(fixedPanelAddress, 0, 1), nullptr)
             << "an ordinary panel has no fixed address";
     }
-}
-
-TEST_F(Device, APanelTwiceTheScreenIsSampledToTheScreen) {
-    const SIZE screen = screenSize();
-    DeviceProfile profile;
-    profile.panel = {screen.cx * 2, screen.cy * 2};
-    setDeviceProfile(profile);
-    ASSERT_TRUE(GXOpenDisplay(nullptr, GX_FULLSCREEN));
-    auto* origin = static_cast<uint16_t*>(GXBeginDraw());
-    const int width = screen.cx * 2;
-    origin[(2 * 3) * width + 2 * 5] = 0xF800;     // panel (10, 6): screen (5, 3)
-    origin[(2 * 3 + 1) * width + 2 * 7] = 0x001F; // panel (14, 7): between screen rows
-    const std::vector<uint32_t> picture = captureScreen();
-    EXPECT_EQ(picture[3 * screen.cx + 5], 0xF80000u);
-    EXPECT_NE(picture[3 * screen.cx + 7], 0x0000F8u);
 }
 
 TEST_F(Device, TheFixedAddressFamilyHasItsOwnPanelAndMisreportsIt) {

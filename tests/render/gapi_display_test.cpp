@@ -260,22 +260,5 @@ TEST_F(GapiDisplayTest, ARawVgaPanelDoublesOnlyUnderALowResolutionSystem) {
         EXPECT_EQ(corner[636 + row].substr(474), expected[row]);
 }
 
-TEST_F(GapiDisplayTest, InputGivesTheApplicationButtonsAndCloseReleasesEverything) {
-    EXPECT_EQ(GapiDisplay::keyA(), 0);
-    EXPECT_FALSE(GapiDisplay::open(nullptr, false, true)) << "keys only: no display";
-    EXPECT_EQ(GapiDisplay::keyA(), 0xC1);
-    EXPECT_EQ(GapiDisplay::keyStart(), 0xC4);
-    EXPECT_TRUE(GapiDisplay::open(nullptr, true, false));
-    EXPECT_TRUE(gxDisplayShown());
-    GapiDisplay::close();
-    GapiDisplay::close();
-    EXPECT_FALSE(GapiDisplay::isDisplayOpen());
-    EXPECT_FALSE(gxDisplayShown());
-    EXPECT_EQ(GapiDisplay::keyA(), 0);
-    Surface back;
-    letter(back, 2, 2);
-    GapiDisplay::blitToScreen(back, 0, 0, nullptr, ScreenOrientation::Portrait); // nothing held: nothing done
-}
-
 } // namespace
 } // namespace velmora
