@@ -13,7 +13,7 @@ namespace velmora::bench {
 
 struct CourseView {
     const char* name;
-    Vector3 eye;    // file coordinates (z up)
+    Vector3 eye; // file coordinates (z up)
     Vector3 target;
 };
 
@@ -22,6 +22,10 @@ inline constexpr CourseView courseViews[] = {
     {"HIGH", {380.0f, 198.0f, 167.498764f}, {442.720001f, 518.0f, 8.75669193f}},
     {"GREEN", {448.0f, 662.0f, 7.82309198f}, {460.0f, 710.0f, 3.51181602f}},
 };
+
+// The peer clears to (0.53, 0.75, 0.95), which its 16-bit buffer holds as (16, 47, 29): rounded,
+// where truncating (135, 191, 242) would give blue 30. This is that 16-bit colour widened.
+inline constexpr uint32_t skyColour = 0x84BEEF;
 
 std::wstring workloadFolder();
 
