@@ -11,14 +11,14 @@ namespace velmora {
 
 enum FollowMode : int {
     FollowNone = -2,
-    FollowTarget = -1,   // target = P + offset
-    FollowLeash = 0,     // eye placed behind again when it gets too far
-    FollowBehind = 1,    // eye behind the node's heading at a fixed height ratio
-    FollowSide = 2,      // as 1 with the offset's rotated height
-    FollowBehindAlt = 3, // as 1
-    FollowRigid = 4,     // eye fixed in the node's frame
-    FollowChase = 5,     // smoothed chase
-    FollowChaseTilt = 6, // smoothed chase whose up follows the node's
+    FollowTarget = -1,     // target = P + offset
+    FollowLeash = 0,       // eye placed behind again when it gets too far
+    FollowBehind = 1,      // eye behind the node's heading at a fixed height ratio
+    FollowSide = 2,        // as 1 with the offset's rotated height
+    FollowBehindAlt = 3,   // as 1
+    FollowRigid = 4,       // eye fixed in the node's frame
+    FollowChase = 5,       // smoothed chase
+    FollowChaseTilt = 6,   // smoothed chase whose up follows the node's
     FollowChaseTarget = 7, // smoothed chase toward a point relative to the target
 };
 
@@ -61,8 +61,8 @@ public:
     void setCentre(int centreX, int centreY);
     const CameraViewport& viewport() const { return viewport_; }
     bool hasViewport() const { return viewport_.width > 0 && viewport_.height > 0; }
-    // k: (minSide x 1024) / tanHalfFov, pixels per unit of x / z.
-    int32_t projectionFactor() const;
+    // k: minSide / tan(fieldOfView / 2), pixels per unit of x / z.
+    double projectionFactor() const;
 
     // Starts following the node whose node -> world matrix is given (it must outlive the
     // following); FollowNone stops. height sets both damping copies of the smoothed modes.

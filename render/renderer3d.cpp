@@ -15,7 +15,23 @@ constexpr int32_t rotationUnit = 16384;
 constexpr int32_t minimumClipSpan = 128; // depths closer than 1/16 unit make no clip vertex
 constexpr int maxSubdivisionDepth = 8;
 
-int32_t clampScreen(int64_t value) { return static_cast<int32_t>(std::clamp<int64_t>(value, -screenLimit, screenLimit)); }
+constexpr int64_t subpixelLimit = int64_t{screenLimit} * subpixelUnit;
+
+int32_t clampScreen(int64_t value) {
+    return static_cast<int32_t>(std::clamp<int64_t>(value, -subpixelLimit, subpixelLimit));
+}
+
+// The largest integer not above value, kept within the 64-bit range.
+int64_t floorOf(double value) {
+    const double limited = std::clamp(value, -1.0e15, 1.0e15);
+    const auto truncated = static_cast<int64_t>(limited);
+    return truncated - (static_cast<double>(truncated) > limited ? 1 : 0);
+}
+
+// The pixel that holds a projected position.
+int pixelOf(int32_t subpixels) {
+    return (subpixels + subpixelUnit / 2) >> subpixelBits;
+}
 
 // View z << 5 minus the bias, kept inside the unsigned depth range.
 int32_t biasedDepth(Fixed11 viewZ, int32_t bias) {
@@ -25,7 +41,7 @@ int32_t biasedDepth(Fixed11 viewZ, int32_t bias) {
 
 // a + (b - a) x fraction / 32, for the 5-bit clip fraction.
 int32_t atFraction(int32_t a, int32_t b, int64_t fraction) {
-    return static_cast<int32_t>(a + ((int64_t{b} - a) * fraction) / 32);
+    return static_cast<int32_t>(a + ((int64_t{b} - a) * fraction) / 65536);
 }
 
 const Material3D& defaultMaterial() {
@@ -39,10 +55,13 @@ FixedTransform toFixedTransform(const Matrix4& m) {
     FixedTransform fixed;
     for (int row = 0; row < 3; ++row) {
         const float* r = &m.m[row * 4];
-        const float length = static_cast<float>(std::sqrt(double{r[0]} * r[0] + double{r[1]} * r[1] + double{r[2]} * r[2]));
+        const float length =
+            static_cast<float>(std::sqrt(double{r[0]} * r[0] + double{r[1]} * r[1] + double{r[2]} * r[2]));
         const float normalScale = length > 0.0f ? rotationUnit / length : 0.0f;
         for (int column = 0; column < 3; ++column) {
             fixed.rotation[row * 3 + column] = saturatedInt(r[column] * rotationUnit);
+            fixed.fineRotation[row * 3 + column] = static_cast<int64_t>(
+                std::llround(double{r[column]} * static_cast<double>(int64_t{1} << fineRotationBits)));
             fixed.normalRotation[row * 3 + column] = saturatedInt(r[column] * normalScale);
         }
         fixed.translation[row] = saturatedInt(r[3] * worldUnit);
@@ -72,8 +91,8 @@ void Renderer3D::addMesh(Mesh3D& mesh, const FixedTransform& toView, Fixed11 nea
         decoded_.emplace_back();
     DecodedMaterial& decoded = decoded_[decodedUsed_++];
     decoded = decodeMaterial(material, mesh, frame_.target.bitsPerPixel);
-    MeshContext context{&mesh, &material, &toView, nearPlane, decoded,
-                        material.isOpaque() ? &opaque_ : &translucent_};
+    MeshContext context{&mesh,     &material, &toView,
+                        nearPlane, decoded,   material.isOpaque() ? &opaque_ : &translucent_};
     transformVertices(context);
     Vertex3D* vertices = mesh.vertices.data();
     for (size_t i = mesh.faces.size(); i-- > 0;) {
@@ -83,19 +102,25 @@ void Renderer3D::addMesh(Mesh3D& mesh, const FixedTransform& toView, Fixed11 nea
 }
 
 void Renderer3D::transformVertices(MeshContext& context) {
-    const int32_t* r = context.toView->rotation;
+    const int64_t* r = context.toView->fineRotation;
     const int32_t* t = context.toView->translation;
     const int32_t* n = context.toView->normalRotation;
     const bool normals = context.decoded.smooth();
+    constexpr int64_t half = int64_t{1} << (fineRotationBits - 1); // products are rounded, not floored
     for (Vertex3D& vertex : context.mesh->vertices) {
-        const int64_t px = vertex.x >> 5, py = vertex.y >> 5, pz = vertex.z >> 5;
-        vertex.viewX = static_cast<Fixed11>(((r[0] * px + r[1] * py + r[2] * pz) >> 9) + t[0]);
-        vertex.viewY = static_cast<Fixed11>(((r[3] * px + r[4] * py + r[5] * pz) >> 9) + t[1]);
-        vertex.viewZ = static_cast<Fixed11>(((r[6] * px + r[7] * py + r[8] * pz) >> 9) + t[2]);
+        const int64_t px = vertex.x, py = vertex.y, pz = vertex.z;
+        vertex.viewX =
+            static_cast<Fixed11>(((r[0] * px + r[1] * py + r[2] * pz + half) >> fineRotationBits) + t[0]);
+        vertex.viewY =
+            static_cast<Fixed11>(((r[3] * px + r[4] * py + r[5] * pz + half) >> fineRotationBits) + t[1]);
+        vertex.viewZ =
+            static_cast<Fixed11>(((r[6] * px + r[7] * py + r[8] * pz + half) >> fineRotationBits) + t[2]);
         if (normals) {
             // Only x and y of the view-space normal pick the lighting-table cell.
-            vertex.viewNormalX = (n[0] * vertex.normalX + n[1] * vertex.normalY + n[2] * vertex.normalZ) >> 14;
-            vertex.viewNormalY = (n[3] * vertex.normalX + n[4] * vertex.normalY + n[5] * vertex.normalZ) >> 14;
+            vertex.viewNormalX =
+                (n[0] * vertex.normalX + n[1] * vertex.normalY + n[2] * vertex.normalZ) >> 14;
+            vertex.viewNormalY =
+                (n[3] * vertex.normalX + n[4] * vertex.normalY + n[5] * vertex.normalZ) >> 14;
         }
         project(vertex, context);
     }
@@ -106,13 +131,18 @@ void Renderer3D::project(Vertex3D& vertex, const MeshContext& context) const {
         vertex.clipFlags = ClipBehind;
         return;
     }
-    const int64_t k = frame_.projection;
-    const int64_t z = std::max<int64_t>(vertex.viewZ, 1);
+    // Pixels are sampled at their centres: positions are kept half a pixel up and to the left, so
+    // that the walk, which samples at whole subpixel units, lands on the centres.
+    constexpr int32_t halfPixel = subpixelUnit / 2;
+    const double reciprocal = 1.0 / std::max<int32_t>(vertex.viewZ, 1);
+    const double scale = frame_.projection * subpixelUnit * reciprocal;
     ScreenVertex& s = vertex.screen;
-    s.x = clampScreen(frame_.centreX + divideTruncated(vertex.viewX * k, z));
-    s.y = clampScreen(frame_.centreY - divideTruncated(vertex.viewY * k, z));
-    vertex.clipFlags = static_cast<uint8_t>((s.x < 0 ? ClipLeft : 0) | (s.x >= frame_.target.width ? ClipRight : 0) |
-                                            (s.y < 0 ? ClipTop : 0) | (s.y >= frame_.target.height ? ClipBottom : 0));
+    s.x = clampScreen(int64_t{frame_.centreX} * subpixelUnit - halfPixel + floorOf(vertex.viewX * scale));
+    s.y = clampScreen(int64_t{frame_.centreY} * subpixelUnit - halfPixel - floorOf(vertex.viewY * scale));
+    s.inverseDepth = static_cast<float>(worldUnit * reciprocal);
+    const int32_t right = frame_.target.width * subpixelUnit, bottom = frame_.target.height * subpixelUnit;
+    vertex.clipFlags = static_cast<uint8_t>((s.x < 0 ? ClipLeft : 0) | (s.x >= right ? ClipRight : 0) |
+                                            (s.y < 0 ? ClipTop : 0) | (s.y >= bottom ? ClipBottom : 0));
     s.depth = biasedDepth(vertex.viewZ, context.mesh->depthBias);
     const DecodedMaterial& m = context.decoded;
     if (m.textured) {
@@ -133,9 +163,12 @@ void Renderer3D::handleFace(MeshContext& context, const Face3D& face, Vertex3D* 
         return;
     if (depth == 0 && !context.decoded.twoSided) {
         const int32_t* n = context.toView->normalRotation;
-        const int64_t nx = (n[0] * int64_t{face.normalX} + n[1] * int64_t{face.normalY} + n[2] * int64_t{face.normalZ});
-        const int64_t ny = (n[3] * int64_t{face.normalX} + n[4] * int64_t{face.normalY} + n[5] * int64_t{face.normalZ});
-        const int64_t nz = (n[6] * int64_t{face.normalX} + n[7] * int64_t{face.normalY} + n[8] * int64_t{face.normalZ});
+        const int64_t nx =
+            (n[0] * int64_t{face.normalX} + n[1] * int64_t{face.normalY} + n[2] * int64_t{face.normalZ});
+        const int64_t ny =
+            (n[3] * int64_t{face.normalX} + n[4] * int64_t{face.normalY} + n[5] * int64_t{face.normalZ});
+        const int64_t nz =
+            (n[6] * int64_t{face.normalX} + n[7] * int64_t{face.normalY} + n[8] * int64_t{face.normalZ});
         // Stored normals point away from the side a face is seen from.
         if ((nx >> 14) * a->viewX + (ny >> 14) * a->viewY + (nz >> 14) * a->viewZ <= 0)
             return;
@@ -173,7 +206,8 @@ void Renderer3D::handleFace(MeshContext& context, const Face3D& face, Vertex3D* 
     queue(context, face, a, b, c, false);
 }
 
-void Renderer3D::clipAndQueue(MeshContext& context, const Face3D& face, Vertex3D* a, Vertex3D* b, Vertex3D* c) {
+void Renderer3D::clipAndQueue(MeshContext& context, const Face3D& face, Vertex3D* a, Vertex3D* b,
+                              Vertex3D* c) {
     const Fixed11 nearPlane = context.nearPlane;
     Vertex3D* input[3] = {a, b, c};
     Vertex3D* output[4];
@@ -193,7 +227,7 @@ void Renderer3D::clipAndQueue(MeshContext& context, const Face3D& face, Vertex3D
         const int64_t span = int64_t{front->viewZ} - behind->viewZ;
         if (span < minimumClipSpan)
             continue;
-        const int64_t fraction = ((int64_t{nearPlane} - behind->viewZ) * 32) / span;
+        const int64_t fraction = ((int64_t{nearPlane} - behind->viewZ) * 65536) / span;
         Vertex3D* made = newVertex();
         *made = {};
         made->viewX = atFraction(behind->viewX, front->viewX, fraction);
@@ -224,10 +258,12 @@ void Renderer3D::queue(MeshContext& context, const Face3D& face, const Vertex3D*
                       piece};
     if (context.decoded.flat && context.decoded.detailLevel > 1 && frame_.lighting) {
         const int32_t* n = context.toView->normalRotation;
-        const auto nx = static_cast<int32_t>((n[0] * int64_t{face.normalX} + n[1] * int64_t{face.normalY} +
-                                              n[2] * int64_t{face.normalZ}) >> 14);
-        const auto ny = static_cast<int32_t>((n[3] * int64_t{face.normalX} + n[4] * int64_t{face.normalY} +
-                                              n[5] * int64_t{face.normalZ}) >> 14);
+        const auto nx = static_cast<int32_t>(
+            (n[0] * int64_t{face.normalX} + n[1] * int64_t{face.normalY} + n[2] * int64_t{face.normalZ}) >>
+            14);
+        const auto ny = static_cast<int32_t>(
+            (n[3] * int64_t{face.normalX} + n[4] * int64_t{face.normalY} + n[5] * int64_t{face.normalZ}) >>
+            14);
         const int cell = lightingIndex(lightingCoordinate(std::clamp(nx, -2048, 2048)) << 16,
                                        lightingCoordinate(std::clamp(ny, -2048, 2048)) << 16);
         queued.flatLight = frame_.lighting->diffuse[cell];
@@ -320,11 +356,14 @@ void Renderer3D::drawFace(const QueuedFace& face) {
         if (!face.piece) {
             const int width = decoded.wire ? 1 : decoded.edgeWidth;
             if (edges & EdgeAB)
-                drawLine(frame_.target, a.x, a.y, b.x, b.y, decoded.colour, width);
+                drawLine(frame_.target, pixelOf(a.x), pixelOf(a.y), pixelOf(b.x), pixelOf(b.y),
+                         decoded.colour, width);
             if (edges & EdgeBC)
-                drawLine(frame_.target, b.x, b.y, c.x, c.y, decoded.colour, width);
+                drawLine(frame_.target, pixelOf(b.x), pixelOf(b.y), pixelOf(c.x), pixelOf(c.y),
+                         decoded.colour, width);
             if (edges & EdgeCA)
-                drawLine(frame_.target, c.x, c.y, a.x, a.y, decoded.colour, width);
+                drawLine(frame_.target, pixelOf(c.x), pixelOf(c.y), pixelOf(a.x), pixelOf(a.y),
+                         decoded.colour, width);
         }
         if (decoded.wire || !(edges & EdgeFill))
             return;
