@@ -39,9 +39,14 @@ int32_t biasedDepth(Fixed11 viewZ, int32_t bias) {
     return static_cast<int32_t>(std::clamp<int64_t>(depth, 0, 0x7FFFFFFF));
 }
 
-// a + (b - a) x fraction / 32, for the 5-bit clip fraction.
+// Fraction bits of the position of a clip vertex along its edge. The vertex is put exactly on the
+// near plane, so the fraction must be fine enough to keep it on the edge: edges reaching far behind
+// the eye would otherwise bend by pixels on the screen.
+constexpr int clipFractionBits = 16;
+
+// a + (b - a) x fraction, the fraction with clipFractionBits.
 int32_t atFraction(int32_t a, int32_t b, int64_t fraction) {
-    return static_cast<int32_t>(a + ((int64_t{b} - a) * fraction) / 65536);
+    return static_cast<int32_t>(a + ((int64_t{b} - a) * fraction) / (int64_t{1} << clipFractionBits));
 }
 
 const Material3D& defaultMaterial() {
@@ -221,13 +226,13 @@ void Renderer3D::clipAndQueue(MeshContext& context, const Face3D& face, Vertex3D
             output[count++] = current;
         if (currentBehind == nextBehind)
             continue;
-        // Interpolate from the vertex behind toward the one in front, with a 5-bit fraction.
+        // Interpolate from the vertex behind toward the one in front.
         const Vertex3D* behind = currentBehind ? current : next;
         const Vertex3D* front = currentBehind ? next : current;
         const int64_t span = int64_t{front->viewZ} - behind->viewZ;
         if (span < minimumClipSpan)
             continue;
-        const int64_t fraction = ((int64_t{nearPlane} - behind->viewZ) * 65536) / span;
+        const int64_t fraction = ((int64_t{nearPlane} - behind->viewZ) << clipFractionBits) / span;
         Vertex3D* made = newVertex();
         *made = {};
         made->viewX = atFraction(behind->viewX, front->viewX, fraction);
