@@ -13,7 +13,7 @@ namespace velmora::bench {
 
 struct CourseView {
     const char* name;
-    Vector3 eye; // file coordinates (z up)
+    Vector3 eye;    // file coordinates (z up)
     Vector3 target;
 };
 

@@ -82,8 +82,7 @@ void renderCourse(benchmark::State& state) {
         for (int i = 0; i < timedFrames; ++i) {
             const auto start = std::chrono::steady_clock::now();
             frame();
-            times.push_back(
-                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+            times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         }
         double total = 0;
         for (double t : times)

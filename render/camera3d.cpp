@@ -64,8 +64,7 @@ double Camera3D::projectionFactor() const {
     return tangent > 0.0 ? viewport_.minSide / std::min(tangent, 1.0e7 / 1024.0) : viewport_.minSide * 1024.0;
 }
 
-void Camera3D::follow(int mode, const Matrix4* followed, float distance, float height,
-                      const Vector3& offset) {
+void Camera3D::follow(int mode, const Matrix4* followed, float distance, float height, const Vector3& offset) {
     followMode_ = mode;
     if (mode == FollowNone || !followed) {
         followMode_ = FollowNone;
@@ -120,8 +119,7 @@ void Camera3D::update(float dt) {
     }
     case FollowRigid: {
         eye_ = placed(followOffset_ * followDistance_);
-        const float mean =
-            std::max((std::fabs(eye_.x) + std::fabs(eye_.y) + std::fabs(eye_.z)) / 3.0f, 10.0f);
+        const float mean = std::max((std::fabs(eye_.x) + std::fabs(eye_.y) + std::fabs(eye_.z)) / 3.0f, 10.0f);
         target_ = placed(followOffset_ * mean);
         up_ = rotated(worldUp);
         break;
@@ -136,8 +134,7 @@ void Camera3D::update(float dt) {
         eye_ += (desired - eye_) * f;
         const float distanceSquared = followDistance_ * followDistance_;
         if (distanceSquared > 0.0f) {
-            damping_ =
-                restDamping_ - (((eye_ - target_).lengthSquared() - distanceSquared) / distanceSquared) * dt;
+            damping_ = restDamping_ - (((eye_ - target_).lengthSquared() - distanceSquared) / distanceSquared) * dt;
             damping_ = std::clamp(damping_, 0.0f, 100.0f);
         }
         if (followMode_ == FollowChaseTilt)
@@ -160,9 +157,7 @@ const Matrix4& Camera3D::viewMatrix() {
     return view_;
 }
 
-Vector3 Camera3D::worldToView(const Vector3& point) {
-    return viewMatrix().transformPoint(point);
-}
+Vector3 Camera3D::worldToView(const Vector3& point) { return viewMatrix().transformPoint(point); }
 
 Projected Camera3D::project(const Vector3& point, float frontClip) {
     const Vector3 view = worldToView(point);

@@ -11,14 +11,14 @@ namespace velmora {
 
 enum FollowMode : int {
     FollowNone = -2,
-    FollowTarget = -1,     // target = P + offset
-    FollowLeash = 0,       // eye placed behind again when it gets too far
-    FollowBehind = 1,      // eye behind the node's heading at a fixed height ratio
-    FollowSide = 2,        // as 1 with the offset's rotated height
-    FollowBehindAlt = 3,   // as 1
-    FollowRigid = 4,       // eye fixed in the node's frame
-    FollowChase = 5,       // smoothed chase
-    FollowChaseTilt = 6,   // smoothed chase whose up follows the node's
+    FollowTarget = -1,   // target = P + offset
+    FollowLeash = 0,     // eye placed behind again when it gets too far
+    FollowBehind = 1,    // eye behind the node's heading at a fixed height ratio
+    FollowSide = 2,      // as 1 with the offset's rotated height
+    FollowBehindAlt = 3, // as 1
+    FollowRigid = 4,     // eye fixed in the node's frame
+    FollowChase = 5,     // smoothed chase
+    FollowChaseTilt = 6, // smoothed chase whose up follows the node's
     FollowChaseTarget = 7, // smoothed chase toward a point relative to the target
 };
 

@@ -10,7 +10,7 @@ using Fixed11 = int32_t; // world units x 2048
 using Fixed16 = int32_t; // 16.16
 
 constexpr int worldShift = 11;
-constexpr int32_t worldUnit = 1 << worldShift; // 2048
+constexpr int32_t worldUnit = 1 << worldShift;  // 2048
 constexpr float worldUnitInverse = 1.0f / 2048.0f;
 constexpr int textureShift = 16;
 constexpr int32_t textureUnit = 1 << textureShift; // 65536
@@ -29,18 +29,10 @@ constexpr int32_t saturatedInt(float value) {
 }
 
 // Float to fixed point, truncating toward zero (the conversion every loader uses).
-constexpr Fixed11 toFixed11(float value) {
-    return saturatedInt(value * static_cast<float>(worldUnit));
-}
-constexpr float fromFixed11(Fixed11 value) {
-    return static_cast<float>(value) * worldUnitInverse;
-}
-constexpr Fixed16 toFixed16(float value) {
-    return saturatedInt(value * static_cast<float>(textureUnit));
-}
-constexpr float fromFixed16(Fixed16 value) {
-    return static_cast<float>(value) * textureUnitInverse;
-}
+constexpr Fixed11 toFixed11(float value) { return saturatedInt(value * static_cast<float>(worldUnit)); }
+constexpr float fromFixed11(Fixed11 value) { return static_cast<float>(value) * worldUnitInverse; }
+constexpr Fixed16 toFixed16(float value) { return saturatedInt(value * static_cast<float>(textureUnit)); }
+constexpr float fromFixed16(Fixed16 value) { return static_cast<float>(value) * textureUnitInverse; }
 
 // a / b truncated toward zero, exactly as integer division gives it, through one double division
 // (much faster than a 64-bit integer division): exact while |a| < 2^52, because the quotient is

@@ -80,7 +80,7 @@ struct Mesh3D {
     std::vector<Vertex3D> vertices;
     std::vector<Face3D> faces;
     Material3D* material = nullptr; // owned by the node
-    std::wstring materialName;      // of the last face-material group, as the file names it
+    std::wstring materialName;       // of the last face-material group, as the file names it
     Vector3 boundsMin;
     Vector3 boundsMax;
     Vector3 centre;

@@ -60,8 +60,7 @@ FixedTransform toFixedTransform(const Matrix4& m) {
     FixedTransform fixed;
     for (int row = 0; row < 3; ++row) {
         const float* r = &m.m[row * 4];
-        const float length =
-            static_cast<float>(std::sqrt(double{r[0]} * r[0] + double{r[1]} * r[1] + double{r[2]} * r[2]));
+        const float length = static_cast<float>(std::sqrt(double{r[0]} * r[0] + double{r[1]} * r[1] + double{r[2]} * r[2]));
         const float normalScale = length > 0.0f ? rotationUnit / length : 0.0f;
         for (int column = 0; column < 3; ++column) {
             fixed.rotation[row * 3 + column] = saturatedInt(r[column] * rotationUnit);
@@ -96,8 +95,8 @@ void Renderer3D::addMesh(Mesh3D& mesh, const FixedTransform& toView, Fixed11 nea
         decoded_.emplace_back();
     DecodedMaterial& decoded = decoded_[decodedUsed_++];
     decoded = decodeMaterial(material, mesh, frame_.target.bitsPerPixel);
-    MeshContext context{&mesh,     &material, &toView,
-                        nearPlane, decoded,   material.isOpaque() ? &opaque_ : &translucent_};
+    MeshContext context{&mesh, &material, &toView, nearPlane, decoded,
+                        material.isOpaque() ? &opaque_ : &translucent_};
     transformVertices(context);
     Vertex3D* vertices = mesh.vertices.data();
     for (size_t i = mesh.faces.size(); i-- > 0;) {
@@ -122,10 +121,8 @@ void Renderer3D::transformVertices(MeshContext& context) {
             static_cast<Fixed11>(((r[6] * px + r[7] * py + r[8] * pz + half) >> fineRotationBits) + t[2]);
         if (normals) {
             // Only x and y of the view-space normal pick the lighting-table cell.
-            vertex.viewNormalX =
-                (n[0] * vertex.normalX + n[1] * vertex.normalY + n[2] * vertex.normalZ) >> 14;
-            vertex.viewNormalY =
-                (n[3] * vertex.normalX + n[4] * vertex.normalY + n[5] * vertex.normalZ) >> 14;
+            vertex.viewNormalX = (n[0] * vertex.normalX + n[1] * vertex.normalY + n[2] * vertex.normalZ) >> 14;
+            vertex.viewNormalY = (n[3] * vertex.normalX + n[4] * vertex.normalY + n[5] * vertex.normalZ) >> 14;
         }
         project(vertex, context);
     }
@@ -168,12 +165,9 @@ void Renderer3D::handleFace(MeshContext& context, const Face3D& face, Vertex3D* 
         return;
     if (depth == 0 && !context.decoded.twoSided) {
         const int32_t* n = context.toView->normalRotation;
-        const int64_t nx =
-            (n[0] * int64_t{face.normalX} + n[1] * int64_t{face.normalY} + n[2] * int64_t{face.normalZ});
-        const int64_t ny =
-            (n[3] * int64_t{face.normalX} + n[4] * int64_t{face.normalY} + n[5] * int64_t{face.normalZ});
-        const int64_t nz =
-            (n[6] * int64_t{face.normalX} + n[7] * int64_t{face.normalY} + n[8] * int64_t{face.normalZ});
+        const int64_t nx = (n[0] * int64_t{face.normalX} + n[1] * int64_t{face.normalY} + n[2] * int64_t{face.normalZ});
+        const int64_t ny = (n[3] * int64_t{face.normalX} + n[4] * int64_t{face.normalY} + n[5] * int64_t{face.normalZ});
+        const int64_t nz = (n[6] * int64_t{face.normalX} + n[7] * int64_t{face.normalY} + n[8] * int64_t{face.normalZ});
         // Stored normals point away from the side a face is seen from.
         if ((nx >> 14) * a->viewX + (ny >> 14) * a->viewY + (nz >> 14) * a->viewZ <= 0)
             return;
@@ -211,8 +205,7 @@ void Renderer3D::handleFace(MeshContext& context, const Face3D& face, Vertex3D* 
     queue(context, face, a, b, c, false);
 }
 
-void Renderer3D::clipAndQueue(MeshContext& context, const Face3D& face, Vertex3D* a, Vertex3D* b,
-                              Vertex3D* c) {
+void Renderer3D::clipAndQueue(MeshContext& context, const Face3D& face, Vertex3D* a, Vertex3D* b, Vertex3D* c) {
     const Fixed11 nearPlane = context.nearPlane;
     Vertex3D* input[3] = {a, b, c};
     Vertex3D* output[4];
@@ -263,12 +256,10 @@ void Renderer3D::queue(MeshContext& context, const Face3D& face, const Vertex3D*
                       piece};
     if (context.decoded.flat && context.decoded.detailLevel > 1 && frame_.lighting) {
         const int32_t* n = context.toView->normalRotation;
-        const auto nx = static_cast<int32_t>(
-            (n[0] * int64_t{face.normalX} + n[1] * int64_t{face.normalY} + n[2] * int64_t{face.normalZ}) >>
-            14);
-        const auto ny = static_cast<int32_t>(
-            (n[3] * int64_t{face.normalX} + n[4] * int64_t{face.normalY} + n[5] * int64_t{face.normalZ}) >>
-            14);
+        const auto nx = static_cast<int32_t>((n[0] * int64_t{face.normalX} + n[1] * int64_t{face.normalY} +
+                                              n[2] * int64_t{face.normalZ}) >> 14);
+        const auto ny = static_cast<int32_t>((n[3] * int64_t{face.normalX} + n[4] * int64_t{face.normalY} +
+                                              n[5] * int64_t{face.normalZ}) >> 14);
         const int cell = lightingIndex(lightingCoordinate(std::clamp(nx, -2048, 2048)) << 16,
                                        lightingCoordinate(std::clamp(ny, -2048, 2048)) << 16);
         queued.flatLight = frame_.lighting->diffuse[cell];

@@ -82,11 +82,10 @@ private:
 
     void transformVertices(MeshContext& context);
     void project(Vertex3D& vertex, const MeshContext& context) const;
-    void handleFace(MeshContext& context, const Face3D& face, Vertex3D* a, Vertex3D* b, Vertex3D* c,
-                    int depth);
+    void handleFace(MeshContext& context, const Face3D& face, Vertex3D* a, Vertex3D* b, Vertex3D* c, int depth);
     void clipAndQueue(MeshContext& context, const Face3D& face, Vertex3D* a, Vertex3D* b, Vertex3D* c);
-    void queue(MeshContext& context, const Face3D& face, const Vertex3D* a, const Vertex3D* b,
-               const Vertex3D* c, bool piece);
+    void queue(MeshContext& context, const Face3D& face, const Vertex3D* a, const Vertex3D* b, const Vertex3D* c,
+               bool piece);
     Vertex3D* newVertex();
     void drawQueue(std::vector<QueuedFace>& faces, bool sorted, bool backwards);
     void drawFace(const QueuedFace& face);

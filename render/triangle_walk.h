@@ -20,8 +20,8 @@ namespace velmora {
 // perspective, q, s and t are 1 / z and the texture coordinates' offsets from the top vertex's over
 // z, all linear across the screen; u and v then only hold the top vertex's coordinates.
 struct SpanInterpolants {
-    uint32_t z, dz; // depth, 16.16 world units
-    uint32_t u, du; // texels, 16.16
+    uint32_t z, dz;   // depth, 16.16 world units
+    uint32_t u, du;   // texels, 16.16
     uint32_t v, dv;
     uint32_t lx, dlx; // lighting coordinates << 16
     uint32_t ly, dly;

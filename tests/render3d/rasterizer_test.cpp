@@ -57,8 +57,7 @@ struct TestTarget {
     bool sentinelsIntact() const {
         for (int i = 0; i < width; ++i) {
             const size_t last = static_cast<size_t>(width) * (height + 1) + i;
-            if (pixels[i] != sentinel || pixels[last] != sentinel || depth[i] != sentinel ||
-                depth[last] != sentinel)
+            if (pixels[i] != sentinel || pixels[last] != sentinel || depth[i] != sentinel || depth[last] != sentinel)
                 return false;
         }
         return true;
@@ -139,12 +138,8 @@ TEST(Rasterizer, TrianglesFarOutsideAreClippedToTheTarget) {
 TEST(Rasterizer, NearerDepthWinsInEitherOrder) {
     for (bool nearFirst : {true, false}) {
         TestTarget t(8, 6);
-        const auto nearTriangle = [&] {
-            draw(t, flatColour(0x0F0F), at(0, 0, 1000), at(8, 0, 1000), at(0, 6, 1000));
-        };
-        const auto farTriangle = [&] {
-            draw(t, flatColour(0xF0F0), at(0, 0, 5000), at(8, 0, 5000), at(8, 6, 5000));
-        };
+        const auto nearTriangle = [&] { draw(t, flatColour(0x0F0F), at(0, 0, 1000), at(8, 0, 1000), at(0, 6, 1000)); };
+        const auto farTriangle = [&] { draw(t, flatColour(0xF0F0), at(0, 0, 5000), at(8, 0, 5000), at(8, 6, 5000)); };
         if (nearFirst) {
             nearTriangle();
             farTriangle();
@@ -182,8 +177,7 @@ TEST(Rasterizer, TexturesRepeatAndTheKeyLeavesPixelAndDepthAlone) {
     t.clear(0x7777, 9999);
     // u runs 0 ... 8 texels across 8 pixels: the 4-texel row repeats twice; v picks row 0 then row 1.
     const int32_t texel = 65536;
-    draw(t, texture.material(true), at(0, 0, 100, 0, 0), at(8, 0, 100, 8 * texel, 0),
-         at(0, 2, 100, 0, 2 * texel));
+    draw(t, texture.material(true), at(0, 0, 100, 0, 0), at(8, 0, 100, 8 * texel, 0), at(0, 2, 100, 0, 2 * texel));
     draw(t, texture.material(true), at(8, 0, 100, 8 * texel, 0), at(8, 2, 100, 8 * texel, 2 * texel),
          at(0, 2, 100, 0, 2 * texel));
     for (int x = 0; x < 8; ++x) {
@@ -193,8 +187,7 @@ TEST(Rasterizer, TexturesRepeatAndTheKeyLeavesPixelAndDepthAlone) {
         EXPECT_EQ(t.depthAt(x, 1), 9999u);
     }
     // Without a key the same texels are ordinary colours.
-    draw(t, texture.material(false), at(0, 0, 50, 0, 0), at(8, 0, 50, 8 * texel, 0),
-         at(0, 2, 50, 0, 2 * texel));
+    draw(t, texture.material(false), at(0, 0, 50, 0, 0), at(8, 0, 50, 8 * texel, 0), at(0, 2, 50, 0, 2 * texel));
     EXPECT_EQ(t.at(0, 1), 0xF81Fu);
 }
 

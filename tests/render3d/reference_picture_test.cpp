@@ -31,9 +31,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path referenceFolder() {
-    return fs::path(VELMORA_SOURCE_DIR) / "tests" / "render3d" / "reference";
-}
+fs::path referenceFolder() { return fs::path(VELMORA_SOURCE_DIR) / "tests" / "render3d" / "reference"; }
 
 std::vector<uint8_t> rgbOf(const Surface& surface) {
     std::vector<uint8_t> rgb;
@@ -77,8 +75,7 @@ void expectMatchesReference(const Surface& surface, const std::string& name) {
     std::vector<uint8_t> difference(actual.size(), 0);
     int differing = 0;
     for (size_t i = 0; i < actual.size(); i += 3) {
-        if (actual[i] != expected[i] || actual[i + 1] != expected[i + 1] ||
-            actual[i + 2] != expected[i + 2]) {
+        if (actual[i] != expected[i] || actual[i + 1] != expected[i + 1] || actual[i + 2] != expected[i + 2]) {
             ++differing;
             difference[i] = 255;
         }
@@ -105,8 +102,8 @@ std::unique_ptr<Texture> patternTexture(int bitsPerPixel) {
     return texture;
 }
 
-Object3D* addChip(std::vector<std::unique_ptr<Object3D>>& nodes, Texture* texture, const Vector3& at,
-                  float angle, int detailLevel) {
+Object3D* addChip(std::vector<std::unique_ptr<Object3D>>& nodes, Texture* texture, const Vector3& at, float angle,
+                  int detailLevel) {
     ChipParameters parameters;
     parameters.texture = texture;
     parameters.width = parameters.height = 1.0f;
@@ -143,8 +140,7 @@ void drawModes(Surface& surface) {
     std::vector<Object3D*> list;
     for (const auto& node : nodes)
         list.push_back(node.get());
-    RasterTarget target{surface.bits,   surface.stride,       surface.width,
-                        surface.height, surface.bitsPerPixel, nullptr};
+    RasterTarget target{surface.bits, surface.stride, surface.width, surface.height, surface.bitsPerPixel, nullptr};
     view.draw(target, list);
 }
 
