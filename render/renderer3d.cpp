@@ -21,11 +21,12 @@ int32_t clampScreen(int64_t value) {
     return static_cast<int32_t>(std::clamp<int64_t>(value, -subpixelLimit, subpixelLimit));
 }
 
-// The largest integer not above value, kept within the 64-bit range.
+// The largest integer not above value (for values within +-2^40; beyond, the limit), by truncating
+// the value made positive with an offset; the sum keeps 11 fraction bits, plenty for subpixels.
 int64_t floorOf(double value) {
-    const double limited = std::clamp(value, -1.0e15, 1.0e15);
-    const auto truncated = static_cast<int64_t>(limited);
-    return truncated - (static_cast<double>(truncated) > limited ? 1 : 0);
+    constexpr double offset = static_cast<double>(int64_t{1} << 41);
+    const double limited = std::clamp(value, -offset / 2, offset / 2);
+    return static_cast<int64_t>(limited + offset) - (int64_t{1} << 41);
 }
 
 // The pixel that holds a projected position.

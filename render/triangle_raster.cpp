@@ -21,13 +21,14 @@ constexpr std::array<double, longestSegment + 1> inverseCounts = [] {
     return inverses;
 }();
 
-// A texture coordinate (16.16 texels) in 32 bits, wrapped as textures repeat. A segment ends one
-// pixel past its span, where 1 / z may come near 0: the value is limited before conversion.
+// A segment ends one pixel past its span, where 1 / z may come near 0 or below: it is kept above
+// this, and texture coordinates are limited before conversion.
+constexpr double smallestInverseDepth = 1.0e-9;
+
+// A texture coordinate (16.16 texels) in 32 bits, wrapped as textures repeat.
 inline uint32_t wrapped(double value) {
     constexpr double limit = static_cast<double>(int64_t{1} << 62);
-    if (!(value > -limit && value < limit))
-        return 0;
-    return static_cast<uint32_t>(static_cast<int64_t>(value));
+    return static_cast<uint32_t>(static_cast<int64_t>(std::clamp(value, -limit, limit)));
 }
 
 // How a walker takes texture coordinates across a triangle: none, linearly across the screen, or
@@ -55,7 +56,7 @@ void walkRows(const RasterTarget& target, const ShadeContext& context, const Tri
                     s.q += s.dq * n;
                     s.s += s.ds * n;
                     s.t += s.dt * n;
-                    depth = 1.0 / s.q;
+                    depth = 1.0 / std::max(s.q, smallestInverseDepth);
                     const double nextU = s.s * depth, nextV = s.t * depth;
                     s.u = topU + wrapped(offsetU);
                     s.v = topV + wrapped(offsetV);

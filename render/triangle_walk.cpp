@@ -17,12 +17,18 @@ int64_t wrappedDifference(int32_t to, int32_t from) {
 struct Spans {
     int64_t x10, y10, x20, y20;
     double determinant;
+    double pixelsPerDeterminant; // subpixelUnit / determinant
 
     // The change per pixel across and down of a quantity that changes by d1 and d2 from the top
-    // vertex to the middle and bottom ones.
+    // vertex to the middle and bottom ones; exact divisions, for the 16.16 planes.
     std::pair<double, double> gradients(double d1, double d2) const {
         return {(d1 * static_cast<double>(y20) - d2 * static_cast<double>(y10)) * subpixelUnit / determinant,
                 (d2 * static_cast<double>(x10) - d1 * static_cast<double>(x20)) * subpixelUnit / determinant};
+    }
+    // The same through one reciprocal, for the planes that are kept in floating point.
+    std::pair<double, double> nearGradients(double d1, double d2) const {
+        return {(d1 * static_cast<double>(y20) - d2 * static_cast<double>(y10)) * pixelsPerDeterminant,
+                (d2 * static_cast<double>(x10) - d1 * static_cast<double>(x20)) * pixelsPerDeterminant};
     }
 };
 
@@ -40,7 +46,7 @@ TrianglePlane planeOf(int32_t a0, int32_t a1, int32_t a2, const Spans& spans) {
 }
 
 PerspectivePlane perspectivePlaneOf(double a0, double a1, double a2, const Spans& spans) {
-    const auto [dx, dy] = spans.gradients(a1 - a0, a2 - a0);
+    const auto [dx, dy] = spans.nearGradients(a1 - a0, a2 - a0);
     return {a0, dx, dy};
 }
 
@@ -110,7 +116,8 @@ bool setUpTriangle(const ScreenVertex& a, const ScreenVertex& b, const ScreenVer
     t.middle = &middle;
     t.bottom = &bottom;
     t.middleOnLeft = area > 0;
-    const Spans spans{x10, y10, x20, y20, static_cast<double>(-area)};
+    const Spans spans{
+        x10, y10, x20, y20, static_cast<double>(-area), subpixelUnit / static_cast<double>(-area)};
     if (interpolants & WalkDepth)
         t.z = planeOf(top.depth, middle.depth, bottom.depth, spans);
     t.perspective = false;
