@@ -26,7 +26,7 @@ struct Spans {
                 (d2 * static_cast<double>(x10) - d1 * static_cast<double>(x20)) * subpixelUnit / determinant};
     }
     // The same through one reciprocal, for the planes that are kept in floating point.
-    std::pair<double, double> nearGradients(double d1, double d2) const {
+    std::pair<double, double> gradientsByReciprocal(double d1, double d2) const {
         return {(d1 * static_cast<double>(y20) - d2 * static_cast<double>(y10)) * pixelsPerDeterminant,
                 (d2 * static_cast<double>(x10) - d1 * static_cast<double>(x20)) * pixelsPerDeterminant};
     }
@@ -46,7 +46,7 @@ TrianglePlane planeOf(int32_t a0, int32_t a1, int32_t a2, const Spans& spans) {
 }
 
 PerspectivePlane perspectivePlaneOf(double a0, double a1, double a2, const Spans& spans) {
-    const auto [dx, dy] = spans.nearGradients(a1 - a0, a2 - a0);
+    const auto [dx, dy] = spans.gradientsByReciprocal(a1 - a0, a2 - a0);
     return {a0, dx, dy};
 }
 
@@ -70,7 +70,8 @@ void texturePlanes(const ScreenVertex& top, const ScreenVertex& middle, const Sc
     const double range = std::max(
         {std::fabs(u1), std::fabs(u2), std::fabs(u2 - u1), std::fabs(v1), std::fabs(v2), std::fabs(v2 - v1)});
     const double nearest = std::max({q0, q1, q2}), farthest = std::min({q0, q1, q2});
-    const double stray = range * (nearest - farthest) / (2.0 * (nearest + farthest));
+    // Vertices without a depth (flat pictures) leave 1 / z at 0: linear.
+    const double stray = nearest > 0.0 ? range * (nearest - farthest) / (2.0 * (nearest + farthest)) : 0.0;
     t.perspective = stray > linearTolerance;
     if (!t.perspective) {
         t.u = planeOf(top.u, middle.u, bottom.u, spans);
