@@ -51,8 +51,8 @@ PerspectivePlane perspectivePlaneOf(double a0, double a1, double a2, const Spans
 }
 
 // Texture coordinates stepped linearly stray from the perspective-correct ones by at most about this
-// much (16.16 texels): an eighth of a texel, so that few samples land on another texel.
-constexpr double linearTolerance = 8192;
+// much (16.16 texels): a quarter of a texel, so that few samples land on another texel.
+constexpr double linearTolerance = 16384;
 constexpr int shortestSegment = 4;
 
 // Texture coordinates over depth, as offsets from the top vertex's, when a triangle's depths differ
