@@ -45,6 +45,10 @@ struct Breach {
     const char* named; // a part of the message naming it
 };
 
+void PrintTo(const Breach& breach, std::ostream* stream) {
+    *stream << breach.what;
+}
+
 class HoleBreaches : public testing::TestWithParam<Breach> {};
 
 TEST_P(HoleBreaches, AreNamed) {
