@@ -4,6 +4,7 @@
 // into the hole's box (file X across, Y along the longest side, in game units).
 
 #include "course_style.h"
+#include "hole_route.h"
 #include "random.h"
 #include "shape_fields.h"
 
@@ -12,8 +13,6 @@
 
 namespace velmora::content {
 
-constexpr double boxHalfDepth = 400;   // the box's longest side is 800 units: scale 1 at radius 400
-constexpr double gridSpacing = 8;      // of the ground mesh; the tee and the cup lie on its points
 constexpr double playLineInset = 16;   // the band inside the trees that is out of bounds
 constexpr double bankWidth = 5;        // of the bank around the water
 constexpr double surfaceInset = 40;    // tee, green, fairway and bunkers keep this far inside the trees
