@@ -54,11 +54,12 @@ void shiftMeshes(Object3D& node, const Vector3& offset) {
     }
 }
 
-Vector3 boxCentre(const Mesh3D& mesh) {
+// The box of a mesh as it stands now (its prepared bounds may be older).
+BoundingBox boxOf(const Mesh3D& mesh) {
     BoundingBox box;
     for (const Vertex3D& vertex : mesh.vertices)
         box.add(vertex.position());
-    return box.centre();
+    return box;
 }
 
 // A picture at the page's scale (both sides scaled and rounded), keeping its colour key.
@@ -311,7 +312,7 @@ void GameCanvas::measureCourse() {
 void GameCanvas::placeCup() {
     const Mesh3D* green = terrain_.surfaces.green;
     if (green && !green->vertices.empty()) {
-        const Vector3 middle = boxCentre(*green);
+        const Vector3 middle = boxOf(*green).centre();
         float nearest = std::numeric_limits<float>::max();
         for (const Vertex3D& vertex : green->vertices) {
             const float d = (vertex.position() - middle).lengthSquared();
@@ -322,7 +323,7 @@ void GameCanvas::placeCup() {
         }
     }
     if (const Mesh3D* tground = terrain_.surfaces.tground)
-        teePosition = boxCentre(*tground);
+        teePosition = boxOf(*tground).centre();
     Vector3 normal;
     terrain_.dropToGround(teePosition, normal);
     terrain_.dropToGround(cupPosition, cupNormal);
@@ -345,9 +346,8 @@ void GameCanvas::dressCourse(const std::wstring& courseFolder) {
 
 void GameCanvas::placeFlagAndTee() {
     if (grpFlag) {
-        prepare(*grpFlag, true);
         if (const Mesh3D* pole = grpFlag->findMesh(L"flagpole")) {
-            const Vector3 axis = pole->centre;
+            const Vector3 axis = boxOf(*pole).centre();
             shiftMeshes(*grpFlag, {-axis.x, 0.0f, -axis.z});
         }
         grpFlag->transform.setTranslation({cupPosition.x, cupPosition.y + grpFlag->radius, cupPosition.z});
@@ -359,9 +359,9 @@ void GameCanvas::placeFlagAndTee() {
         grpCup->transform = Matrix4::fromQuaternion(rotationBetween({0, 1, 0}, cupNormal), cupPosition, 1.0f);
     }
     if (grpSandSplash && !grpSandSplash->meshes->empty()) {
-        prepare(*grpSandSplash, true);
         Mesh3D& splash = *grpSandSplash->meshes->front();
-        MeshPose(&splash).set(Matrix4::translation({0.0f, -splash.radius, 0.0f}));
+        const BoundingBox box = boxOf(splash);
+        MeshPose(&splash).set(Matrix4::translation({0.0f, -(box.max - box.centre()).length(), 0.0f}));
     }
     if (grpTee)
         grpTee->transform.setTranslation(teePosition);

@@ -7,7 +7,7 @@
 // 340 of the middle at height 0, the woods ring (radius 300, 32 sides, running clockwise seen from
 // above), the tee at (0, 200) on a 10 x 10 teeing ground, a fairway from z = 180 to z = -150 and
 // |x| <= 30, the green (30 x 30) around the cup at (0, -200), a bunker at x -70 ... -40,
-// z -130 ... -100, water at x 60 ... 100, |z| <= 50 with its bank 6 wider around it, and the
+// z -130 ... -100, water at x 60 ... 100, |z| <= 50 under its bank 6 wider around it, and the
 // outer land to 400. Surfaces lie a little above the rough (green and tee 0.1, the others 0.05).
 
 #include "media/resource_archive.h"
@@ -115,20 +115,27 @@ inline void write3ds(const fs::path& path, const std::vector<TestMesh>& meshes) 
 struct HoleShape {
     bool water = true;
     bool waterbank = true;
+    bool waterByTheTrees = false; // the pond at x 240 ... 290, |z| <= 20 instead: no dry ground behind it
+    bool roughGap = false;        // no ground at all at x 150 ... 160
 };
 
 inline std::vector<TestMesh> holeMeshes(const HoleShape& shape) {
+    TestMesh rough = groundPatch("rough", -340, -340, shape.roughGap ? 150 : 340, 340, 0.0f);
+    if (shape.roughGap)
+        addGroundQuad(rough, -340, -340, -160, 340, 0.0f); // file X runs against the game's x
     std::vector<TestMesh> meshes = {groundPatch("outer", -400, -400, 400, 400, 0.0f),
-                                    groundPatch("rough", -340, -340, 340, 340, 0.0f),
+                                    rough,
                                     groundPatch("tground", -5, 195, 5, 205, 0.1f),
                                     groundPatch("fairway", -30, -150, 30, 180, 0.05f),
                                     greenAround(0, -200, 15, 0.1f),
                                     groundPatch("bunker", -70, -130, -40, -100, 0.05f),
                                     woodsRing(300, 32)};
+    const float x0 = shape.waterByTheTrees ? 240.0f : 60.0f, x1 = shape.waterByTheTrees ? 290.0f : 100.0f;
+    const float z1 = shape.waterByTheTrees ? 20.0f : 50.0f;
     if (shape.water)
-        meshes.push_back(groundPatch("water", 60, -50, 100, 50, 0.06f));
+        meshes.push_back(groundPatch("water", x0, -z1, x1, z1, 0.06f));
     if (shape.waterbank)
-        meshes.push_back(groundPatch("waterbank", 54, -56, 106, 56, 0.05f));
+        meshes.push_back(groundPatch("waterbank", x0 - 6, -z1 - 6, x1 + 6, z1 + 6, 0.05f));
     return meshes;
 }
 
