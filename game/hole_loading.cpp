@@ -375,8 +375,10 @@ void GameCanvas::readPars() {
         pars[hole] = parseLong(values[hole]);
 }
 
-// Every player starts on the tee with the long club.
+// Every player starts on the tee with the long club; the golfer stands at the ball.
 void GameCanvas::startHole() {
+    if (grpGolfer)
+        grpGolfer->transform.setTranslation(ball->position);
     for (Player& player : players) {
         player.lastStrikePoint = player.location = player.oldLocation = ball->position;
         player.dropLocation = {};

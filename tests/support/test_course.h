@@ -191,10 +191,10 @@ inline const char* testCourseTemplate =
     "wantedObjectsWhenNormalize:ball\n"
     "grpFlag=type:Group3D, container:mainScene, model:flag.3ds, radius:3, detailLevel:1\n"
     "grpCup=type:Chip3D, container:mainScene, texture:cup.gif, orientation:1, radius:0.5, detailLevel:1\n"
-    "grpTee=type:Chip3D, container:mainScene, texture:tee.gif, width:1, height:2, radius:0.15, "
+    "grpTee=type:Chip3D, container:mainScene, texture:tee.gif, width:1, height:2, radius:0.075, "
     "detailLevel:1\n"
     "grpVane=type:Group3D, container:mainScene, model:vane.3ds, radius:0.3, detailLevel:1\n"
-    "grpGolfer=type:Chip3D, container:mainScene, texture:golfer.gif, width:1, height:2, radius:1.9, "
+    "grpGolfer=type:Chip3D, container:mainScene, texture:golfer.gif, width:1, height:2, radius:0.95, "
     "detailLevel:1\n"
     "grpSandSplash=type:Chip3D, container:mainScene, texture:SandSplash.gif, radius:1.5, detailLevel:1, "
     "billboard:2, visible:0\n";
