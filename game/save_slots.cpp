@@ -24,6 +24,10 @@ std::optional<SlotStart> readSlotStart(std::wstring_view resourcesFolder, const 
     PropertyTemplate file;
     if (!file.load(std::wstring(resourcesFolder) + L"GUI\\", savedGamesFile))
         return std::nullopt;
+    return slotStartOf(file, slotKey);
+}
+
+std::optional<SlotStart> slotStartOf(PropertyTemplate& file, const std::wstring& slotKey) {
     std::optional<std::wstring> course = file.getString(slotKey, L"courseName");
     if (!course || course->empty())
         return std::nullopt;

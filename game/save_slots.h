@@ -12,6 +12,8 @@
 
 namespace velmora {
 
+class PropertyTemplate;
+
 inline constexpr int saveSlotCount = 8;
 inline constexpr wchar_t savedGamesFile[] = L"saveGame.properties";
 // What a slot without a saved game shows: twelve characters and eight blanks.
@@ -33,5 +35,7 @@ struct SlotStart {
     std::vector<PlayerSlot> players;
 };
 std::optional<SlotStart> readSlotStart(std::wstring_view resourcesFolder, const std::wstring& slotKey);
+// The same from the saved-game file already read.
+std::optional<SlotStart> slotStartOf(PropertyTemplate& file, const std::wstring& slotKey);
 
 } // namespace velmora

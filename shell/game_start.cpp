@@ -6,6 +6,7 @@
 #include "game/save_slots.h"
 #include "gui/fade_transition.h"
 #include "platform/message_box.h"
+#include "platform/timing_trace.h"
 #include "shell/application.h"
 #include "shell/game_page.h"
 
@@ -56,6 +57,7 @@ void makeGameCanvas(Application& application, const LaunchChoice& choice) {
         canvas->returnToFrontEnd();
         return;
     }
+    traceTiming("hole loaded");
     FadeTransition(startFadeSeconds, startFadeSteps, 0).run(*canvas, true, false);
     canvas->startFrames();
 }
