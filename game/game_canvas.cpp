@@ -47,8 +47,6 @@ void GameCanvas::onCreate() {
     HDC dc = drawingContext();
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(255, 255, 255));
-    SelectObject(dc, GetStockObject(NULL_BRUSH));
-    SelectObject(dc, GetStockObject(WHITE_PEN));
     dashedPen_ = CreatePen(PS_DASH, 1, RGB(255, 255, 255));
     frameTimer.targetFps = framesPerSecond;
     frameTimer.windowMs = measuringWindowMs;
@@ -147,17 +145,20 @@ void GameCanvas::afterPaint(float step) {
     if (!gameLoaded)
         return;
     playClock += step;
-    if (!sceneScorecard || !sceneScorecard->visible)
+    // The marks drawn over the view stay under the menus, panels and messages that pop up over it.
+    const bool popUp = isShown(sceneSysMenu) || isShown(sceneStrokeMenu) || isShown(sceneClubMenu) ||
+                       isShown(sceneScorecard) || isShown(sceneSaveGame);
+    messageShown = isMessageOpen(*this);
+    if (!popUp && !messageShown)
         drawCupMarker();
     if (sptWindInfo) {
         if (ballAtRest)
             sptWindInfo->setText(formatWide(L"%d mph", windSpeed));
         sptWindInfo->visible = ballAtRest && windStrength != 0;
     }
-    messageShown = isMessageOpen(*this);
     if (!messageShown) {
         checkOutOfBounds();
-        if (showMinimap)
+        if (showMinimap && !popUp)
             drawMinimap();
     }
     if (showFps) {
@@ -193,6 +194,10 @@ void GameCanvas::onMeasurement(float) {
             grpFlag->transform.setTranslation(stand);
         }
     }
+}
+
+bool GameCanvas::isShown(const Scene* scene) {
+    return scene && scene->visible;
 }
 
 void GameCanvas::showNode(Sprite* node, bool shown) {

@@ -216,6 +216,7 @@ private:
     void checkOutOfBounds();
     void resumeEnvSound();
     void showNode(Sprite* node, bool shown);
+    static bool isShown(const Scene* scene);
 
     std::wstring programFolder_;
     std::wstring resourcesFolder_;

@@ -109,7 +109,8 @@ void GameCanvas::drawBackground() {
     const int top =
         std::min(0, saturatedInt(pitch * 2.0f * static_cast<float>(skyHeight)) - scaled(skyAboveScene)) +
         mainScene->y;
-    fillRect(*page, backgroundColour, 0, top + skyHeight, page->width, page->height - (top + skyHeight));
+    if (top + skyHeight < page->height)
+        fillRect(*page, backgroundColour, 0, top + skyHeight, page->width, page->height - (top + skyHeight));
     const int skyShift =
         wrapped(saturatedInt((skyClock * skyDriftRate + heading) * static_cast<float>(skyWidth)), skyWidth);
     tile(*page, skyImage, -skyShift, top, noColor);
@@ -136,7 +137,12 @@ void GameCanvas::drawCupMarker() {
     if (x <= 0 || x >= pageWidth() || y <= 0 || y >= pageHeight())
         return;
     const int half = scaled(cupMarkerHalf);
-    Rectangle(drawingContext(), x - half, y - half, x + half, y + half);
+    HDC dc = drawingContext();
+    HGDIOBJ previousPen = SelectObject(dc, GetStockObject(WHITE_PEN));
+    HGDIOBJ previousBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, x - half, y - half, x + half, y + half);
+    SelectObject(dc, previousPen);
+    SelectObject(dc, previousBrush);
 }
 
 void GameCanvas::drawPanels() {

@@ -109,8 +109,10 @@ void GameCanvas::drawMinimap() {
     if (ballAtRest && !ballOutOfBounds) {
         const POINT ahead = mapped(ball->position + ball->aim() * aimLineLength);
         HDC dc = drawingContext();
+        HGDIOBJ previousPen = SelectObject(dc, GetStockObject(WHITE_PEN));
         MoveToEx(dc, own.x, own.y, nullptr);
         LineTo(dc, ahead.x, ahead.y);
+        SelectObject(dc, previousPen);
     }
 }
 
