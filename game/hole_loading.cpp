@@ -153,7 +153,8 @@ bool GameCanvas::loadCourse() {
         failLoading(guiFolder_ + gameTemplateName);
         return false;
     }
-    for (Scene* scene : {sceneGUI, sceneStatusBar}) {
+    // The view shows nothing until the hole is complete: the loading messages stand over the black page.
+    for (Scene* scene : {static_cast<Scene*>(mainScene), sceneGUI, sceneStatusBar}) {
         if (scene)
             scene->visible = false;
     }
@@ -203,7 +204,7 @@ bool GameCanvas::loadCourse() {
     makeMinimap();
     startCamera();
     hideMessage(*this, false);
-    for (Scene* scene : {sceneGUI, sceneStatusBar}) {
+    for (Scene* scene : {static_cast<Scene*>(mainScene), sceneGUI, sceneStatusBar}) {
         if (scene)
             scene->visible = true;
     }
