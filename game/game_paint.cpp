@@ -106,9 +106,9 @@ void GameCanvas::drawBackground() {
     const auto [heading, pitch] = headingAndPitch(*camera);
     const int skyWidth = skyImage.empty() ? landscapeStrip.width / 2 : skyImage.width;
     const int skyHeight = skyImage.height;
-    const int top =
-        std::min(0, saturatedInt(pitch * 2.0f * static_cast<float>(skyHeight)) - scaled(skyAboveScene)) +
-        mainScene->y;
+    const int top = std::min(0, saturatedInt(pitch * 2.0f * static_cast<float>(skyHeight) -
+                                             static_cast<float>(scaled(skyAboveScene)))) +
+                    mainScene->y;
     if (top + skyHeight < page->height)
         fillRect(*page, backgroundColour, 0, top + skyHeight, page->width, page->height - (top + skyHeight));
     const int skyShift =
