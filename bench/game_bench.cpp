@@ -32,13 +32,13 @@ fs::path installRoot() {
     return root ? fs::path(root) : fs::path(VELMORA_BINARY_DIR);
 }
 
-// The first course of the install (scenes/<course>.jpg beside scenes/<course>/), or none.
+// The first course of the install (the course pictures scenes/<course>.jpg name them), or none.
 std::wstring firstCourse() {
     std::vector<std::string> courses;
     const fs::path scenes = installRoot() / "resources" / "scenes";
     if (fs::exists(scenes)) {
         for (const auto& entry : fs::directory_iterator(scenes)) {
-            if (entry.path().extension() == ".jpg" && fs::is_directory(scenes / entry.path().stem()))
+            if (entry.path().extension() == ".jpg")
                 courses.push_back(entry.path().stem().string());
         }
     }

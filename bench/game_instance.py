@@ -19,8 +19,7 @@ if root != build:
     os.makedirs(os.path.dirname(program), exist_ok=True)
     shutil.copy(os.path.join(build, "bin", "velmora"), program)
 scenes = os.path.join(root, "resources", "scenes")
-courses = sorted(name[:-4] for name in os.listdir(scenes)
-                 if name.endswith(".jpg") and os.path.isdir(os.path.join(scenes, name[:-4])))
+courses = sorted(name[:-4] for name in os.listdir(scenes) if name.endswith(".jpg"))
 if not courses:
     sys.exit("no course in " + scenes)
 record = ("ARG:course=%s,hole=1,CharacterSelected0=1,PlayerName0=Bench,PlayerScores0=0;0;0;0;0;0;0;0;0"

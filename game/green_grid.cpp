@@ -11,7 +11,8 @@ constexpr int side = 2 * halfCount + 1;
 constexpr float spacing = 3.75f;
 constexpr float dropHeight = 100.0f;
 constexpr uint32_t netColour = 0xFFE678; // (255, 230, 120)
-constexpr float edgeWidth = 0.05f;
+constexpr float edgeWidth = 0.05f;       // the thinnest line
+
 constexpr float netDepthBias = 5.0f; // the net wins the depth test against the green under it
 } // namespace
 
@@ -21,8 +22,13 @@ Object3D* buildGreenGrid(Scene3D& mainScene, const Terrain& terrain, const Vecto
     material->diffuse = netColour;
     material->detailLevel = 1;
     material->edgeFlags = EdgeAB | EdgeBC;
-    material->edgeWidth = toFixed16(edgeWidth);
+    // The renderer draws edges in whole pixels: the whole part of the 16.16 width.
+    material->edgeWidth = toFixed16(edgeWidth) >> textureShift;
     material->twoSided = true;
+    // Edge lines are drawn without a depth test, so the ground faces drawn after them would cover
+    // them: a see-through material is drawn after every opaque face (its value plays no part in
+    // the unlit mode, which draws no fill here anyway).
+    material->transparency = 1;
 
     auto mesh = std::make_unique<Mesh3D>();
     mesh->name = L"grids";
