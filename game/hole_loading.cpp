@@ -10,7 +10,6 @@
 #include "media/image_loader.h"
 #include "media/resource_archive.h"
 #include "media/wave_sound.h"
-#include "platform/drawing.h"
 #include "platform/message_box.h"
 #include "platform/text.h"
 #include "platform/ui_scale.h"
