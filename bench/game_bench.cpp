@@ -1,8 +1,10 @@
-// The game page on a course of an install tree (the build's own by default, VELMORA_BENCH_ROOT for
-// another): a whole frame at 480 x 640 (update with the ball's step, the sky and hills, the 3D view,
-// the heads-up scenes, the minimap, present), with the ball at rest on the tee and in flight, and
-// loading the hole up to its first frame. Headless; frames are timed one by one on a fake clock (the
-// frame timer's sleep costs nothing), and the median is reported.
+// The game page on hole 1 of a course (VELMORA_BENCH_COURSE, else the first) of an install tree
+// (the build's own by default, VELMORA_BENCH_ROOT for another): a whole frame at 480 x 640 (update
+// with the ball's step, the sky and hills, the 3D view, the heads-up scenes, the minimap, present),
+// with the ball at rest on the tee and in flight, and loading the hole up to its first frame.
+// Headless; frames are timed one by one on a fake clock (the frame timer's sleep costs nothing), and
+// the median is reported.
+#include "base/wide_string.h"
 #include "game/game_canvas.h"
 #include "media/resource_archive.h"
 #include "platform/clock.h"
@@ -32,8 +34,11 @@ fs::path installRoot() {
     return root ? fs::path(root) : fs::path(VELMORA_BINARY_DIR);
 }
 
-// The first course of the install (the course pictures scenes/<course>.jpg name them), or none.
+// VELMORA_BENCH_COURSE, or the first course of the install (the course pictures scenes/<course>.jpg
+// name them), or none.
 std::wstring firstCourse() {
+    if (const char* chosen = std::getenv("VELMORA_BENCH_COURSE"))
+        return fromOsPath(chosen);
     std::vector<std::string> courses;
     const fs::path scenes = installRoot() / "resources" / "scenes";
     if (fs::exists(scenes)) {
@@ -135,7 +140,7 @@ void gameFrame(benchmark::State& state) {
         times.push_back(ms);
     }
     reportMedian(state, times);
-    state.SetLabel(flying ? "ball in flight" : "ball on the tee");
+    state.SetLabel(toUtf8(course) + (flying ? ", ball in flight" : ", ball on the tee"));
     session.close(canvas);
 }
 BENCHMARK(gameFrame)->Arg(0)->Arg(1)->UseManualTime()->Iterations(500)->Unit(benchmark::kMillisecond);
@@ -159,6 +164,7 @@ void holeLoad(benchmark::State& state) {
         session.close(canvas);
     }
     reportMedian(state, times);
+    state.SetLabel(toUtf8(course));
 }
 BENCHMARK(holeLoad)->UseManualTime()->Iterations(15)->Unit(benchmark::kMillisecond);
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Times the game instance of the real program, headless at 480 x 640, on the first course of an
-install tree (the build's own, or the one named by VELMORA_BENCH_ROOT, whose bin/ gets a copy of the
+"""Times the game instance of the real program, headless at 480 x 640, on hole 1 of a course
+(VELMORA_BENCH_COURSE, else the first) of an install tree (the build's own, or the one named by VELMORA_BENCH_ROOT, whose bin/ gets a copy of the
 program):
 
 - the relaunch into a hole: from "main window destroyed" in the front end to "hole loaded" in the
@@ -20,6 +20,8 @@ if root != build:
     shutil.copy(os.path.join(build, "bin", "velmora"), program)
 scenes = os.path.join(root, "resources", "scenes")
 courses = sorted(name[:-4] for name in os.listdir(scenes) if name.endswith(".jpg"))
+if os.environ.get("VELMORA_BENCH_COURSE"):
+    courses = [os.environ["VELMORA_BENCH_COURSE"]]
 if not courses:
     sys.exit("no course in " + scenes)
 record = ("ARG:course=%s,hole=1,CharacterSelected0=1,PlayerName0=Bench,PlayerScores0=0;0;0;0;0;0;0;0;0"
@@ -32,7 +34,7 @@ def environment(script, instance):
     with open(path, "w") as file:
         file.write(script)
     return dict(os.environ, VELMORA_HEADLESS="1", VELMORA_TIMING="1", VELMORA_SCRIPT=path, HOME=work,
-                XDG_CONFIG_HOME=os.path.join(work, ".config"), VELMORA_INSTANCE="bench-%d" % instance,
+                XDG_CONFIG_HOME=os.path.join(work, ".config"), VELMORA_INSTANCE="velmora-bench-%d-%d" % (os.getpid(), instance),
                 SDL_VIDEODRIVER="dummy", SDL_AUDIODRIVER="dummy")
 
 
