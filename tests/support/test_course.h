@@ -163,15 +163,18 @@ inline TestMesh octahedron(const std::string& name) {
     return mesh;
 }
 
-// A picture of one colour with a keyed border, 2 frames when animated.
-inline std::string keyedGif(int width, int height, uint32_t colour, int frames = 1) {
+// A picture of one colour whose top row is keyed, in two frames when animated.
+inline std::string keyedGif(int width, int height, uint32_t colour, bool animated = false) {
     std::vector<uint8_t> indices(static_cast<size_t>(width * height), 1);
     for (int x = 0; x < width; ++x)
         indices[static_cast<size_t>(x)] = 0;
-    std::vector<GifFrameSpec> specs;
-    for (int f = 0; f < frames; ++f)
-        specs.push_back({0, 0, width, height, indices, false, {}, true, 1, 4, 0});
-    const std::vector<uint8_t> bytes = writeGif(width, height, {0xFF00FF, colour}, 0, specs);
+    const std::vector<uint32_t> colours = {0xFF00FF, colour};
+    const std::vector<uint8_t> bytes =
+        animated
+            ? writeGif(width, height, colours, 0,
+                       {{0, 0, width, height, indices, false, {}, true, 1, 4, 0},
+                        {0, 0, width, height, indices, false, {}, true, 1, 4, 0}})
+            : writeGif(width, height, colours, 0, {{0, 0, width, height, indices, false, {}, true, 1, 4, 0}});
     return std::string(bytes.begin(), bytes.end());
 }
 
@@ -232,7 +235,7 @@ inline void writeTestInstall(const TempFolder& root, const HoleShape& shape = {}
     writeFile(root.os(course + "/cup.gif"), keyedGif(16, 16, 0x101010));
     writeFile(root.os(course + "/tee.gif"), keyedGif(8, 16, 0xFFFFFF));
     writeFile(root.os(course + "/golfer.gif"), keyedGif(32, 64, 0xC83232));
-    writeFile(root.os(course + "/SandSplash.gif"), keyedGif(32, 32, 0xE6D296, 2));
+    writeFile(root.os(course + "/SandSplash.gif"), keyedGif(32, 32, 0xE6D296, true));
 }
 
 } // namespace velmora::test
