@@ -44,10 +44,6 @@ void setRotation(Matrix4& transform, const Matrix4& rotation) {
     transform.setTranslation(translation);
 }
 
-Matrix4 rotationOf(const Quaternion& q) {
-    return Matrix4::fromQuaternion(q, Vector3{}, 1.0f);
-}
-
 float frictionOf(const Ball& ball) {
     if (ball.isInGreen || ball.isInTGround)
         return 7.0f;
@@ -169,14 +165,14 @@ void Ball::turnAbout(const Vector3& axis, float angle) {
 }
 
 void Ball::orientUp(const Vector3& normal) {
-    Matrix4 turned = rotationOf(rotationBetween(up(), normal)) * *transform;
+    Matrix4 turned = Matrix4::fromQuaternion(rotationBetween(up(), normal), Vector3{}, 1.0f) * *transform;
     setRotation(*transform, turned);
 }
 
 void Ball::spinBall(const Vector3& axis, float angle) {
     multiply(spin_, Quaternion::fromAxisAngle(axis, angle), spin_);
     spin_.normalise();
-    spinPose_.set(rotationOf(spin_));
+    spinPose_.set(Matrix4::fromQuaternion(spin_, Vector3{}, 1.0f));
 }
 
 void Ball::step(float t) {

@@ -12,10 +12,6 @@ namespace {
 constexpr float shadowFadePerUnit = 30.0f;
 constexpr float trailLifetime = 0.4f;
 constexpr float trailFade = 220.0f;
-
-Matrix4 rotationOf(const Quaternion& q) {
-    return Matrix4::fromQuaternion(q, Vector3{}, 1.0f);
-}
 } // namespace
 
 void Ball::emitTrail(float t) {
@@ -60,7 +56,7 @@ void Ball::placeShadow() {
     const Ground ground = canvas->terrain().ground(lit);
     if (!isStill && !isInWater)
         shadow->visible = position.y > ground.point.y;
-    shadow->transform = rotationOf(rotationBetween({0, 1, 0}, ground.normal));
+    shadow->transform = Matrix4::fromQuaternion(rotationBetween({0, 1, 0}, ground.normal), Vector3{}, 1.0f);
     shadow->transform.setTranslation(ground.point);
     shadowMaterial->transparency = std::min(saturatedInt(height * shadowFadePerUnit), 255);
 }
