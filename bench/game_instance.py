@@ -16,8 +16,10 @@ runs = int(sys.argv[2]) if len(sys.argv) > 2 else 5
 root = os.environ.get("VELMORA_BENCH_ROOT", build)
 program = os.path.join(root, "bin", "velmora")
 if root != build:
+    # A copy renamed into place: an instance of an earlier run may still be running the old file.
     os.makedirs(os.path.dirname(program), exist_ok=True)
-    shutil.copy(os.path.join(build, "bin", "velmora"), program)
+    shutil.copy(os.path.join(build, "bin", "velmora"), program + ".new")
+    os.replace(program + ".new", program)
 scenes = os.path.join(root, "resources", "scenes")
 courses = sorted(name[:-4] for name in os.listdir(scenes) if name.endswith(".jpg"))
 if os.environ.get("VELMORA_BENCH_COURSE"):
