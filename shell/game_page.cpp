@@ -451,8 +451,6 @@ void GamePage::setPicture(const std::wstring& nodeName, Texture* picture) {
 // The program's first page -----------------------------------------------------------------------
 
 void makeFrontEndPage(Application& application, const LaunchChoice& choice) {
-    if (choice.page == FirstPage::Game || choice.page == FirstPage::SavedGame)
-        return;
     auto* page = new GamePage(frontEndSetupOf(application));
     application.frontPage = page;
     application.addPage(page); // the child list owns the page from here

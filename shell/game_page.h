@@ -125,8 +125,8 @@ private:
     float promptScroll_ = 0.0f;
 };
 
-// The page maker of the program: the front end for no launch record, "intro" and a results
-// record; the game's records are left to the game.
+// The front end's first page: the cover for no launch record, the main menu for "intro", the
+// congratulations for a results record.
 void makeFrontEndPage(Application& application, const LaunchChoice& choice);
 
 } // namespace velmora
