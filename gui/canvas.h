@@ -90,9 +90,12 @@ public:
 
     // Loads one template (folder + fileName) into the page. A reload first destroys everything
     // the page built; a load without it adds the file's objects and keeps the page's own template
-    // name, folder and path. False (with a message box) when the file cannot be read.
+    // name, folder and path. The player's saved copy of the file (saveTemplate) is read instead
+    // when there is one; the pictures and sounds it names still come from folder. False (with a
+    // message box) when the file cannot be read.
     bool loadTemplate(const std::wstring& templateFolder, const std::wstring& fileName, bool reload);
-    // Writes the page template to its file; on failure shows the update warning and returns false.
+    // Writes the page template under its file name into the player's data folder
+    // (platform/game_folders.h); on failure shows the update warning and returns false.
     bool saveTemplate();
 
     // The first scene of that name (in list order), or none.

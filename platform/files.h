@@ -75,9 +75,7 @@ bool renameFile(std::wstring_view from, std::wstring_view to);
 bool pathExists(std::wstring_view path);
 bool isFolder(std::wstring_view path);
 
-// The user's documents folder as a game path without a trailing separator ("\home\ann\Documents"):
-// XDG_DOCUMENTS_DIR from the user-dirs file of the configuration folder, else "Documents" in the home
-// folder. It is created when missing.
-std::wstring documentsFolder();
+// A game path as the player should read it in a message: '/' between folders, "\..\" resolved.
+std::wstring displayPath(std::wstring_view gamePath);
 
 } // namespace velmora

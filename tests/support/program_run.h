@@ -103,13 +103,27 @@ struct Program {
     static inline int count = 0;
 };
 
-// Each run gets its own home, so that its documents folder (and the temporary folder in it) is its own.
-inline std::map<std::string, std::string> headless(const std::string& script) {
+// The home folder of the programs a test process starts: their data and temporary folders lie below
+// it, never in the real home.
+inline const std::string& programHome() {
     static const std::string home = temporaryPath("home");
-    std::filesystem::create_directories(home);
+    std::filesystem::create_directories(home + "/run");
+    std::filesystem::permissions(home + "/run", std::filesystem::perms::owner_all);
+    return home;
+}
+// Where the programs keep the player's files.
+inline std::string programUserData() {
+    return programHome() + "/data/velmora";
+}
+
+inline std::map<std::string, std::string> headless(const std::string& script) {
+    const std::string& home = programHome();
     return {{"VELMORA_HEADLESS", "1"},
             {"HOME", home},
             {"XDG_CONFIG_HOME", home + "/.config"},
+            {"XDG_DATA_HOME", home + "/data"},
+            {"XDG_CACHE_HOME", home + "/.cache"},
+            {"XDG_RUNTIME_DIR", home + "/run"},
             {"VELMORA_SCRIPT", script},
             {"VELMORA_INSTANCE", "program-test-" + std::to_string(getpid())},
             {"VELMORA_AVAILABLE_MEMORY_MB", "64"}};
