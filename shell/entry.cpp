@@ -13,10 +13,12 @@
 #include "shell/application.h"
 #include "shell/first_page.h"
 #include "shell/message_loop.h"
+#include "shell/program_options.h"
 #include "shell/start_up.h"
 
 #include <cstdlib>
 #include <memory>
+#include <optional>
 
 namespace velmora {
 
@@ -33,6 +35,8 @@ void relaunchOnRequest(const std::wstring& commandLine) {
 } // namespace
 
 int velmoraMain(int argc, char** argv) {
+    if (const std::optional<int> exitCode = handleProgramOptions(argc, argv))
+        return *exitCode;
     initializePlatform(argc, argv);
     traceTiming("process started");
     if (checkMemory(nullptr, requiredMemoryMegabytes, freeMemoryMegabytes()) != IDYES)

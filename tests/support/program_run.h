@@ -55,22 +55,29 @@ inline void writeFile(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-// A started program; its standard error goes to a file.
+// A setting with this value removes the variable from the program's environment.
+inline const std::string unsetVariable = "\x01unset";
+
+// A started program; its standard output and error go to files.
 struct Program {
     pid_t pid = 0;
+    std::string output;
     std::string errors;
 
     Program(const std::map<std::string, std::string>& settings,
             const std::vector<std::string>& arguments = {}, const std::string& program = VELMORA_PROGRAM)
-        : errors(temporaryPath("stderr_" + std::to_string(++count))) {
+        : output(temporaryPath("stdout_" + std::to_string(++count))),
+          errors(temporaryPath("stderr_" + std::to_string(count))) {
         std::vector<std::string> environment;
         for (char** variable = environ; *variable; ++variable) {
             const std::string entry = *variable;
             if (!settings.count(entry.substr(0, entry.find('='))))
                 environment.push_back(entry);
         }
-        for (const auto& [key, value] : settings)
-            environment.push_back(key + "=" + value);
+        for (const auto& [key, value] : settings) {
+            if (value != unsetVariable)
+                environment.push_back(key + "=" + value);
+        }
         std::vector<char*> envp, argv{const_cast<char*>(program.c_str())};
         for (std::string& entry : environment)
             envp.push_back(entry.data());
@@ -81,6 +88,7 @@ struct Program {
         argv.push_back(nullptr);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         posix_spawn_file_actions_addopen(&actions, 2, errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data());
         posix_spawn_file_actions_destroy(&actions);
@@ -99,6 +107,7 @@ struct Program {
         }
         return WIFEXITED(status) ? static_cast<int8_t>(WEXITSTATUS(status)) : -1001;
     }
+    std::string outputText() const { return readFile(output); }
     std::string errorText() const { return readFile(errors); }
     static inline int count = 0;
 };
