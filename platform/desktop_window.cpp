@@ -48,22 +48,6 @@ WindowPlacement readPlacement() {
     return parseWindowPlacement(text);
 }
 
-bool writePlacement(const WindowPlacement& placement) {
-    const std::wstring path = userDataFolder() + windowPlacementFile;
-    const std::wstring temporary = path + L".tmp";
-    std::FILE* file = openFile(temporary, "wb");
-    if (!file)
-        return false;
-    const std::string text = formatWindowPlacement(placement);
-    bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    written = flushToStorage(file) && written;
-    written = std::fclose(file) == 0 && written;
-    if (written && renameFile(temporary, path))
-        return true;
-    deleteFile(temporary);
-    return false;
-}
-
 bool isSwitchKey(const SDL_KeyboardEvent& key) {
     const SDL_Keycode code = key.keysym.sym;
     return code == SDLK_F11 ||
@@ -163,7 +147,7 @@ void rememberDesktopWindow(SDL_Window* window) {
     state.current.fullscreen = isFullscreen(window);
     if (state.current == state.remembered)
         return;
-    if (writePlacement(state.current))
+    if (replaceFile(userDataFolder() + windowPlacementFile, formatWindowPlacement(state.current)))
         state.remembered = state.current;
 }
 

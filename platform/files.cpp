@@ -209,6 +209,20 @@ bool renameFile(std::wstring_view from, std::wstring_view to) {
     return std::rename(source.c_str(), target.c_str()) == 0;
 }
 
+bool replaceFile(std::wstring_view path, std::string_view bytes) {
+    const std::wstring temporary = std::wstring(path) + L".tmp";
+    std::FILE* out = openFile(temporary, "wb");
+    if (!out)
+        return false;
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    written = flushToStorage(out) && written;
+    written = std::fclose(out) == 0 && written;
+    if (written && renameFile(temporary, path))
+        return true;
+    deleteFile(temporary);
+    return false;
+}
+
 bool pathExists(std::wstring_view path) {
     struct stat status;
     return !path.empty() && stat(toOsPath(path).c_str(), &status) == 0;
