@@ -34,23 +34,24 @@ std::string homeFolder() {
     return user && user->pw_dir ? user->pw_dir : "/";
 }
 
+std::string withoutTrailingSlashes(std::string path) {
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    return path;
+}
+
 // $NAME, or the home folder followed by fallback; without a trailing slash.
 std::string xdgFolder(const char* name, const char* fallback) {
     const char* value = absolutePathVariable(name);
-    std::string folder = value ? value : homeFolder() + fallback;
-    while (folder.size() > 1 && folder.back() == '/')
-        folder.pop_back();
-    return folder;
+    return withoutTrailingSlashes(value ? value : homeFolder() + fallback);
 }
 
 std::string userDataPath() {
     return xdgFolder("XDG_DATA_HOME", "/.local/share") + "/velmora";
 }
 
-std::wstring asGameFolder(std::string osPath) {
-    while (osPath.size() > 1 && osPath.back() == '/')
-        osPath.pop_back();
-    return fromOsPath(osPath) + L"\\";
+std::wstring asGameFolder(const std::string& osPath) {
+    return fromOsPath(withoutTrailingSlashes(osPath)) + L"\\";
 }
 
 // Creates the folder and the missing ones above it, each new one open to the owner alone. False,
@@ -97,17 +98,16 @@ std::string instanceSuffix() {
 } // namespace
 
 std::wstring resourcesFolder() {
+    // Without either, the build tree's place: the messages about missing files then name it.
     static const std::wstring root = [] {
-        const std::wstring program = moduleFolder();
+        std::wstring candidate;
         for (const wchar_t* relative : {L"..\\share\\velmora\\", L"..\\"}) {
-            std::wstring candidate = program + relative;
+            candidate = moduleFolder() + relative;
             collapseDotDot(candidate);
             if (isFolder(candidate + L"resources"))
-                return candidate;
+                break;
         }
-        std::wstring buildTree = program + L"..\\";
-        collapseDotDot(buildTree);
-        return buildTree;
+        return candidate;
     }();
     return root + L"resources\\";
 }
@@ -141,12 +141,10 @@ std::wstring guiFileFolder(std::wstring_view fileName, std::wstring_view install
 }
 
 std::wstring temporaryFolder() {
-    std::string base;
+    std::string base = xdgFolder("XDG_CACHE_HOME", "/.cache") + "/velmora";
     if (const char* runtime = absolutePathVariable("XDG_RUNTIME_DIR");
         runtime && isFolder(fromOsPath(runtime)))
-        base = runtime;
-    else
-        base = xdgFolder("XDG_CACHE_HOME", "/.cache") + "/velmora";
+        base = withoutTrailingSlashes(runtime);
     const std::string folder = base + "/" + temporaryFolderName + instanceSuffix();
     if (!createFolders(base)) {
         std::fprintf(stderr, "velmora: cannot create %s/ for unpacked game files (%s)\n", base.c_str(),
