@@ -133,9 +133,11 @@ std::wstring userDataFolder() {
 }
 
 std::wstring guiFileFolder(std::wstring_view fileName, std::wstring_view installedFolder) {
+    // Only a plain file counts: reading a pipe or a device placed there could hang or never end.
     const std::wstring user = asGameFolder(userDataPath());
-    const std::wstring copy = user + std::wstring(fileName);
-    if (!fileName.empty() && pathExists(copy) && !isFolder(copy))
+    struct stat status;
+    if (!fileName.empty() && stat(toOsPath(user + std::wstring(fileName)).c_str(), &status) == 0 &&
+        S_ISREG(status.st_mode))
         return user;
     return installedFolder.empty() ? resourcesFolder() + L"GUI\\" : std::wstring(installedFolder);
 }

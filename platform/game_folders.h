@@ -30,8 +30,8 @@ std::wstring manualFolder();
 // that follow fail as they would on a full or read-only disk.
 std::wstring userDataFolder();
 
-// The folder to read a file the game keeps from: the user data folder when it holds fileName (the
-// player's own copy), otherwise installedFolder, by default the shipped GUI folder
+// The folder to read a file the game keeps from: the user data folder when it holds fileName as a
+// plain file (the player's own copy), otherwise installedFolder, by default the shipped GUI folder
 // (resourcesFolder() + "GUI\"). Creates nothing.
 std::wstring guiFileFolder(std::wstring_view fileName, std::wstring_view installedFolder = {});
 

@@ -64,9 +64,11 @@ TEST(GameFolders, KeptFilesAreReadFromThePlayersCopyFirst) {
 
     test::writeFile(home.os("data/velmora/gsetting.properties"), "soundEffect=selected:1\n");
     fs::create_directories(home.os("data/velmora/scores.properties"));
+    ASSERT_EQ(mkfifo(home.os("data/velmora/saveGame.properties").c_str(), 0600), 0);
     EXPECT_EQ(guiFileFolder(L"gsetting.properties", installed), userDataFolder());
     EXPECT_EQ(guiFileFolder(L"gsetting.properties"), userDataFolder());
     EXPECT_EQ(guiFileFolder(L"scores.properties", installed), installed) << "a folder is no copy";
+    EXPECT_EQ(guiFileFolder(L"saveGame.properties", installed), installed) << "nor is a pipe";
 }
 
 class TemporaryFolder : public testing::Test {
