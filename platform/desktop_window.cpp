@@ -117,16 +117,19 @@ bool handleDesktopWindowEvent(SDL_Window* window, const SDL_Event& event) {
     DesktopWindow& state = desktopWindow();
     if (!window)
         return false;
+    // Events of other windows (a message box's) are not this window's business.
+    const Uint32 id = SDL_GetWindowID(window);
     switch (event.type) {
     case SDL_WINDOWEVENT:
         // The window's own size: sizes taken on while filling the screen are the screen's.
-        if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED && !isFullscreen(window)) {
+        if (event.window.windowID == id && event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED &&
+            !isFullscreen(window)) {
             state.current.width = std::clamp(event.window.data1, smallestSide, largestSide);
             state.current.height = std::clamp(event.window.data2, smallestSide, largestSide);
         }
         return false;
     case SDL_KEYDOWN:
-        if (!isSwitchKey(event.key))
+        if (event.key.windowID != id || !isSwitchKey(event.key))
             return false;
         state.swallowedKeyUps.insert(event.key.keysym.sym);
         if (!event.key.repeat)

@@ -56,12 +56,16 @@ protected:
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }
     bool fullscreen() const { return (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0; }
-    bool handle(const SDL_Event& event) { return handleDesktopWindowEvent(window, event); }
+    // An event of the window (a key pressed while it has the focus).
+    bool handle(SDL_Event event) {
+        event.key.windowID = SDL_GetWindowID(window);
+        return handleDesktopWindowEvent(window, event);
+    }
     // The window's own events (its changes of size) as the display would pass them on.
     void followWindow() {
         SDL_Event event;
         while (SDL_PollEvent(&event))
-            handle(event);
+            handleDesktopWindowEvent(window, event);
     }
 
     TempFolder home;
@@ -86,6 +90,8 @@ TEST_F(DesktopWindow, F11AndAltReturnSwitchTheFullScreenAndAreNotPassedOn) {
     EXPECT_FALSE(handle(keyEvent(SDL_KEYDOWN, SDLK_RETURN)));
     EXPECT_FALSE(handle(keyEvent(SDL_KEYUP, SDLK_RETURN))) << "a plain Return is the game's";
     EXPECT_TRUE(handle(keyEvent(SDL_KEYDOWN, SDLK_KP_ENTER, KMOD_RALT)));
+    EXPECT_TRUE(fullscreen());
+    EXPECT_FALSE(handleDesktopWindowEvent(window, keyEvent(SDL_KEYDOWN, SDLK_F11))) << "another window's key";
     EXPECT_TRUE(fullscreen());
 }
 
