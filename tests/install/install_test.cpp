@@ -154,7 +154,7 @@ TEST_F(ReadOnlyInstall, MovedTreePlaysAndWritesOnlyIntoThePlayersFolder) {
     Program help({}, {"--help"}, (root / "bin/velmora").string());
     EXPECT_EQ(help.wait(), 0);
     for (const std::string& line : {"game data      " + (root / "share/velmora/resources/\n").string(),
-                                   "manual         " + (root / "share/velmora/manual/index.htm\n").string()})
+                                    "manual         " + (root / "share/velmora/manual/index.htm\n").string()})
         EXPECT_NE(help.outputText().find(line), std::string::npos) << help.outputText();
 
     const std::map<std::string, std::string> before = snapshot(root);
