@@ -23,6 +23,10 @@ inline constexpr CourseView courseViews[] = {
     {"GREEN", {448.0f, 662.0f, 7.82309198f}, {460.0f, 710.0f, 3.51181602f}},
 };
 
+// The peer clears to (0.53, 0.75, 0.95), which its 16-bit buffer holds as (16, 47, 29): rounded,
+// where truncating (135, 191, 242) would give blue 30. This is that 16-bit colour widened.
+inline constexpr uint32_t skyColour = 0x84BEEF;
+
 std::wstring workloadFolder();
 
 struct Course {

@@ -19,7 +19,6 @@
 namespace velmora::bench {
 namespace {
 
-constexpr uint32_t clearColour = 0x87BFF2; // the peer's (0.53, 0.75, 0.95)
 constexpr int warmUpFrames = 10;
 constexpr int timedFrames = 200;
 
@@ -30,16 +29,20 @@ Course& course() {
     return loaded;
 }
 
+// The picture as a PPM file. 5- and 6-bit fields are widened by repeating their high bits, so that
+// full intensity stays 255, as other renderers write their 16-bit pictures.
 void writePpm(const Surface& surface, const std::string& path) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file)
         return;
     std::fprintf(file, "P6 %d %d 255\n", surface.width, surface.height);
     for (int y = 0; y < surface.height; ++y) {
+        const auto* row = reinterpret_cast<const uint16_t*>(surface.bits + intptr_t{y} * surface.stride);
         for (int x = 0; x < surface.width; ++x) {
-            const uint32_t rgb = surface.getPixel(x, y);
-            const unsigned char bytes[3] = {static_cast<unsigned char>(rgb >> 16), static_cast<unsigned char>(rgb >> 8),
-                                            static_cast<unsigned char>(rgb)};
+            const unsigned red = row[x] >> 11, green = (row[x] >> 5) & 63, blue = row[x] & 31;
+            const unsigned char bytes[3] = {static_cast<unsigned char>(red << 3 | red >> 2),
+                                            static_cast<unsigned char>(green << 2 | green >> 4),
+                                            static_cast<unsigned char>(blue << 3 | blue >> 2)};
             std::fwrite(bytes, 1, 3, file);
         }
     }
@@ -68,7 +71,7 @@ void renderCourse(benchmark::State& state) {
     RasterTarget raster{target.bits, target.stride, width, height, target.bitsPerPixel, nullptr};
     Object3D* nodes[] = {workload.model.get()};
     const auto frame = [&] {
-        fillRect(target, clearColour, 0, 0, -1, -1);
+        fillRect(target, skyColour, 0, 0, -1, -1);
         view.draw(raster, nodes);
     };
     std::vector<double> times;

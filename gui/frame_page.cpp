@@ -1,7 +1,7 @@
 #include "gui/frame_page.h"
 
-#include "platform/gx.h"
 #include "platform/messages.h"
+#include "render/gapi_display.h"
 
 namespace velmora {
 
@@ -25,6 +25,8 @@ FramePage::FramePage(const std::wstring& pageName, bool hasBackBuffer)
 }
 
 FramePage::~FramePage() {
+    // The framebuffer would go on showing this page's last picture.
+    GapiDisplay::close();
     if (idleHandler() == this)
         setIdleHandler(previousIdleHandler_);
 }
@@ -39,11 +41,12 @@ void FramePage::onPaintMessage(const PAINTSTRUCT&) {
 }
 
 void FramePage::activate(bool active) {
-    if (gxIsOpen()) {
+    const GapiDisplayState& display = GapiDisplay::state();
+    if (display.displayOpen || display.inputOpen) {
         if (active)
-            GXResume();
+            GapiDisplay::resume();
         else
-            GXSuspend();
+            GapiDisplay::suspend();
     }
     if (!active) {
         if (running_) {

@@ -19,10 +19,17 @@ void FrameTimer::reset() {
 }
 
 bool FrameTimer::tick() {
+    frameIntervalMs = 1000 / (targetFps > 0 ? targetFps : 1);
     nowTick = static_cast<int>(GetTickCount());
     elapsedMs = static_cast<int>(static_cast<uint32_t>(nowTick) - static_cast<uint32_t>(lastTick));
+    if (clockMovesOnlyWhileSleeping() && elapsedMs < frameIntervalMs) {
+        // Frames take no time on such a clock: each one waits out its period, so that the clock
+        // moves on by one frame period per frame whatever the mode.
+        Sleep(static_cast<uint32_t>(frameIntervalMs - elapsedMs));
+        nowTick = static_cast<int>(GetTickCount());
+        elapsedMs = static_cast<int>(static_cast<uint32_t>(nowTick) - static_cast<uint32_t>(lastTick));
+    }
     lastTick = nowTick;
-    frameIntervalMs = 1000 / (targetFps > 0 ? targetFps : 1);
     if (mode == FreeRunning)
         adaptiveSleepMs = 0;
     else if (mode == ClampedStep && elapsedMs > frameIntervalMs)

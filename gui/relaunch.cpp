@@ -2,10 +2,10 @@
 
 #include "gui/fade_transition.h"
 #include "media/resource_archive.h"
-#include "platform/gx.h"
 #include "platform/native_window.h"
 #include "platform/process.h"
 #include "platform/timing_trace.h"
+#include "render/gapi_display.h"
 
 namespace velmora {
 
@@ -15,8 +15,7 @@ constexpr int leavingFadeSteps = 10;
 } // namespace
 
 bool relaunch(HWND mainWindow, const std::wstring& commandLine) {
-    GXCloseDisplay();
-    GXCloseInput();
+    GapiDisplay::close();
     DestroyWindow(mainWindow);
     traceTiming("main window destroyed");
     // The new instance uses the same temporary folder: empty it now, so that this instance's

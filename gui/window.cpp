@@ -8,6 +8,7 @@
 #include "platform/message_queue.h"
 #include "platform/messages.h"
 #include "platform/shell_services.h"
+#include "render/gapi_display.h"
 #include "surface/blitters.h"
 #include "surface/transform.h"
 
@@ -475,6 +476,15 @@ void Window::present(const RECT* rect) {
         return;
     for (Overlay* overlay : overlays_)
         overlay->apply();
+    if (GapiDisplay::isDisplayOpen()) {
+        // Straight into the framebuffer, at the window's place on the screen.
+        POINT origin{0, 0};
+        ClientToScreen(handle_, &origin);
+        RECT area = rect ? *rect : RECT{};
+        GapiDisplay::blitToScreen(*backBuffer_, origin.x, origin.y, rect ? &area : nullptr,
+                                  static_cast<ScreenOrientation>(orientation_));
+        return;
+    }
     Surface* shown = backBuffer_.get();
     if (orientation_ != 0) {
         if (!rotatedBuffer_) {

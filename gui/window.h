@@ -54,7 +54,8 @@ public:
     virtual void onEraseBackground() {}
     virtual void onTimer() {}
     // With a back buffer: applies every overlay to it, then copies it (or the rectangle of it) to
-    // the window, turned by the orientation.
+    // the screen, turned by the orientation: into the framebuffer while the direct display output
+    // is open (render/gapi_display.h), otherwise onto the window.
     virtual void present(const RECT* rect);
     // phase 0 before the mouse listener, phase 1 after it.
     virtual void onMouse(UINT, WPARAM, int, int, int) {}

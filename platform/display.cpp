@@ -29,12 +29,13 @@ struct Display {
     bool videoFailed = false;
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
-    SDL_Texture* texture = nullptr;
+    SDL_Texture* texture = nullptr;      // the screen's picture, at the display's depth
+    SDL_Texture* panelTexture = nullptr; // the framebuffer's picture, RGB565 at the panel's size
+    SIZE panelTextureSize{};
     bool dirty = true;
     bool firstFrameShown = false;
     uint32_t lastPresent = 0;
     std::vector<uint16_t> framebufferPicture;
-    std::vector<uint32_t> convertedPicture;
     std::map<int, SDL_Cursor*> cursors;
 };
 
@@ -147,28 +148,35 @@ void handleEvent(const SDL_Event& event) {
     }
 }
 
-// The picture to show as RGB565 or 0x00RRGGBB rows (matching the texture), and its pitch in bytes.
-const void* currentPicture(int& pitch) {
+// The texture that shows the framebuffer, filled with its picture; null when it cannot be made.
+SDL_Texture* framebufferTexture() {
+    Display& d = display();
+    const SIZE panel = gxPanelSize();
+    if (!d.panelTexture || d.panelTextureSize.cx != panel.cx || d.panelTextureSize.cy != panel.cy) {
+        if (d.panelTexture)
+            SDL_DestroyTexture(d.panelTexture);
+        d.panelTexture = SDL_CreateTexture(d.renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
+                                           panel.cx, panel.cy);
+        d.panelTextureSize = panel;
+        if (!d.panelTexture)
+            return nullptr;
+    }
+    d.framebufferPicture.resize(static_cast<size_t>(panel.cx) * panel.cy);
+    gxComposeScreen(d.framebufferPicture.data());
+    SDL_UpdateTexture(d.panelTexture, nullptr, d.framebufferPicture.data(), panel.cx * 2);
+    return d.panelTexture;
+}
+
+// The texture that shows the device screen, filled with the screen's bitmap.
+SDL_Texture* screenTexture() {
     Display& d = display();
     HBITMAP screen = screenBitmap();
-    const SIZE size = screenSize();
-    if (!gxDisplayShown()) {
-        pitch = screen->stride;
-        return screen->bits;
-    }
-    d.framebufferPicture.resize(static_cast<size_t>(size.cx) * size.cy);
-    gxComposeScreen(d.framebufferPicture.data());
-    if (screen->bitsPerPixel == 16) {
-        pitch = size.cx * 2;
-        return d.framebufferPicture.data();
-    }
-    d.convertedPicture.resize(d.framebufferPicture.size());
-    for (size_t i = 0; i < d.framebufferPicture.size(); ++i) {
-        const uint32_t p = d.framebufferPicture[i];
-        d.convertedPicture[i] = ((p & 0xF800) << 8) | ((p & 0x07E0) << 5) | ((p & 0x001F) << 3);
-    }
-    pitch = size.cx * 4;
-    return d.convertedPicture.data();
+    SDL_UpdateTexture(d.texture, nullptr, screen->bits, screen->stride);
+    return d.texture;
+}
+
+uint32_t rgbOf565(uint32_t p) {
+    return ((p & 0xF800) << 8) | ((p & 0x07E0) << 5) | ((p & 0x001F) << 3);
 }
 
 } // namespace
@@ -255,11 +263,14 @@ void closeDisplayWindow() {
     rememberDesktopWindow(d.window);
     if (d.texture)
         SDL_DestroyTexture(d.texture);
+    if (d.panelTexture)
+        SDL_DestroyTexture(d.panelTexture);
     if (d.renderer)
         SDL_DestroyRenderer(d.renderer);
     if (d.window)
         SDL_DestroyWindow(d.window);
     d.texture = nullptr;
+    d.panelTexture = nullptr;
     d.renderer = nullptr;
     d.window = nullptr;
 }
@@ -288,12 +299,13 @@ void presentScreen(bool force) {
     const bool framebufferDue = gxDisplayShown() && now - d.lastPresent >= framebufferRefreshMs;
     if (!force && !d.dirty && !framebufferDue)
         return;
-    int pitch = 0;
-    const void* pixels = currentPicture(pitch);
-    SDL_UpdateTexture(d.texture, nullptr, pixels, pitch);
+    SDL_Texture* shown = gxDisplayShown() ? framebufferTexture() : nullptr;
+    if (!shown)
+        shown = screenTexture();
     SDL_SetRenderDrawColor(d.renderer, 0, 0, 0, 255);
     SDL_RenderClear(d.renderer);
-    SDL_RenderCopy(d.renderer, d.texture, nullptr, nullptr);
+    // The panel may be larger or smaller than the screen: it fills the screen's area all the same.
+    SDL_RenderCopy(d.renderer, shown, nullptr, nullptr);
     SDL_RenderPresent(d.renderer);
     if (!d.firstFrameShown) {
         d.firstFrameShown = true;
@@ -315,11 +327,17 @@ std::vector<uint32_t> captureScreen() {
     const SIZE size = screenSize();
     std::vector<uint32_t> picture(static_cast<size_t>(size.cx) * size.cy);
     if (gxDisplayShown()) {
-        std::vector<uint16_t> framebuffer(picture.size());
+        // The panel's picture at the screen's size: a doubled picture gives back its own pixels.
+        const SIZE panel = gxPanelSize();
+        std::vector<uint16_t> framebuffer(static_cast<size_t>(panel.cx) * panel.cy);
         gxComposeScreen(framebuffer.data());
-        for (size_t i = 0; i < picture.size(); ++i) {
-            const uint32_t p = framebuffer[i];
-            picture[i] = ((p & 0xF800) << 8) | ((p & 0x07E0) << 5) | ((p & 0x001F) << 3);
+        for (int y = 0; y < size.cy; ++y) {
+            const size_t panelRow =
+                static_cast<size_t>(static_cast<int64_t>(y) * panel.cy / size.cy) * panel.cx;
+            for (int x = 0; x < size.cx; ++x) {
+                const auto panelX = static_cast<size_t>(static_cast<int64_t>(x) * panel.cx / size.cx);
+                picture[static_cast<size_t>(y) * size.cx + x] = rgbOf565(framebuffer[panelRow + panelX]);
+            }
         }
         return picture;
     }
@@ -327,13 +345,9 @@ std::vector<uint32_t> captureScreen() {
     for (int y = 0; y < size.cy; ++y) {
         const uint8_t* row = screen->bits + static_cast<ptrdiff_t>(y) * screen->stride;
         for (int x = 0; x < size.cx; ++x) {
-            uint32_t p = 0;
-            if (screen->bitsPerPixel == 16) {
-                p = reinterpret_cast<const uint16_t*>(row)[x];
-                p = ((p & 0xF800) << 8) | ((p & 0x07E0) << 5) | ((p & 0x001F) << 3);
-            } else {
-                p = reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFF;
-            }
+            const uint32_t p = screen->bitsPerPixel == 16
+                                   ? rgbOf565(reinterpret_cast<const uint16_t*>(row)[x])
+                                   : reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFF;
             picture[static_cast<size_t>(y) * size.cx + x] = p;
         }
     }

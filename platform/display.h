@@ -2,7 +2,8 @@
 // The device screen: a bitmap of VELMORA_SCREEN pixels (WxH, default 480x640, portrait) at the
 // display's depth, into which every window draws. It is shown in one resizable desktop window
 // that scales it, or nowhere when VELMORA_HEADLESS=1 (SDL's dummy drivers). While the emulated
-// game-interface display is open (platform/gx.h), its framebuffer is shown instead.
+// game-interface display is open (platform/gx.h), its framebuffer is shown instead, scaled from the
+// panel's size to the screen's.
 
 #include "platform/gdi.h"
 #include "platform/types.h"
@@ -39,7 +40,8 @@ void presentScreen(bool force);
 // Turns waiting desktop events into input (platform/input.h).
 void pumpDisplayEvents();
 
-// The picture shown on the device screen, 0x00RRGGBB per pixel, row by row.
+// The picture shown on the device screen, 0x00RRGGBB per pixel, row by row, at the screen's size
+// (the framebuffer's picture sampled to it while that is shown).
 std::vector<uint32_t> captureScreen();
 
 } // namespace velmora

@@ -1,13 +1,16 @@
 #pragma once
-// The handheld's game interface, emulated: a raw RGB565 framebuffer of the device screen's size
-// that a program writes straight into, shown instead of the windows' picture while the display is
-// open and not suspended. VELMORA_FRAMEBUFFER chooses the memory layout: "portrait" (default:
-// rows of the screen one after another) or "landscape" (the panel's memory runs along the
-// screen's height, x steps are negative), so that both copy paths of a display writer run.
+// The handheld's game interface, emulated: a raw RGB565 framebuffer of the display panel that a
+// program writes straight into, shown instead of the windows' picture while the display is open
+// and not suspended. The panel is the device profile's (platform/device_profile.h): by default as
+// large as the device screen with rows one after another in memory; it may be larger than the
+// screen (a high-resolution panel that the system drives at half its resolution), and its memory
+// may run along the screen's columns with x or y stepping back (as on some handhelds), so that
+// every copy path of a display writer runs.
 
 #include "platform/gdi.h"
 #include "platform/types.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace velmora {
@@ -35,7 +38,7 @@ enum : int { GX_NORMALKEYS = 2, GX_LANDSCAPEKEYS = 3 };
 
 int GXOpenDisplay(HWND window, DWORD flags);
 int GXCloseDisplay();
-void* GXBeginDraw(); // the framebuffer's pixel (0, 0); null while the display is closed
+void* GXBeginDraw(); // the framebuffer's pixel (0, 0) as the properties describe it; null while closed
 int GXEndDraw();
 GXDisplayProperties GXGetDisplayProperties();
 bool GXIsDisplayDRAMBuffer();
@@ -46,7 +49,7 @@ int GXSuspend();
 int GXResume();
 int GXSetViewport(DWORD top, DWORD height, DWORD reserved1, DWORD reserved2);
 
-// The raw-framebuffer query of ExtEscape.
+// The raw-framebuffer query of ExtEscape: the panel as its memory really runs.
 constexpr int GETRAWFRAMEBUFFER = 0x00020001;
 constexpr WORD FORMAT_565 = 1;
 struct RawFrameBufferInfo {
@@ -58,14 +61,20 @@ struct RawFrameBufferInfo {
     int cxPixels = 0;
     int cyPixels = 0;
 };
-// Fills a RawFrameBufferInfo for GETRAWFRAMEBUFFER and returns 1; 0 for anything else.
+// Fills a RawFrameBufferInfo for GETRAWFRAMEBUFFER and returns 1 (when the device answers it); 0
+// for anything else.
 int ExtEscape(HDC dc, int escape, int inputSize, const char* input, int outputSize, char* output);
 
-// Whether the display or the keys of the game interface are open (pages suspend and resume them).
-bool gxIsOpen();
+// A fixed device address of the panel's memory as a pointer of this process: some handhelds' panels
+// are known by their address. Null unless every byte from address + lowest to address + highest
+// (offsets in bytes, both included) lies in the panel's memory.
+void* gxDeviceAddress(uintptr_t address, ptrdiff_t lowest, ptrdiff_t highest);
+
 // The framebuffer is what the device screen shows.
 bool gxDisplayShown();
-// The framebuffer's picture in screen order: width x height RGB565 words.
+// The panel's size in pixels.
+SIZE gxPanelSize();
+// The framebuffer's picture in screen order: panel width x height RGB565 words.
 void gxComposeScreen(uint16_t* out);
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #include "platform/shell_services.h"
 
 #include "base/wide_string.h"
+#include "platform/device_profile.h"
 #include "platform/last_error.h"
 
 #include <sys/stat.h>
@@ -15,7 +16,6 @@ namespace velmora {
 
 namespace {
 DWORD fullScreen = 0;
-constexpr wchar_t oemInformation[] = L"Velmora Linux desktop";
 } // namespace
 
 bool SHFullScreen(HWND, DWORD state) {
@@ -72,8 +72,9 @@ bool SystemParametersInfoW(UINT action, UINT param, void* buffer, UINT) {
     if (action != SPI_GETOEMINFO || !buffer || param == 0)
         return false;
     auto* text = static_cast<wchar_t*>(buffer);
-    const size_t count = std::min<size_t>(param - 1, std::wcslen(oemInformation));
-    std::wmemcpy(text, oemInformation, count);
+    const std::wstring& information = deviceProfile().oemInfo;
+    const size_t count = std::min<size_t>(param - 1, information.size());
+    std::wmemcpy(text, information.data(), count);
     text[count] = L'\0';
     return true;
 }
@@ -81,8 +82,8 @@ bool SystemParametersInfoW(UINT action, UINT param, void* buffer, UINT) {
 bool GetVersionExW(OSVERSIONINFOW* info) {
     if (!info)
         return false;
-    info->dwMajorVersion = 5;
-    info->dwMinorVersion = 1;
+    info->dwMajorVersion = deviceProfile().osMajorVersion;
+    info->dwMinorVersion = deviceProfile().osMinorVersion;
     info->dwBuildNumber = 1;
     info->dwPlatformId = 3;
     info->szCSDVersion[0] = L'\0';

@@ -41,7 +41,8 @@ struct SHELLEXECUTEINFOW {
 // False when the file does not exist or no opener can be started.
 bool ShellExecuteEx(SHELLEXECUTEINFOW* info);
 
-// SPI_GETOEMINFO: the device's maker string, cut to the buffer (param characters with the terminator).
+// SPI_GETOEMINFO: the device profile's maker string, cut to the buffer (param characters with the
+// terminator).
 constexpr UINT SPI_GETOEMINFO = 258;
 bool SystemParametersInfoW(UINT action, UINT param, void* buffer, UINT flags);
 
@@ -53,7 +54,7 @@ struct OSVERSIONINFOW {
     DWORD dwPlatformId = 0;
     wchar_t szCSDVersion[128] = {};
 };
-// Reports version 5.1: the display output then takes the raw framebuffer, as on later devices.
+// Reports the device profile's system version (5.1 unless the environment says otherwise).
 bool GetVersionExW(OSVERSIONINFOW* info);
 
 } // namespace velmora

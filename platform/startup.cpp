@@ -1,5 +1,6 @@
 #include "platform/startup.h"
 
+#include "platform/clock_speed.h"
 #include "platform/display.h"
 #include "platform/process.h"
 
@@ -26,6 +27,7 @@ void initializePlatform(int argc, char** argv) {
     }
     // Set before any window exists: the window's framebuffer then stays in plain memory.
     setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 0);
+    applyClockSpeed();
 }
 
 } // namespace velmora

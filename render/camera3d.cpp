@@ -59,7 +59,10 @@ void Camera3D::setCentre(int centreX, int centreY) {
     viewport_.centreY = centreY;
 }
 
-int32_t Camera3D::projectionFactor() const { return (viewport_.minSide * 1024) / tanHalfFov_; }
+double Camera3D::projectionFactor() const {
+    const double tangent = std::tan(static_cast<double>(degToRad(fieldOfView_)) / 2.0);
+    return tangent > 0.0 ? viewport_.minSide / std::min(tangent, 1.0e7 / 1024.0) : viewport_.minSide * 1024.0;
+}
 
 void Camera3D::follow(int mode, const Matrix4* followed, float distance, float height, const Vector3& offset) {
     followMode_ = mode;

@@ -61,8 +61,8 @@ public:
     void setCentre(int centreX, int centreY);
     const CameraViewport& viewport() const { return viewport_; }
     bool hasViewport() const { return viewport_.width > 0 && viewport_.height > 0; }
-    // k: (minSide x 1024) / tanHalfFov, pixels per unit of x / z.
-    int32_t projectionFactor() const;
+    // k: minSide / tan(fieldOfView / 2), pixels per unit of x / z.
+    double projectionFactor() const;
 
     // Starts following the node whose node -> world matrix is given (it must outlive the
     // following); FollowNone stops. height sets both damping copies of the smoothed modes.

@@ -15,6 +15,10 @@ constexpr float worldUnitInverse = 1.0f / 2048.0f;
 constexpr int textureShift = 16;
 constexpr int32_t textureUnit = 1 << textureShift; // 65536
 constexpr float textureUnitInverse = 1.0f / 65536.0f;
+// Projected vertex positions carry this many fractional bits of a pixel, so that edges and
+// texture coordinates do not jump by whole pixels as a vertex moves.
+constexpr int subpixelBits = 8;
+constexpr int32_t subpixelUnit = 1 << subpixelBits;
 
 // A float truncated toward zero to an integer, limited to +-2.1e9; NaN gives 0. Every conversion of
 // outside or computed floats goes through it, so that none can overflow.

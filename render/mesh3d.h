@@ -17,13 +17,14 @@ struct Face3D;
 
 // A vertex as the span routines see it: screen position, biased depth and interpolants.
 struct ScreenVertex {
-    int32_t x = 0;     // pixels
-    int32_t y = 0;     // pixels
+    int32_t x = 0;     // pixels << subpixelBits
+    int32_t y = 0;     // pixels << subpixelBits
     int32_t depth = 0; // view z << 5: 16.16 world units
     Fixed16 u = 0;     // texels, 16.16
     Fixed16 v = 0;
     int32_t lightX = 0; // lighting-table coordinates 0 ... 254, << 16
     int32_t lightY = 0;
+    float inverseDepth = 0; // 1 / view z in world units, for perspective-correct texturing
 };
 
 // Outside flags of a transformed vertex.

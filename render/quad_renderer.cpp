@@ -139,6 +139,9 @@ void drawQuad(const RasterTarget& target, const QuadView& view, const Transform2
         ScreenVertex& p = screen[i];
         p.x = screenCoordinate(view.width / 2, x, view.scale);
         p.y = view.height / 2 - (screenCoordinate(0, y, view.scale));
+        sharedOutside &= outsideFlags(p, view.width, view.height);
+        p.x *= subpixelUnit; // quads keep whole-pixel corners
+        p.y *= subpixelUnit;
         // Texture units plus the scrolling offset, as texels; wrapping is harmless, textures repeat.
         p.u = static_cast<Fixed16>(
             (static_cast<uint32_t>(corner.u) + static_cast<uint32_t>(quad.material->textureOffsetU))
@@ -146,7 +149,6 @@ void drawQuad(const RasterTarget& target, const QuadView& view, const Transform2
         p.v = static_cast<Fixed16>(
             (static_cast<uint32_t>(corner.v) + static_cast<uint32_t>(quad.material->textureOffsetV))
             << m.texture.log2Height);
-        sharedOutside &= outsideFlags(p, view.width, view.height);
     }
     if (sharedOutside != 0)
         return;

@@ -15,7 +15,24 @@ constexpr int32_t rotationUnit = 16384;
 constexpr int32_t minimumClipSpan = 128; // depths closer than 1/16 unit make no clip vertex
 constexpr int maxSubdivisionDepth = 8;
 
-int32_t clampScreen(int64_t value) { return static_cast<int32_t>(std::clamp<int64_t>(value, -screenLimit, screenLimit)); }
+constexpr int64_t subpixelLimit = int64_t{screenLimit} * subpixelUnit;
+
+int32_t clampScreen(int64_t value) {
+    return static_cast<int32_t>(std::clamp<int64_t>(value, -subpixelLimit, subpixelLimit));
+}
+
+// The largest integer not above value (for values within +-2^40; beyond, the limit), by truncating
+// the value made positive with an offset; the sum keeps 11 fraction bits, plenty for subpixels.
+int64_t floorOf(double value) {
+    constexpr double offset = static_cast<double>(int64_t{1} << 41);
+    const double limited = std::clamp(value, -offset / 2, offset / 2);
+    return static_cast<int64_t>(limited + offset) - (int64_t{1} << 41);
+}
+
+// The pixel that holds a projected position.
+int pixelOf(int32_t subpixels) {
+    return (subpixels + subpixelUnit / 2) >> subpixelBits;
+}
 
 // View z << 5 minus the bias, kept inside the unsigned depth range.
 int32_t biasedDepth(Fixed11 viewZ, int32_t bias) {
@@ -23,9 +40,14 @@ int32_t biasedDepth(Fixed11 viewZ, int32_t bias) {
     return static_cast<int32_t>(std::clamp<int64_t>(depth, 0, 0x7FFFFFFF));
 }
 
-// a + (b - a) x fraction / 32, for the 5-bit clip fraction.
+// Fraction bits of the position of a clip vertex along its edge. The vertex is put exactly on the
+// near plane, so the fraction must be fine enough to keep it on the edge: edges reaching far behind
+// the eye would otherwise bend by pixels on the screen.
+constexpr int clipFractionBits = 16;
+
+// a + (b - a) x fraction, the fraction with clipFractionBits.
 int32_t atFraction(int32_t a, int32_t b, int64_t fraction) {
-    return static_cast<int32_t>(a + ((int64_t{b} - a) * fraction) / 32);
+    return static_cast<int32_t>(a + ((int64_t{b} - a) * fraction) / (int64_t{1} << clipFractionBits));
 }
 
 const Material3D& defaultMaterial() {
@@ -43,6 +65,8 @@ FixedTransform toFixedTransform(const Matrix4& m) {
         const float normalScale = length > 0.0f ? rotationUnit / length : 0.0f;
         for (int column = 0; column < 3; ++column) {
             fixed.rotation[row * 3 + column] = saturatedInt(r[column] * rotationUnit);
+            fixed.fineRotation[row * 3 + column] = static_cast<int64_t>(
+                std::llround(double{r[column]} * static_cast<double>(int64_t{1} << fineRotationBits)));
             fixed.normalRotation[row * 3 + column] = saturatedInt(r[column] * normalScale);
         }
         fixed.translation[row] = saturatedInt(r[3] * worldUnit);
@@ -83,15 +107,19 @@ void Renderer3D::addMesh(Mesh3D& mesh, const FixedTransform& toView, Fixed11 nea
 }
 
 void Renderer3D::transformVertices(MeshContext& context) {
-    const int32_t* r = context.toView->rotation;
+    const int64_t* r = context.toView->fineRotation;
     const int32_t* t = context.toView->translation;
     const int32_t* n = context.toView->normalRotation;
     const bool normals = context.decoded.smooth();
+    constexpr int64_t half = int64_t{1} << (fineRotationBits - 1); // products are rounded, not floored
     for (Vertex3D& vertex : context.mesh->vertices) {
-        const int64_t px = vertex.x >> 5, py = vertex.y >> 5, pz = vertex.z >> 5;
-        vertex.viewX = static_cast<Fixed11>(((r[0] * px + r[1] * py + r[2] * pz) >> 9) + t[0]);
-        vertex.viewY = static_cast<Fixed11>(((r[3] * px + r[4] * py + r[5] * pz) >> 9) + t[1]);
-        vertex.viewZ = static_cast<Fixed11>(((r[6] * px + r[7] * py + r[8] * pz) >> 9) + t[2]);
+        const int64_t px = vertex.x, py = vertex.y, pz = vertex.z;
+        vertex.viewX =
+            static_cast<Fixed11>(((r[0] * px + r[1] * py + r[2] * pz + half) >> fineRotationBits) + t[0]);
+        vertex.viewY =
+            static_cast<Fixed11>(((r[3] * px + r[4] * py + r[5] * pz + half) >> fineRotationBits) + t[1]);
+        vertex.viewZ =
+            static_cast<Fixed11>(((r[6] * px + r[7] * py + r[8] * pz + half) >> fineRotationBits) + t[2]);
         if (normals) {
             // Only x and y of the view-space normal pick the lighting-table cell.
             vertex.viewNormalX = (n[0] * vertex.normalX + n[1] * vertex.normalY + n[2] * vertex.normalZ) >> 14;
@@ -106,13 +134,18 @@ void Renderer3D::project(Vertex3D& vertex, const MeshContext& context) const {
         vertex.clipFlags = ClipBehind;
         return;
     }
-    const int64_t k = frame_.projection;
-    const int64_t z = std::max<int64_t>(vertex.viewZ, 1);
+    // Pixels are sampled at their centres: positions are kept half a pixel up and to the left, so
+    // that the walk, which samples at whole subpixel units, lands on the centres.
+    constexpr int32_t halfPixel = subpixelUnit / 2;
+    const double reciprocal = 1.0 / std::max<int32_t>(vertex.viewZ, 1);
+    const double scale = frame_.projection * subpixelUnit * reciprocal;
     ScreenVertex& s = vertex.screen;
-    s.x = clampScreen(frame_.centreX + divideTruncated(vertex.viewX * k, z));
-    s.y = clampScreen(frame_.centreY - divideTruncated(vertex.viewY * k, z));
-    vertex.clipFlags = static_cast<uint8_t>((s.x < 0 ? ClipLeft : 0) | (s.x >= frame_.target.width ? ClipRight : 0) |
-                                            (s.y < 0 ? ClipTop : 0) | (s.y >= frame_.target.height ? ClipBottom : 0));
+    s.x = clampScreen(int64_t{frame_.centreX} * subpixelUnit - halfPixel + floorOf(vertex.viewX * scale));
+    s.y = clampScreen(int64_t{frame_.centreY} * subpixelUnit - halfPixel - floorOf(vertex.viewY * scale));
+    s.inverseDepth = static_cast<float>(worldUnit * reciprocal);
+    const int32_t right = frame_.target.width * subpixelUnit, bottom = frame_.target.height * subpixelUnit;
+    vertex.clipFlags = static_cast<uint8_t>((s.x < 0 ? ClipLeft : 0) | (s.x >= right ? ClipRight : 0) |
+                                            (s.y < 0 ? ClipTop : 0) | (s.y >= bottom ? ClipBottom : 0));
     s.depth = biasedDepth(vertex.viewZ, context.mesh->depthBias);
     const DecodedMaterial& m = context.decoded;
     if (m.textured) {
@@ -187,13 +220,13 @@ void Renderer3D::clipAndQueue(MeshContext& context, const Face3D& face, Vertex3D
             output[count++] = current;
         if (currentBehind == nextBehind)
             continue;
-        // Interpolate from the vertex behind toward the one in front, with a 5-bit fraction.
+        // Interpolate from the vertex behind toward the one in front.
         const Vertex3D* behind = currentBehind ? current : next;
         const Vertex3D* front = currentBehind ? next : current;
         const int64_t span = int64_t{front->viewZ} - behind->viewZ;
         if (span < minimumClipSpan)
             continue;
-        const int64_t fraction = ((int64_t{nearPlane} - behind->viewZ) * 32) / span;
+        const int64_t fraction = ((int64_t{nearPlane} - behind->viewZ) << clipFractionBits) / span;
         Vertex3D* made = newVertex();
         *made = {};
         made->viewX = atFraction(behind->viewX, front->viewX, fraction);
@@ -320,11 +353,14 @@ void Renderer3D::drawFace(const QueuedFace& face) {
         if (!face.piece) {
             const int width = decoded.wire ? 1 : decoded.edgeWidth;
             if (edges & EdgeAB)
-                drawLine(frame_.target, a.x, a.y, b.x, b.y, decoded.colour, width);
+                drawLine(frame_.target, pixelOf(a.x), pixelOf(a.y), pixelOf(b.x), pixelOf(b.y),
+                         decoded.colour, width);
             if (edges & EdgeBC)
-                drawLine(frame_.target, b.x, b.y, c.x, c.y, decoded.colour, width);
+                drawLine(frame_.target, pixelOf(b.x), pixelOf(b.y), pixelOf(c.x), pixelOf(c.y),
+                         decoded.colour, width);
             if (edges & EdgeCA)
-                drawLine(frame_.target, c.x, c.y, a.x, a.y, decoded.colour, width);
+                drawLine(frame_.target, pixelOf(c.x), pixelOf(c.y), pixelOf(a.x), pixelOf(a.y),
+                         decoded.colour, width);
         }
         if (decoded.wire || !(edges & EdgeFill))
             return;

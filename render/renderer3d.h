@@ -18,10 +18,16 @@ namespace velmora {
 struct LightingTables;
 struct Material3D;
 
-// A node -> view matrix in the fixed point of the vertex stage: rotation terms x 16384 and
-// translation x 2048, with a rotation for normals that leaves out the node's scale.
+// Fraction bits of the per-frame vertex stage's rotation terms. Vertices lie hundreds of units from
+// a node's origin; fewer bits would move those near the eye by pixels.
+constexpr int fineRotationBits = 24;
+
+// A node -> view matrix in fixed point: rotation terms x 16384 and translation x 2048 (the format
+// matrices are baked into meshes with), the same rotation with fineRotationBits for the per-frame
+// vertex stage, and a rotation for normals that leaves out the node's scale.
 struct FixedTransform {
     int32_t rotation[9] = {};
+    int64_t fineRotation[9] = {};
     int32_t translation[3] = {};
     int32_t normalRotation[9] = {};
 };
@@ -33,7 +39,7 @@ constexpr int32_t screenLimit = 16383;
 
 struct FrameSettings {
     RasterTarget target;
-    int32_t projection = 0; // k: pixels per unit of x / z
+    double projection = 0; // k: pixels per unit of x / z
     int32_t centreX = 0;
     int32_t centreY = 0;
     const LightingTables* lighting = nullptr;

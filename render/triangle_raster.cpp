@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <utility>
@@ -12,48 +13,95 @@
 namespace velmora {
 namespace {
 
-template <typename F, int Mode, bool Textured, bool Keyed, bool Smooth, bool Extras>
+// 1 / n for the pixel counts of a segment of a span (see TriangleSetup::segment).
+constexpr std::array<double, longestSegment + 1> inverseCounts = [] {
+    std::array<double, longestSegment + 1> inverses{};
+    for (int n = 1; n <= longestSegment; ++n)
+        inverses[n] = 1.0 / n;
+    return inverses;
+}();
+
+// A segment ends one pixel past its span, where 1 / z may come near 0 or below: it is kept above
+// this, and texture coordinates are limited before conversion.
+constexpr double smallestInverseDepth = 1.0e-9;
+
+// A texture coordinate (16.16 texels) in 32 bits, wrapped as textures repeat.
+inline uint32_t wrapped(double value) {
+    constexpr double limit = static_cast<double>(int64_t{1} << 62);
+    return static_cast<uint32_t>(static_cast<int64_t>(std::clamp(value, -limit, limit)));
+}
+
+// How a walker takes texture coordinates across a triangle: none, linearly across the screen, or
+// perspective-correct.
+enum Texturing { Untextured, Affine, Perspective };
+
+template <typename F, int Mode, Texturing T, bool Keyed, bool Smooth, bool Extras>
 void walkRows(const RasterTarget& target, const ShadeContext& context, const TriangleSetup& t) {
     using Pixel = typename F::Pixel;
-    constexpr unsigned interpolants = WalkDepth | (Textured ? WalkTexture : 0u) | (Smooth ? WalkLight : 0u);
-    walkTriangle<interpolants>(t, target.width, target.height,
-                               [&](int32_t y, int32_t first, int32_t count, const SpanInterpolants& s) {
-                                   auto* row = reinterpret_cast<Pixel*>(target.bits + intptr_t{y} * target.stride);
-                                   uint32_t* depthRow = target.depth + intptr_t{y} * target.width;
-                                   drawSpan<F, Mode, Textured, Keyed, Smooth, Extras>(row + first, depthRow + first,
-                                                                                       count, s, context);
-                               });
+    constexpr bool textured = T != Untextured;
+    constexpr unsigned interpolants = WalkDepth | (T == Affine ? WalkTexture : 0u) |
+                                      (T == Perspective ? WalkPerspective : 0u) | (Smooth ? WalkLight : 0u);
+    walkTriangle<interpolants>(
+        t, target.width, target.height, [&](int32_t y, int32_t first, int32_t count, SpanInterpolants s) {
+            Pixel* pixels = reinterpret_cast<Pixel*>(target.bits + intptr_t{y} * target.stride) + first;
+            uint32_t* depths = target.depth + intptr_t{y} * target.width + first;
+            if constexpr (T != Perspective) {
+                drawSpan<F, Mode, textured, Keyed, Smooth, Extras>(pixels, depths, count, s, context);
+            } else {
+                const uint32_t topU = s.u, topV = s.v;
+                double depth = 1.0 / s.q;
+                double offsetU = s.s * depth, offsetV = s.t * depth; // from the top vertex's
+                for (int done = 0; done < count;) {
+                    const int n = std::min(t.segment, count - done);
+                    s.q += s.dq * n;
+                    s.s += s.ds * n;
+                    s.t += s.dt * n;
+                    depth = 1.0 / std::max(s.q, smallestInverseDepth);
+                    const double nextU = s.s * depth, nextV = s.t * depth;
+                    s.u = topU + wrapped(offsetU);
+                    s.v = topV + wrapped(offsetV);
+                    s.du = wrapped((nextU - offsetU) * inverseCounts[n]);
+                    s.dv = wrapped((nextV - offsetV) * inverseCounts[n]);
+                    drawSpan<F, Mode, true, Keyed, Smooth, Extras>(pixels + done, depths + done, n, s,
+                                                                   context);
+                    s.z += s.dz * static_cast<uint32_t>(n);
+                    s.lx += s.dlx * static_cast<uint32_t>(n);
+                    s.ly += s.dly * static_cast<uint32_t>(n);
+                    offsetU = nextU;
+                    offsetV = nextV;
+                    done += n;
+                }
+            }
+        });
 }
 
 using RowWalker = void (*)(const RasterTarget&, const ShadeContext&, const TriangleSetup&);
 
-// The walker for every combination: [format][mode - 1][textured][keyed][smooth][extras].
-template <typename F, int Mode>
-constexpr std::array<RowWalker, 16> walkersOfMode() {
-    return {walkRows<F, Mode, false, false, false, false>, walkRows<F, Mode, false, false, false, true>,
-            walkRows<F, Mode, false, false, true, false>,  walkRows<F, Mode, false, false, true, true>,
-            walkRows<F, Mode, false, false, false, false>, walkRows<F, Mode, false, false, false, true>,
-            walkRows<F, Mode, false, false, true, false>,  walkRows<F, Mode, false, false, true, true>,
-            walkRows<F, Mode, true, false, false, false>,  walkRows<F, Mode, true, false, false, true>,
-            walkRows<F, Mode, true, false, true, false>,   walkRows<F, Mode, true, false, true, true>,
-            walkRows<F, Mode, true, true, false, false>,   walkRows<F, Mode, true, true, false, true>,
-            walkRows<F, Mode, true, true, true, false>,    walkRows<F, Mode, true, true, true, true>};
+// Walkers of one format and mode, indexed by ((texturing x 2 + keyed) x 2 + smooth) x 2 + extras.
+template <typename F, int Mode, size_t... Index>
+constexpr std::array<RowWalker, sizeof...(Index)> walkersOfMode(std::index_sequence<Index...>) {
+    return {walkRows<F, Mode, static_cast<Texturing>(Index >> 3), ((Index >> 2) & 1) != 0,
+                     ((Index >> 1) & 1) != 0, (Index & 1) != 0>...};
 }
 
-template <typename F>
-constexpr std::array<std::array<RowWalker, 16>, 5> walkersOfFormat() {
-    return {walkersOfMode<F, 1>(), walkersOfMode<F, 2>(), walkersOfMode<F, 3>(), walkersOfMode<F, 4>(),
-            walkersOfMode<F, 5>()};
+constexpr size_t walkersPerMode = 24;
+
+template <typename F> constexpr std::array<std::array<RowWalker, walkersPerMode>, 5> walkersOfFormat() {
+    constexpr auto all = std::make_index_sequence<walkersPerMode>();
+    return {walkersOfMode<F, 1>(all), walkersOfMode<F, 2>(all), walkersOfMode<F, 3>(all),
+            walkersOfMode<F, 4>(all), walkersOfMode<F, 5>(all)};
 }
 
-const std::array<std::array<RowWalker, 16>, 5> walkers16 = walkersOfFormat<Format16>();
-const std::array<std::array<RowWalker, 16>, 5> walkers32 = walkersOfFormat<Format32>();
+const std::array<std::array<RowWalker, walkersPerMode>, 5> walkers16 = walkersOfFormat<Format16>();
+const std::array<std::array<RowWalker, walkersPerMode>, 5> walkers32 = walkersOfFormat<Format32>();
 
-RowWalker chooseWalker(const RasterTarget& target, const ShadeContext& context) {
+RowWalker chooseWalker(const RasterTarget& target, const ShadeContext& context, Texturing texturing) {
     const DecodedMaterial& m = *context.material;
     const bool smooth = m.smooth() && context.lighting;
     const bool extras = context.fog.enabled || m.alpha.valid();
-    const int index = (m.textured ? 8 : 0) + (m.textured && m.keyed ? 4 : 0) + (smooth ? 2 : 0) + (extras ? 1 : 0);
+    const bool keyed = texturing != Untextured && m.keyed;
+    const size_t index =
+        ((texturing * 2u + (keyed ? 1u : 0u)) * 2u + (smooth ? 1u : 0u)) * 2u + (extras ? 1u : 0u);
     const auto& table = target.bitsPerPixel == 16 ? walkers16 : walkers32;
     return table[m.detailLevel - 1][index];
 }
@@ -63,10 +111,13 @@ RowWalker chooseWalker(const RasterTarget& target, const ShadeContext& context) 
 void rasterizeTriangle(const RasterTarget& target, const ShadeContext& context, const ScreenVertex& a,
                        const ScreenVertex& b, const ScreenVertex& c) {
     const DecodedMaterial& m = *context.material;
-    const unsigned interpolants = WalkDepth | (m.textured ? WalkTexture : 0u) | (m.smooth() ? WalkLight : 0u);
+    const unsigned interpolants =
+        WalkDepth | (m.textured ? WalkPerspective : 0u) | (m.smooth() ? WalkLight : 0u);
     TriangleSetup setup;
-    if (setUpTriangle(a, b, c, target.height, interpolants, setup))
-        chooseWalker(target, context)(target, context, setup);
+    if (!setUpTriangle(a, b, c, target.height, interpolants, setup))
+        return;
+    const Texturing texturing = !m.textured ? Untextured : setup.perspective ? Perspective : Affine;
+    chooseWalker(target, context, texturing)(target, context, setup);
 }
 
 void drawLine(const RasterTarget& target, int x0, int y0, int x1, int y1, uint32_t colour, int width) {

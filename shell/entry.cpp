@@ -10,13 +10,17 @@
 #include "platform/startup.h"
 #include "platform/timing_trace.h"
 #include "platform/ui_scale.h"
+#include "render/gapi_display.h"
 #include "shell/application.h"
 #include "shell/first_page.h"
 #include "shell/message_loop.h"
 #include "shell/program_options.h"
 #include "shell/start_up.h"
+#include "surface/surface.h"
 
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <optional>
 
@@ -30,6 +34,29 @@ HWND mainWindow = nullptr;
 void relaunchOnRequest(const std::wstring& commandLine) {
     if (IsWindow(mainWindow))
         relaunch(mainWindow, commandLine);
+}
+
+// VELMORA_DIRECT_VIDEO=1 puts every page of the instance on the screen through the framebuffer, as
+// the game does with "Direct video" ticked: a way to try that output on the front end. Whoever asks
+// is told which framebuffer serves, or that the windows do.
+void openRequestedDirectVideo(HWND window) {
+    const char* value = std::getenv("VELMORA_DIRECT_VIDEO");
+    if (!value || std::strcmp(value, "1") != 0)
+        return;
+    if (!GapiDisplay::open(window, true, false)) {
+        std::fprintf(stderr, "velmora: direct video: %s; the pages draw through their windows\n",
+                     displayDepth() == 16 ? "no framebuffer found"
+                                          : "the framebuffer takes 16-bit pages only");
+        return;
+    }
+    const GapiDisplayState& display = GapiDisplay::state();
+    const char* source = display.source == FramebufferSource::FixedGeometry ? "the fixed-geometry framebuffer"
+                         : display.source == FramebufferSource::GameInterface
+                             ? "the game interface's framebuffer"
+                             : "the raw framebuffer";
+    std::fprintf(stderr, "velmora: direct video: %s, %u x %u%s\n", source,
+                 unsigned(display.displayProperties->cxWidth), unsigned(display.displayProperties->cyHeight),
+                 display.rawVga && !display.trueVga ? ", every pixel doubled" : "");
 }
 
 } // namespace
@@ -69,6 +96,7 @@ int velmoraMain(int argc, char** argv) {
     application->repaint();
     mainWindow = application->handle();
     setRelaunchRequestHandler(relaunchOnRequest);
+    openRequestedDirectVideo(mainWindow);
 
     if (PageMaker maker = pageMaker())
         maker(*application, chooseFirstPage(GetCommandLineW()));

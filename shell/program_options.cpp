@@ -35,8 +35,16 @@ Environment:
   VELMORA_HEADLESS=1        no window and no sound; messages go to standard error
   VELMORA_SCRIPT=FILE       play an automation script (see the README)
   VELMORA_INSTANCE=NAME     name of the one running instance (default velmora-<user id>)
-  VELMORA_FRAMEBUFFER=portrait|landscape
-                            memory layout of the emulated display framebuffer
+  VELMORA_SPEED=N|max       the program's clock N times faster than real time, or frames as fast
+                            as the machine draws them
+  VELMORA_DIRECT_VIDEO=1    every page through the display framebuffer, as "Direct video" does
+  VELMORA_FRAMEBUFFER=portrait|landscape|landscape-left
+                            memory layout of the emulated display panel
+  VELMORA_PANEL=WxH         size of the emulated display panel (default: the screen's)
+  VELMORA_OEM_INFO=TEXT     the device's maker string
+  VELMORA_OS_VERSION=MAJOR[.MINOR]
+                            the system version the device reports (default 5.1)
+  VELMORA_DRAM_BUFFER=0|1   whether the device's display is a DRAM buffer
   VELMORA_AVAILABLE_MEMORY_MB=N
                             pretend that N megabytes of memory are free
   VELMORA_TIMING=1          write the moments of start-up events to standard error

@@ -88,6 +88,43 @@ TEST(FrameTimer, TicksWithinOneMillisecondGiveTheSmallestStep) {
     EXPECT_EQ(clock.totalSlept(), 7u) << "the fixed sleep applies in every mode";
 }
 
+// At full speed frames take no time: each one sleeps out its period in every mode, so that the
+// clock advances exactly one frame period per frame and the adaptive sleep stays at zero.
+TEST(FrameTimer, AtMaxSpeedEachFrameAdvancesTheClockByOnePeriod) {
+    MaxSpeedClock clock;
+    ScopedClock useClock(clock);
+    const struct {
+        FrameTimer::Mode mode;
+        int fps;
+    } pages[] = {
+        {FrameTimer::AdaptiveSleep, 25}, {FrameTimer::ClampedStep, 10}, {FrameTimer::FreeRunning, 30}};
+    for (const auto& page : pages) {
+        FrameTimer timer;
+        timer.mode = page.mode;
+        timer.targetFps = page.fps;
+        timer.windowMs = 2500;
+        timer.reset();
+        const uint32_t start = GetTickCount();
+        int windows = 0;
+        for (int frame = 0; frame < 200; ++frame) {
+            windows += timer.tick();
+            ASSERT_EQ(timer.elapsedMs, 1000 / page.fps) << "mode " << page.mode;
+        }
+        EXPECT_EQ(GetTickCount() - start, 200u * (1000 / page.fps));
+        EXPECT_GT(windows, 0);
+        EXPECT_EQ(timer.adaptiveSleepMs, 0);
+        EXPECT_EQ(timer.measuredFps, page.fps); // at 30 a second, frames of 33 ms: 30.3
+    }
+    // A frame that waited longer by itself (a fade, a sliding message) counts all of it.
+    FrameTimer timer;
+    timer.mode = FrameTimer::AdaptiveSleep;
+    timer.targetFps = 25;
+    timer.reset();
+    Sleep(500);
+    timer.tick();
+    EXPECT_EQ(timer.elapsedMs, 500);
+}
+
 std::vector<std::string> calls;
 
 class TestPage : public FramePage {

@@ -1,5 +1,4 @@
 #include "platform/clock.h"
-#include "platform/gx.h"
 #include "platform/image_file.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
@@ -11,7 +10,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -127,38 +125,6 @@ TEST(ImageFile, PngHasItsSignatureAndHeader) {
     EXPECT_EQ(bytes[23], 2) << "height";
     EXPECT_FALSE(writeImageFile(path, 3, 2, {1, 2, 3})) << "too few pixels";
     std::remove(path.c_str());
-}
-
-TEST(Framebuffer, OpenDisplayShowsWhatIsWrittenThroughTheReportedSteps) {
-    ASSERT_TRUE(GXOpenDisplay(nullptr, GX_FULLSCREEN));
-    const GXDisplayProperties properties = GXGetDisplayProperties();
-    const char* layout = std::getenv("VELMORA_FRAMEBUFFER");
-    if (layout && std::string(layout) == "landscape") {
-        EXPECT_EQ(properties.cbxPitch, -2 * LONG(properties.cyHeight));
-        EXPECT_EQ(properties.cbyPitch, 2);
-    } else {
-        EXPECT_EQ(properties.cbxPitch, 2);
-        EXPECT_EQ(properties.cbyPitch, 2 * LONG(properties.cxWidth));
-    }
-    auto* origin = static_cast<uint8_t*>(GXBeginDraw());
-    ASSERT_NE(origin, nullptr);
-    // Pixel (2, 1) through the reported steps, as a display writer addresses it.
-    *reinterpret_cast<uint16_t*>(origin + 2 * properties.cbxPitch + 1 * properties.cbyPitch) = 0xF800;
-    std::vector<uint16_t> shown(properties.cxWidth * properties.cyHeight);
-    gxComposeScreen(shown.data());
-    EXPECT_EQ(shown[1 * properties.cxWidth + 2], 0xF800);
-    EXPECT_TRUE(gxDisplayShown());
-    GXSuspend();
-    EXPECT_FALSE(gxDisplayShown());
-    GXResume();
-    char info[sizeof(RawFrameBufferInfo)];
-    ASSERT_EQ(ExtEscape(nullptr, GETRAWFRAMEBUFFER, 0, nullptr, sizeof info, info), 1);
-    RawFrameBufferInfo raw;
-    std::memcpy(&raw, info, sizeof raw);
-    EXPECT_EQ(raw.pFramePointer, origin);
-    EXPECT_EQ(raw.cyStride, properties.cbyPitch);
-    GXCloseDisplay();
-    EXPECT_EQ(GXBeginDraw(), nullptr);
 }
 
 } // namespace

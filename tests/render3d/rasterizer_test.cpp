@@ -72,10 +72,11 @@ struct TestTarget {
     std::vector<uint32_t> depth;
 };
 
+// A vertex at a pixel corner (whole pixels; the walk samples pixels at their top-left corners).
 ScreenVertex at(int x, int y, int32_t depth = 65536, int32_t u = 0, int32_t v = 0) {
     ScreenVertex vertex;
-    vertex.x = x;
-    vertex.y = y;
+    vertex.x = x * subpixelUnit;
+    vertex.y = y * subpixelUnit;
     vertex.depth = depth;
     vertex.u = u;
     vertex.v = v;

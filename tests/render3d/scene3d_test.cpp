@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 #include <vector>
 
 namespace velmora {
@@ -57,7 +58,8 @@ TEST(Camera, DefaultsLookAtTheOriginFromBehind) {
     Camera3D camera;
     camera.setViewport(100, 80);
     EXPECT_EQ(camera.tanHalfFov(), 424); // tan(22.5 degrees) x 1024
-    EXPECT_EQ(camera.projectionFactor(), 80 * 1024 / 424);
+    // Projection uses the tangent itself, not its 1024ths: 80 / tan(22.5 degrees).
+    EXPECT_NEAR(camera.projectionFactor(), 193.137, 1e-3);
     const Projected right = camera.project({1, 0, 0}, 1.0f);
     const Projected up = camera.project({0, 1, 0}, 1.0f);
     EXPECT_GT(right.x, 50);
@@ -225,6 +227,25 @@ TEST(View3D, FacesCrossingTheNearPlaneAreDrawnInPart) {
     Frame dropped(32, 32);
     view.draw(dropped.target(), nodes);
     EXPECT_EQ(dropped.count(0x3366CC), 0);
+
+    // An edge from far behind the camera to ahead of it along x = z / 10 is seen as the column
+    // 16 + k / 10 = 23.7 (k = 32 / tan(22.5 degrees)); its clip vertex must lie on it, which a
+    // coarse clip fraction would miss by a unit and more, moving the column by pixels.
+    floorMesh->noClip = false;
+    floorMesh->vertices.resize(3);
+    for (const auto& [i, x, z] :
+         {std::tuple{0, -500.0f, -5000.0f}, {1, 50.0f, 500.0f}, {2, -500.0f, 500.0f}}) {
+        floorMesh->vertices[i].x = toFixed11(x);
+        floorMesh->vertices[i].z = toFixed11(z);
+    }
+    floorMesh->faces.resize(1);
+    floorMesh->prepared = false;
+    Frame diagonal(32, 32);
+    view.draw(diagonal.target(), nodes);
+    for (int row : {20, 28, 31}) {
+        EXPECT_EQ(diagonal.at(23, row), 0x3366CCu) << row;
+        EXPECT_EQ(diagonal.at(24, row), 0u) << row;
+    }
 }
 
 TEST(Chip3D, QuadsInEachOrientationNormalisedToTheirSize) {
