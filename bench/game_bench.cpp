@@ -75,7 +75,7 @@ public:
     }
     // A loaded game page of one player on hole 1; none when the hole cannot be loaded.
     GameCanvas* open(const std::wstring& course) {
-        auto* canvas = new GameCanvas(fromOsPath((installRoot() / "bin").string()) + L"\\");
+        auto* canvas = new GameCanvas(fromOsPath((installRoot() / "resources").string()) + L"\\");
         canvas->courseName = course;
         Player player;
         player.playerName = L"Bench";

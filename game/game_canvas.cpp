@@ -28,9 +28,8 @@ constexpr float clothWaves = 2.0f;     // radians of wave per unit from the pole
 constexpr float clothWaveSpeed = 2.0f; // radians per second
 } // namespace
 
-GameCanvas::GameCanvas(std::wstring programFolder)
-    : Canvas(gameCanvasName, true), programFolder_(std::move(programFolder)) {
-    resourcesFolder_ = programFolder_ + L"..\\resources\\";
+GameCanvas::GameCanvas(std::wstring resourcesFolder)
+    : Canvas(gameCanvasName, true), resourcesFolder_(std::move(resourcesFolder)) {
     guiFolder_ = resourcesFolder_ + L"GUI\\";
     returnToFrontEnd = [this] { velmora::returnToFrontEnd(*this); };
 }

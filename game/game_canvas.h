@@ -42,8 +42,8 @@ public:
     static constexpr int framesPerSecond = 25;
     static constexpr int measuringWindowMs = 2500;
 
-    // programFolder ends with a backslash; the game's data is its "..\resources\".
-    explicit GameCanvas(std::wstring programFolder);
+    // resourcesFolder is the shipped data (platform/game_folders.h), ending with a backslash.
+    explicit GameCanvas(std::wstring resourcesFolder);
     ~GameCanvas() override;
 
     // Installs the page's input pad and pens, paces frames at 25 a second and reads the settings.
@@ -218,7 +218,6 @@ private:
     void showNode(Sprite* node, bool shown);
     static bool isShown(const Scene* scene);
 
-    std::wstring programFolder_;
     std::wstring resourcesFolder_;
     std::wstring guiFolder_;
     Terrain terrain_;

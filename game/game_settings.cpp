@@ -1,6 +1,7 @@
 #include "game/game_settings.h"
 
 #include "gui/property_template.h"
+#include "platform/game_folders.h"
 #include "render/scalar_math.h"
 #include "render/trig_tables.h"
 
@@ -8,7 +9,7 @@ namespace velmora {
 
 GameSettings readGameSettings(std::wstring_view guiFolder) {
     PropertyTemplate file;
-    file.load(guiFolder, settingsFile);
+    file.load(guiFileFolder(settingsFile, guiFolder), settingsFile);
     GameSettings settings;
     settings.directVideo = file.getInt(L"chkGAPIVideo", L"status", -1) != 0;
     settings.gameKeys = file.getInt(L"chkGAPIButton", L"status", -1) != 0;

@@ -1,6 +1,7 @@
 #include "game/save_slots.h"
 
 #include "gui/property_template.h"
+#include "platform/game_folders.h"
 
 #include <algorithm>
 
@@ -12,7 +13,7 @@ std::wstring slotKey(int slot) {
 
 std::optional<std::wstring> readSlotName(std::wstring_view resourcesFolder, const std::wstring& slotKey) {
     PropertyTemplate file;
-    if (!file.load(std::wstring(resourcesFolder) + L"GUI\\", savedGamesFile))
+    if (!file.load(guiFileFolder(savedGamesFile, std::wstring(resourcesFolder) + L"GUI\\"), savedGamesFile))
         return std::nullopt;
     std::optional<std::wstring> name = file.getString(slotKey, L"slotName");
     if (!name || name->empty())
@@ -22,7 +23,7 @@ std::optional<std::wstring> readSlotName(std::wstring_view resourcesFolder, cons
 
 std::optional<SlotStart> readSlotStart(std::wstring_view resourcesFolder, const std::wstring& slotKey) {
     PropertyTemplate file;
-    if (!file.load(std::wstring(resourcesFolder) + L"GUI\\", savedGamesFile))
+    if (!file.load(guiFileFolder(savedGamesFile, std::wstring(resourcesFolder) + L"GUI\\"), savedGamesFile))
         return std::nullopt;
     return slotStartOf(file, slotKey);
 }

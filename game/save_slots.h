@@ -1,5 +1,5 @@
 #pragma once
-// The eight saved-game slots of "saveGame.properties" in the GUI folder, as far as the load page
+// The eight saved-game slots of "saveGame.properties" among the player's files, as far as the load page
 // and the save panel need them before a game is restored: each slot's key and the name the player
 // gave it.
 
@@ -22,8 +22,9 @@ inline constexpr wchar_t emptySlotText[] = L"<EMPTY SLOT>        ";
 // "slot3": the key of the slot's line in the file, and the slot record of a launch.
 std::wstring slotKey(int slot);
 
-// The "slotName" item of the slot's line in resourcesFolder + "GUI\saveGame.properties"; none when
-// the file, the line or the name is missing or the name is empty.
+// The "slotName" item of the slot's line in the player's "saveGame.properties", or in the shipped
+// resourcesFolder + "GUI\" copy when the player has none (platform/game_folders.h); none when the
+// file, the line or the name is missing or the name is empty.
 std::optional<std::wstring> readSlotName(std::wstring_view resourcesFolder, const std::wstring& slotKey);
 
 // The course and the players (name and character, no strokes) of a saved game: the "courseName"

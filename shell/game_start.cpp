@@ -30,7 +30,7 @@ void takePlayers(GameCanvas& canvas, const std::vector<PlayerSlot>& slots) {
 } // namespace
 
 void makeGameCanvas(Application& application, const LaunchChoice& choice) {
-    auto* canvas = new GameCanvas(application.programFolder());
+    auto* canvas = new GameCanvas(application.resourcesFolder());
     application.gameCanvas = canvas;
     application.addPage(canvas); // the child list owns the page from here
     std::optional<std::wstring> savedGame;

@@ -47,7 +47,7 @@ protected:
 
     // A game page for one player on hole 1 of the test course, loaded.
     GameCanvas& open(int playerCount = 1) {
-        canvas = new GameCanvas(root.game("bin") + L"\\");
+        canvas = new GameCanvas(root.game("resources") + L"\\");
         canvas->courseName = fromUtf8(testCourse);
         canvas->holeNumber = 1;
         for (int i = 0; i < playerCount; ++i) {

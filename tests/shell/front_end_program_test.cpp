@@ -134,9 +134,9 @@ void FrontEndProgram::walkTheMenus(const std::string& speed, int timeoutMs) {
     EXPECT_GT(share(goodbye, L"btnExit.gif", 70, 282), 0.9);
 
     PropertyTemplate stored;
-    ASSERT_TRUE(stored.load(fromOsPath(root + "/resources/GUI/"), L"gsetting.properties"));
+    ASSERT_TRUE(stored.load(fromOsPath(test::programUserData()), L"gsetting.properties"));
     EXPECT_EQ(stored.getInt(L"soundEffect", L"selected", -1), 1) << "the sound switch was saved";
-    ASSERT_TRUE(stored.load(fromOsPath(root + "/resources/GUI/"), L"courseMenu.properties"));
+    ASSERT_TRUE(stored.load(fromOsPath(test::programUserData()), L"courseMenu.properties"));
     EXPECT_EQ(stored.getInt(L"courseSelected", L"", -1), 1) << "the course shown when the menu was left";
 }
 
