@@ -83,7 +83,7 @@ public:
         canvas->players.push_back(player);
         canvas->returnToFrontEnd = [] {};
         main_->addChild(canvas, 0, 0, screenWidth, screenHeight);
-        if (!canvas->loadHole(std::nullopt)) {
+        if (!canvas->loadHole(nullptr)) {
             main_->removeChild(canvas);
             return nullptr;
         }

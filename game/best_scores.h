@@ -5,6 +5,7 @@
 // "ScoreName0".."ScoreName4" and "ScoreValue0".."ScoreValue4".
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,8 @@
 namespace velmora {
 
 class Canvas;
+class GameCanvas;
+struct PlayerResult;
 
 inline constexpr wchar_t bestScoresFile[] = L"scores.properties";
 inline constexpr int bestScoreRowCount = 5;
@@ -46,5 +49,22 @@ std::array<ScoreRow, bestScoreRowCount> bestScoreRows(const BestScores& scores);
 // Writes the rows into the page's "ScoreName%d" and "ScoreValue%d" nodes (those it has) and empties
 // the lists.
 void showBestScores(Canvas& page, BestScores& scores);
+
+// The stored entries with a game's results added in the players' order: an entry repeating an earlier
+// one's name and total is dropped, the entries are sorted by total (equal totals keep their order,
+// so a stored entry stays before a new one) and the best five are kept.
+BestScores addBestScores(BestScores stored, std::span<const PlayerResult> results);
+// A course line's value: "name:total" entries joined by ','.
+std::wstring bestScoresLine(const BestScores& scores);
+
+// Adds the results to the course's line of the best-score file, read as loadBestScores reads it,
+// and writes the file into the player's data folder in one step (the other courses' lines and the
+// file's layout kept). Names lose the characters that would break the line. False when the file
+// could not be written; the old file is then intact.
+bool updateBestScores(std::wstring_view guiFolder, const std::wstring& course,
+                      std::span<const PlayerResult> results);
+// The end of a game: every player's strokes over the nine holes against the course's par, in the
+// players' order, go into the course's best scores.
+bool recordBestScores(const GameCanvas& game);
 
 } // namespace velmora

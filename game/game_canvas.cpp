@@ -1,6 +1,7 @@
 #include "game/game_canvas.h"
 
 #include "base/wide_string.h"
+#include "game/save_panel.h"
 #include "gui/message_box.h"
 #include "gui/relaunch.h"
 #include "media/wave_sound.h"
@@ -42,6 +43,7 @@ GameCanvas::~GameCanvas() {
 }
 
 void GameCanvas::onCreate() {
+    setMouseListener(this);
     setMessageBoxFolder(guiFolder_);
     createInputPad(padColour, guiFolder_, L"inputpad.gif", L"btn.gif", L"btnBig.gif");
     HDC dc = drawingContext();
@@ -66,6 +68,22 @@ void GameCanvas::onCreate() {
 void GameCanvas::stopActivity() {
     Canvas::stopActivity();
     gameLoaded = false;
+}
+
+void GameCanvas::onCommand(Window*, UINT message, WPARAM keyState, int, int) {
+    const Sprite* node = pressedNode();
+    if (!gameLoaded || message != WM_LBUTTONUP || !node)
+        return;
+    // A copy: commands may change the page's nodes.
+    const std::wstring name = node->name;
+    if (isMessageOpen(*this)) {
+        if (name.find(L"btnOK") != std::wstring::npos) {
+            hideMessage(*this, false);
+            repaint();
+        }
+        return;
+    }
+    runCardOrSaveCommand(*this, name, keyState != 0);
 }
 
 // Frames -----------------------------------------------------------------------------------------

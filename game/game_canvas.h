@@ -17,6 +17,7 @@
 #include "game/player.h"
 #include "game/terrain.h"
 #include "gui/canvas.h"
+#include "gui/listeners.h"
 
 #include <array>
 #include <functional>
@@ -28,6 +29,7 @@
 namespace velmora {
 
 class WaveSound;
+struct SavedGame;
 
 inline constexpr wchar_t gameCanvasName[] = L"gameCanvas";
 inline constexpr wchar_t gameTemplateName[] = L"GameCanvas.properties";
@@ -37,7 +39,7 @@ inline constexpr wchar_t courseModelError[] = L"The 3D model of golf course is n
 // Short sounds of the game; each pauses the course's ambient sound for its length.
 enum class Jingle { Applause = 0, Boo = 1, Bounce = 2, Cheering = 3, Cup = 4, WaterSplash = 5 };
 
-class GameCanvas : public Canvas {
+class GameCanvas : public Canvas, public MouseListener {
 public:
     static constexpr int framesPerSecond = 25;
     static constexpr int measuringWindowMs = 2500;
@@ -49,9 +51,10 @@ public:
     // Installs the page's input pad and pens, paces frames at 25 a second and reads the settings.
     void onCreate() override;
     // Shows the loading messages and loads the page and the hole of courseName and holeNumber for
-    // the players. False when the hole cannot be played: the player was told which file is missing
-    // or damaged, and the page should go back to the front end.
-    bool loadHole(const std::optional<std::wstring>& savedGameName);
+    // the players, or of a saved game, which then goes on where it was saved. False when the hole
+    // cannot be played: the player was told which file is missing or damaged, and the page should go
+    // back to the front end.
+    bool loadHole(const SavedGame* saved);
 
     void update(float step) override;
     void paint() override;
@@ -59,6 +62,8 @@ public:
     void onMeasurement(float windowSeconds) override;
     // Leaving for another instance: every sound stops and the game is no longer loaded.
     void stopActivity() override;
+    // Releases over the page's nodes: message buttons, the scorecard and the save panel.
+    void onCommand(Window* window, UINT message, WPARAM keyState, int x, int y) override;
 
     // The way back to the front end; by default the fade-out and relaunch with "ARG:intro". Tests
     // replace it.
@@ -150,6 +155,7 @@ public:
     std::vector<Player> players;
     int currentPlayer = 0;
     int previousPlayer = 0;
+    int cardPlayer = 0; // whose scorecard is shown
     int holeNumber = 1;
     HoleScores pars{};
     std::wstring courseName;

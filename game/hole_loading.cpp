@@ -4,8 +4,10 @@
 #include "game/game_canvas.h"
 
 #include "base/wide_string.h"
+#include "game/game_restore.h"
 #include "game/names.h"
-#include "game/save_slots.h"
+#include "game/save_panel.h"
+#include "game/scorecard.h"
 #include "gui/message_box.h"
 #include "media/image_loader.h"
 #include "media/resource_archive.h"
@@ -78,11 +80,13 @@ void scaleToPage(Surface& picture) {
 
 } // namespace
 
-bool GameCanvas::loadHole(const std::optional<std::wstring>&) {
+bool GameCanvas::loadHole(const SavedGame* saved) {
     showLoading(L"Loading . . .");
     if (!loadPageTemplate())
         return false;
     currentPlayer = previousPlayer = 0;
+    if (saved)
+        restoreHeader(*this, *saved);
     if (players.empty()) {
         MessageBoxW(handle(), L"The game names no player.", L"Error", MB_OK | MB_ICONSTOP);
         return false;
@@ -90,9 +94,13 @@ bool GameCanvas::loadHole(const std::optional<std::wstring>&) {
     courseDisplayName = prettyCourseName(courseName);
     if (!loadCourse())
         return false;
-    startHole();
+    if (saved)
+        restoreBall(*this, saved->ball);
+    else
+        startHole();
     readPars();
     drawPanels();
+    clearScorecard(*this);
     if (!mulligansEnabled)
         showNode(spriteIn(sceneSysMenu, L"btnMulligan"), false);
     if (players.size() == 1) {
@@ -132,10 +140,7 @@ bool GameCanvas::loadPageTemplate() {
         return false;
     gaugeImage = imageCache.lookup(guiFolder_, L"gaugePower.bmp", PowerOfTwo::No);
     sceneSaveGame = findScene(L"sceneSaveGame");
-    for (int slot = 0; slot < saveSlotCount; ++slot) {
-        if (Sprite* text = spriteIn(sceneSaveGame, formatWide(L"txtSlot%d", slot).c_str()))
-            text->setText(readSlotName(resourcesFolder_, slotKey(slot)).value_or(emptySlotText));
-    }
+    fillSavePanel(*this);
     return true;
 }
 

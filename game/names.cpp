@@ -37,6 +37,8 @@ std::wstring resultText(int32_t strokesOverPar) {
 std::wstring recordSafeName(std::wstring_view name) {
     std::wstring safe(name);
     removeChars(safe, recordSeparators);
+    for (size_t at = safe.find(L"//"); at != std::wstring::npos; at = safe.find(L"//", at))
+        safe.erase(at, 1);
     return safe;
 }
 

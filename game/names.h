@@ -17,9 +17,11 @@ std::wstring prettyCourseName(std::wstring_view courseName);
 // Strokes against par: "E" for 0, "+5" above, "-2" below.
 std::wstring resultText(int32_t strokesOverPar);
 
-// The characters that split launch records, best-score lines and saved-game lines.
-inline constexpr std::wstring_view recordSeparators = L",=:;";
-// The name without any of the record separators.
+// The characters that split launch records, best-score lines and saved-game lines, the line breaks
+// that end those lines, and the braces of a reference to another key.
+inline constexpr std::wstring_view recordSeparators = L",=:;\r\n{}";
+// The name without any of those characters, and with every run of '/' cut to one: "//" starts a
+// comment in the files the game keeps, which would cut the rest of the line off.
 std::wstring recordSafeName(std::wstring_view name);
 
 } // namespace velmora

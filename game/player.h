@@ -16,9 +16,10 @@ enum Club : int32_t { ClubWood = 0, ClubIron = 1, ClubWedge = 2, ClubPutter = 3 
 enum SwingType : int32_t { SwingFull = 0, SwingPunch = 1, SwingFlop = 2, SwingChip = 3, SwingPutt = 4 };
 
 inline constexpr int32_t maxStrokesPerHole = 100;
+inline constexpr int maxPlayerNameLength = 10;
 
 struct Player {
-    std::wstring playerName; // at most 10 characters
+    std::wstring playerName; // at most maxPlayerNameLength characters
     Vector3 lastStrikePoint; // the ball's position at this player's last stroke
     Vector3 location;        // where this player's ball lies
     Vector3 oldLocation;     // location at the previous distance update

@@ -138,6 +138,10 @@ std::optional<std::wstring> PropertyTemplate::put(const std::wstring& key, std::
     return entries_.put(key, std::move(value));
 }
 
+std::optional<std::wstring> PropertyTemplate::remove(const std::wstring& key) {
+    return entries_.remove(key);
+}
+
 const std::wstring* PropertyTemplate::get(const std::wstring& key) {
     std::vector<std::wstring> chain;
     return expand(key, 0, chain).value;

@@ -61,6 +61,9 @@ public:
     // Stores a value; an existing key keeps its place. Returns the previous value.
     std::optional<std::wstring> put(const std::wstring& key, std::wstring value);
 
+    // Removes a key and its value; the other lines keep their places. Returns the removed value.
+    std::optional<std::wstring> remove(const std::wstring& key);
+
     // The value with its references expanded, or null. The text belongs to the template and stays
     // valid until the key's value changes.
     const std::wstring* get(const std::wstring& key);

@@ -219,7 +219,9 @@ bool replaceFile(std::wstring_view path, std::string_view bytes) {
     written = std::fclose(out) == 0 && written;
     if (written && renameFile(temporary, path))
         return true;
+    const int error = errno; // why it failed, for the caller's message
     deleteFile(temporary);
+    errno = error;
     return false;
 }
 

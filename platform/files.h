@@ -69,7 +69,7 @@ void deleteFilesInFolder(std::wstring_view folder);
 
 // Writes bytes as the whole file at path, replacing it in one step: they go into a temporary file
 // beside it ("<path>.tmp"), which is flushed to storage and then renamed over it. On any failure the
-// old file stays as it was and false is returned.
+// old file stays as it was and false is returned, with errno saying why.
 bool replaceFile(std::wstring_view path, std::string_view bytes);
 
 // Moves a file to a new path in one step, replacing a file there, so that readers of the target see

@@ -7,6 +7,7 @@
 
 #include "game/best_scores.h"
 #include "game/launch_records.h"
+#include "game/player.h"
 #include "gui/canvas.h"
 #include "gui/fade_transition.h"
 #include "gui/listeners.h"
@@ -42,7 +43,6 @@ struct FrontEndExits {
     std::function<void()> quit;
 };
 
-inline constexpr int maxPlayerNameLength = 10;
 inline constexpr wchar_t selectPlayerMessage[] = L"select at least one player to continue.";
 inline constexpr wchar_t selectSlotMessage[] = L"Select non-empty slot to continue.";
 inline constexpr wchar_t selectMessageKey[] = L"ERR_SELECT";

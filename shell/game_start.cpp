@@ -3,7 +3,7 @@
 #include "base/wide_string.h"
 #include "game/game_canvas.h"
 #include "game/launch_records.h"
-#include "game/save_slots.h"
+#include "game/save_game.h"
 #include "gui/fade_transition.h"
 #include "platform/message_box.h"
 #include "platform/timing_trace.h"
@@ -33,27 +33,23 @@ void makeGameCanvas(Application& application, const LaunchChoice& choice) {
     auto* canvas = new GameCanvas(application.resourcesFolder());
     application.gameCanvas = canvas;
     application.addPage(canvas); // the child list owns the page from here
-    std::optional<std::wstring> savedGame;
+    std::optional<SavedGame> savedGame;
     if (choice.page == FirstPage::Game) {
         const GameRecord record = readGameRecord(choice.record);
         canvas->courseName = record.course;
         canvas->holeNumber = record.hole;
         takePlayers(*canvas, playersOf(record));
     } else {
-        // Until saved games are restored, a saved game starts its course from hole 1.
-        const std::optional<SlotStart> slot = readSlotStart(canvas->resourcesFolder(), choice.record);
-        if (!slot) {
+        savedGame = loadSavedGame(canvas->resourcesFolder(), choice.record);
+        if (!savedGame) {
             MessageBoxW(canvas->handle(),
                         formatWide(L"There is no saved game '%ls'.", choice.record.c_str()).c_str(), L"Error",
                         MB_OK | MB_ICONSTOP);
             canvas->returnToFrontEnd();
             return;
         }
-        canvas->courseName = slot->course;
-        takePlayers(*canvas, slot->players);
-        savedGame = choice.record;
     }
-    if (!canvas->loadHole(savedGame)) {
+    if (!canvas->loadHole(savedGame ? &*savedGame : nullptr)) {
         canvas->returnToFrontEnd();
         return;
     }

@@ -30,6 +30,8 @@ TEST(Names, RecordSeparatorsAreDroppedFromNames) {
     EXPECT_EQ(recordSafeName(L"A,n=n:a;"), L"Anna");
     EXPECT_EQ(recordSafeName(L"Bob-1 (x)"), L"Bob-1 (x)");
     EXPECT_EQ(recordSafeName(L",;"), L"");
+    EXPECT_EQ(recordSafeName(L"Ann\r\nslot0=x{y}"), L"Annslot0xy") << "no line break or reference";
+    EXPECT_EQ(recordSafeName(L"a//b///c/"), L"a/b/c/") << "no comment start";
 }
 
 TEST(BestScores, LineEntriesAndTheirRows) {

@@ -45,11 +45,17 @@ protected:
         clearMessageQueue();
     }
 
-    // A game page for one player on hole 1 of the test course, loaded.
-    GameCanvas& open(int playerCount = 1) {
+    // A game page for the players on a hole of the test course (every hole is the hand-made one),
+    // loaded.
+    GameCanvas& open(int playerCount = 1, int hole = 1) {
+        const std::string course = std::string("resources/scenes/") + testCourse;
+        if (hole != 1)
+            std::filesystem::copy_file(root.os(course + "/hole1.3ds"),
+                                       root.os(course + "/hole" + std::to_string(hole) + ".3ds"),
+                                       std::filesystem::copy_options::overwrite_existing);
         canvas = new GameCanvas(root.game("resources") + L"\\");
         canvas->courseName = fromUtf8(testCourse);
-        canvas->holeNumber = 1;
+        canvas->holeNumber = hole;
         for (int i = 0; i < playerCount; ++i) {
             Player player;
             player.playerName = L"Ann" + std::to_wstring(i);
@@ -58,7 +64,7 @@ protected:
         }
         canvas->returnToFrontEnd = [this] { ++returns; };
         main->addChild(canvas, 0, 0, 240, 320);
-        loaded = canvas->loadHole(std::nullopt);
+        loaded = canvas->loadHole(nullptr);
         pumpMessages();
         return *canvas;
     }

@@ -101,7 +101,7 @@ TEST_F(GameProgram, MissingHoleOrSlotGoesBackToTheMainMenu) {
 TEST_F(GameProgram, ASavedGameStartsItsCourse) {
     test::writeFile(
         files.os("resources/GUI/saveGame.properties"),
-        "slot2=slotName:Sunday, courseName:meadow, holeNo:4, numberOfActivePlayers:1, currentPlayer:0,\n"
+        "slot2=slotName:Sunday, courseName:meadow, holeNo:1, numberOfActivePlayers:1, currentPlayer:0,\n"
         "slot2_0=PlayerName:Bob, characterNo:2, scores:4;3;5;0;0;0;0;0;0\n");
     const std::string tee = shot("saved");
     Program program = run("ARG:slot2", "wait 3000\nsnapshot " + tee + "\nquit\n");

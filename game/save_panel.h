@@ -1,0 +1,37 @@
+#pragma once
+// The save panel ("sceneSaveGame") of the game page: eight slots, each showing its saved game's name
+// with a button that opens the input pad on it; a name confirmed there saves the game into the slot
+// at once. The page's frames stand still while the panel is open. Also the commands of the scorecard
+// and the panel, as the page's command handling passes them on.
+
+#include <string>
+
+namespace velmora {
+
+class GameCanvas;
+
+inline constexpr wchar_t slotNameTitle[] = L"Input Slot Name:";
+inline constexpr wchar_t gameSavedMessage[] = L"Game Saved";
+inline constexpr wchar_t gameSavedKey[] = L"GAME_SAVED";
+inline constexpr wchar_t gameNotSavedKey[] = L"GAME_NOT_SAVED";
+
+// Every slot's name, or the empty-slot text, into the panel's "txtSlot0".."txtSlot7".
+void fillSavePanel(GameCanvas& game);
+// Hides the system menu, stops the frames and shows the panel.
+void openSavePanel(GameCanvas& game);
+// Opens the input pad on the slot's name, empty for an empty slot.
+void openSlotPad(GameCanvas& game, int slot);
+// The pad was closed over the slot's name: when accepted with a name (without the characters that
+// would break the saved-game file), the game is saved into the slot and the player told whether it
+// worked. Without a name, or when saving failed, the slot shows its stored name again.
+void slotNameEntered(GameCanvas& game, int slot, bool accepted);
+// Hides the panel and the system menu and starts the frames again.
+void closeSavePanel(GameCanvas& game);
+
+// Runs the command of a released node of the scorecard or the save panel, found by the parts of its
+// name in the game's order ("btnSaveGame", "btnOpenScoreCard", "btnCloseScoreCard", "btnNextCard",
+// "btnPreviousCard", "btnSaveSlot<n>", "txtSlot<n>", "btnSaveOK"); accepted is the input pad's verdict
+// for "txtSlot<n>". False when the name is none of these.
+bool runCardOrSaveCommand(GameCanvas& game, const std::wstring& name, bool accepted);
+
+} // namespace velmora
