@@ -83,6 +83,11 @@ void GameCanvas::onCommand(Window*, UINT message, WPARAM keyState, int, int) {
         }
         return;
     }
+    if (name == L"btnSysMenu") {
+        if (sceneSysMenu)
+            sceneSysMenu->visible = !sceneSysMenu->visible;
+        return;
+    }
     runCardOrSaveCommand(*this, name, keyState != 0);
 }
 
