@@ -103,48 +103,6 @@ TEST(SavedGameFile, AResavedSlotMovesToTheEndWithoutStalePlayerLines) {
     EXPECT_EQ(odd.keys(), (std::vector<std::wstring>{L"slot2_x", L"slot20", L"slot2", L"slot2_0"}));
 }
 
-TEST(SavedGameFile, ReadsBackWhatWasWritten) {
-    SavedGame game = gameOf(3);
-    game.currentPlayer = 2;
-    game.previousPlayer = 1;
-    game.ball.isOnWaterBank = true;
-    Player& bob = game.players[1];
-    bob.location = {3.25f, 1.0f, -7.5f};
-    bob.lastStrikePoint = {-1.0f, 2.0f, 3.0f};
-    bob.finishedThisHole = bob.isOnTee = bob.mulliganPermit = bob.birdWasDisplayed = true;
-    bob.selectedClub = ClubPutter;
-    bob.selectedSwingType = SwingPutt;
-    bob.lastScoreIncrement = 2;
-    bob.distanceToHole = 12.5f;
-    bob.characterNo = 4;
-
-    PropertyTemplate file;
-    putSavedGame(file, L"slot6", game);
-    const std::optional<SavedGame> read = readSavedGame(file, L"slot6");
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->slotName, L"Sunday");
-    EXPECT_EQ(read->courseName, L"meadow");
-    EXPECT_EQ(read->holeNo, 3);
-    EXPECT_EQ(read->currentPlayer, 2);
-    EXPECT_EQ(read->previousPlayer, 1);
-    EXPECT_EQ(read->ball.position, game.ball.position);
-    EXPECT_TRUE(read->ball.isOnWaterBank && read->ball.isInFairway && read->ball.isStill);
-    EXPECT_FALSE(read->ball.isInWater);
-    ASSERT_EQ(read->players.size(), 3u);
-    const Player& back = read->players[1];
-    EXPECT_EQ(back.playerName, L"Bob");
-    EXPECT_EQ(back.location, bob.location);
-    EXPECT_EQ(back.lastStrikePoint, bob.lastStrikePoint);
-    EXPECT_TRUE(back.finishedThisHole && back.isOnTee && back.mulliganPermit && back.birdWasDisplayed);
-    EXPECT_EQ(back.selectedClub, ClubPutter);
-    EXPECT_EQ(back.selectedSwingType, SwingPutt);
-    EXPECT_EQ(back.lastScoreIncrement, 2);
-    EXPECT_EQ(back.scores, bob.scores);
-    EXPECT_EQ(back.distanceToHole, 12.5f);
-    EXPECT_EQ(back.characterNo, 4);
-    EXPECT_FALSE(readSavedGame(file, L"slot2")) << "a slot without a line is no game";
-}
-
 TEST(SavedGameFile, ADamagedSlotLoadsWhatItCan) {
     PropertyTemplate file =
         fileOf("slot4=slotName:Mine,courseName:meadow,holeNo:12,numberOfActivePlayers:9,currentPlayer:7,"
@@ -174,6 +132,7 @@ TEST(SavedGameFile, ADamagedSlotLoadsWhatItCan) {
     const std::optional<SavedGame> none = readSavedGame(file, L"slot0");
     ASSERT_TRUE(none);
     EXPECT_TRUE(none->players.empty());
+    EXPECT_FALSE(readSavedGame(file, L"slot2")) << "a slot without a line is no game";
 }
 
 class SavingGames : public testing::Test {

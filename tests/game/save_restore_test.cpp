@@ -58,8 +58,6 @@ TEST_F(SaveRestoreTest, TheScorecardPagesThroughThePlayers) {
     EXPECT_FALSE(canvas->showMinimap);
     EXPECT_EQ(node(L"txtScoreCardPlayerName")->text, L"Player: Ann1");
     EXPECT_EQ(node(L"txtStatus0")->text, L"-1");
-    EXPECT_EQ(node(L"txtStrokes1")->text, L"2");
-    EXPECT_EQ(node(L"txtStatus1")->text, L"") << "the hole being played has no result";
 
     tapNode(L"btnNextCard");
     EXPECT_EQ(node(L"txtScoreCardPlayerName")->text, L"Player: Ann2");
@@ -122,7 +120,7 @@ TEST_F(SaveRestoreTest, AFailedSaveTellsThePlayerAndKeepsTheSlot) {
     runCardOrSaveCommand(*canvas, L"btnSaveGame", false);
     node(L"txtSlot4")->setText(L"other");
     runCardOrSaveCommand(*canvas, L"txtSlot4", true);
-    EXPECT_EQ(messageKey(*canvas), gameNotSavedKey);
+    EXPECT_EQ(messageKey(*canvas), gameNotSavedKey) << "the player is told";
     EXPECT_EQ(node(L"txtSlot4")->text, L"kept");
     EXPECT_EQ(readSlotName(canvas->resourcesFolder(), slotKey(4)), L"kept");
 }
@@ -136,10 +134,8 @@ TEST_F(SaveRestoreTest, AGameSavedMidHoleGoesOnFromTheSameSpot) {
         player.scores = {4 + i, 5, 2 - (i == 2 ? 1 : 0)};
         player.isOnTee = i == 2;
         player.location = {static_cast<float>(i), 0.5f, 10.0f * static_cast<float>(i)};
-        player.lastStrikePoint = {1.0f, 0.25f, 180.0f};
         player.mulliganPermit = i == 0;
         player.selectedClub = ClubIron;
-        player.distanceToHole = 100.0f + static_cast<float>(i);
     }
     canvas->currentPlayer = 1;
     canvas->previousPlayer = 0;
