@@ -166,7 +166,8 @@ bool GameCanvas::loadCourse() {
     // The course picture only decorates the loading message: without it the hole still loads, and a
     // missing course is reported once, by the file the hole cannot do without.
     if (resourceExists(resourcesFolder_ + L"scenes\\" + courseName + L".jpg"))
-        loadingPicture_ = imageCache.lookup(resourcesFolder_ + L"scenes", courseName + L".jpg", PowerOfTwo::No);
+        loadingPicture_ =
+            imageCache.lookup(resourcesFolder_ + L"scenes", courseName + L".jpg", PowerOfTwo::No);
     showProgress(formatWide(L"%ls\nHole %d", courseDisplayName.c_str(), holeNumber));
     const std::wstring courseFolder = resourcesFolder_ + L"scenes\\" + courseName;
     if (!mainScene->find(L"grpCourse")) {

@@ -67,12 +67,12 @@ void openSlotPad(GameCanvas& game, int slot) {
     pad->openPad(text, shown, slotNameTitle, maxSlotNameLength, false);
 }
 
-void slotNameEntered(GameCanvas& game, int slot, bool accepted) {
+void saveGameInSlot(GameCanvas& game, int slot, const std::wstring& typedName) {
     Sprite* text = slotText(game, slot);
-    if (!text || !accepted)
+    if (!text)
         return;
     // The pad offers characters that would split the file's lines: they never get in.
-    const std::wstring name = recordSafeName(text->text).substr(0, maxSlotNameLength);
+    const std::wstring name = recordSafeName(typedName).substr(0, maxSlotNameLength);
     if (name.empty()) {
         text->setText(storedSlotName(game, slot));
         game.repaint();
@@ -105,15 +105,17 @@ bool runCardOrSaveCommand(GameCanvas& game, const std::wstring& name, bool accep
     } else if (has(L"btnOpenScoreCard")) {
         showScorecard(game, game.currentPlayer);
     } else if (has(L"btnCloseScoreCard")) {
-        closeScorecard(game);
+        hideScorecard(game);
     } else if (has(L"btnNextCard")) {
-        showNextScorecard(game);
+        showScorecard(game, game.cardPlayer + 1);
     } else if (has(L"btnPreviousCard")) {
-        showPreviousScorecard(game);
+        showScorecard(game, game.cardPlayer - 1);
     } else if (const size_t button = name.find(L"btnSaveSlot"); button != std::wstring::npos) {
         openSlotPad(game, slotAfter(name, button + std::wstring_view(L"btnSaveSlot").size()));
     } else if (const size_t text = name.find(L"txtSlot"); text != std::wstring::npos) {
-        slotNameEntered(game, slotAfter(name, text + std::wstring_view(L"txtSlot").size()), accepted);
+        const int slot = slotAfter(name, text + std::wstring_view(L"txtSlot").size());
+        if (const Sprite* typed = slotText(game, slot); typed && accepted)
+            saveGameInSlot(game, slot, typed->text);
     } else if (has(L"btnSaveOK")) {
         closeSavePanel(game);
     } else {

@@ -21,17 +21,17 @@ void fillSavePanel(GameCanvas& game);
 void openSavePanel(GameCanvas& game);
 // Opens the input pad on the slot's name, empty for an empty slot.
 void openSlotPad(GameCanvas& game, int slot);
-// The pad was closed over the slot's name: when accepted with a name (without the characters that
-// would break the saved-game file), the game is saved into the slot and the player told whether it
+// The name the player confirmed on the pad for the slot: without the characters that would break
+// the saved-game file, it names the game saved into the slot, and the player is told whether that
 // worked. Without a name, or when saving failed, the slot shows its stored name again.
-void slotNameEntered(GameCanvas& game, int slot, bool accepted);
+void saveGameInSlot(GameCanvas& game, int slot, const std::wstring& typedName);
 // Hides the panel and the system menu and starts the frames again.
 void closeSavePanel(GameCanvas& game);
 
 // Runs the command of a released node of the scorecard or the save panel, found by the parts of its
 // name in the game's order ("btnSaveGame", "btnOpenScoreCard", "btnCloseScoreCard", "btnNextCard",
 // "btnPreviousCard", "btnSaveSlot<n>", "txtSlot<n>", "btnSaveOK"); accepted is the input pad's verdict
-// for "txtSlot<n>". False when the name is none of these.
+// for "txtSlot<n>", whose text the pad has set. False when the name is none of these.
 bool runCardOrSaveCommand(GameCanvas& game, const std::wstring& name, bool accepted);
 
 } // namespace velmora

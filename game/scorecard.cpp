@@ -62,9 +62,10 @@ void clearScorecard(GameCanvas& game) {
 }
 
 void showScorecard(GameCanvas& game, int player) {
-    if (game.players.empty() || !game.sceneScorecard)
+    const int count = static_cast<int>(game.players.size());
+    if (count == 0 || !game.sceneScorecard)
         return;
-    game.cardPlayer = std::clamp(player, 0, static_cast<int>(game.players.size()) - 1);
+    game.cardPlayer = (player % count + count) % count;
     game.sceneScorecard->visible = true;
     if (game.sceneSysMenu)
         game.sceneSysMenu->visible = false;
@@ -74,19 +75,7 @@ void showScorecard(GameCanvas& game, int player) {
         setCardText(game, text.node, text.text);
 }
 
-void showNextScorecard(GameCanvas& game) {
-    const int count = static_cast<int>(game.players.size());
-    if (count > 0)
-        showScorecard(game, (game.cardPlayer + 1) % count);
-}
-
-void showPreviousScorecard(GameCanvas& game) {
-    const int count = static_cast<int>(game.players.size());
-    if (count > 0)
-        showScorecard(game, game.cardPlayer <= 0 ? count - 1 : game.cardPlayer - 1);
-}
-
-void closeScorecard(GameCanvas& game) {
+void hideScorecard(GameCanvas& game) {
     if (game.sceneScorecard)
         game.sceneScorecard->visible = false;
     game.showMinimap = true;

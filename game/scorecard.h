@@ -24,13 +24,11 @@ std::vector<NodeText> scorecardTexts(const Player& player, const HoleScores& par
 
 // Every text of the card emptied, the course's name put in: what a freshly loaded hole shows.
 void clearScorecard(GameCanvas& game);
-// Shows the card of player index player (the page keeps it as cardPlayer): the panel comes up
-// over a hidden system menu and the minimap goes.
+// Shows the card of player index player, wrapping around the players (so -1 is the last one); the
+// page keeps the index as cardPlayer. The panel comes up over a hidden system menu and the minimap
+// goes.
 void showScorecard(GameCanvas& game, int player);
-// The next and the previous player's card, wrapping around.
-void showNextScorecard(GameCanvas& game);
-void showPreviousScorecard(GameCanvas& game);
 // Hides the card; the minimap comes back.
-void closeScorecard(GameCanvas& game);
+void hideScorecard(GameCanvas& game);
 
 } // namespace velmora

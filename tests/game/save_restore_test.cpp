@@ -118,8 +118,7 @@ TEST_F(SaveRestoreTest, AFailedSaveTellsThePlayerAndKeepsTheSlot) {
     chmod(savedFile().c_str(), 0444);
     fillSavePanel(*canvas);
     runCardOrSaveCommand(*canvas, L"btnSaveGame", false);
-    node(L"txtSlot4")->setText(L"other");
-    runCardOrSaveCommand(*canvas, L"txtSlot4", true);
+    saveGameInSlot(*canvas, 4, L"other");
     EXPECT_EQ(messageKey(*canvas), gameNotSavedKey) << "the player is told";
     EXPECT_EQ(node(L"txtSlot4")->text, L"kept");
     EXPECT_EQ(readSlotName(canvas->resourcesFolder(), slotKey(4)), L"kept");
