@@ -90,6 +90,8 @@ protected:
     FakeClock clock;
     ScopedClock useClock{clock};
     TempFolder root;
+    // What the game writes (saved games, best scores) stays in the test's folder.
+    ScopedVariable userData{"XDG_DATA_HOME", root.os("data").c_str()};
     std::unique_ptr<Window> main;
     GameCanvas* canvas = nullptr;
     bool loaded = false;

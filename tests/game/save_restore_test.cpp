@@ -39,8 +39,6 @@ protected:
         tapNode(L"btnOk_MSGBOX");
     }
     std::string savedFile() const { return root.os("data/velmora/saveGame.properties").string(); }
-
-    test::ScopedVariable data{"XDG_DATA_HOME", root.os("data").c_str()};
 };
 
 TEST_F(SaveRestoreTest, TheScorecardPagesThroughThePlayers) {
