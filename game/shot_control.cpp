@@ -29,6 +29,10 @@ constexpr int maxWindSpeed = 6;
 constexpr int impactFrame = 13;
 constexpr uint32_t gaugeKeys = KeyBitDown | KeyBitAction;
 
+bool isGaugeKey(int virtualKey) {
+    return (navigationKeyBit(virtualKey) & gaugeKeys) != 0;
+}
+
 const wchar_t* clubSound(int club) {
     if (club == ClubWedge)
         return L"chip";
@@ -200,7 +204,9 @@ void GameCanvas::keyStep(float step) {
             turnRate = slowTurnRate;
             runAimAnimation(false);
         }
-        if (held & gaugeKeys) {
+        // A press shorter than a frame arrives as a release alone: it still counts as a press.
+        const bool tapped = isGaugeKey(released) && !(keysBefore_ & gaugeKeys);
+        if ((held & gaugeKeys) || tapped) {
             if (!(keysBefore_ & gaugeKeys)) {
                 // The first frame of a press plays a charged bar or starts a new charge.
                 if (gauge.power >= 1) {
