@@ -266,6 +266,36 @@ TEST_F(PlayTest, TheNinthHoleRanksThePlayersAndAFailedRelaunchKeepsTheGame) {
     EXPECT_TRUE(canvas->isRunning());
 }
 
+TEST_F(PlayTest, MenuButtonsChooseClubAndSwingAimAndQuit) {
+    start();
+    canvas->runCommand(L"btnClubMenu");
+    EXPECT_TRUE(canvas->sceneClubMenu->visible);
+    canvas->runCommand(L"btnClubPutter");
+    EXPECT_FALSE(canvas->sceneClubMenu->visible);
+    EXPECT_EQ(player().selectedClub, ClubPutter);
+    EXPECT_EQ(nodeText(L"txtStrokeType"), L"Putt");
+    canvas->runCommand(L"btnStrokeFlop");
+    EXPECT_EQ(nodeText(L"txtClubType"), L"Wedge");
+    canvas->runCommand(L"btnClubSpare");
+    EXPECT_EQ(player().selectedClub, ClubWood) << "an unknown club button is the wood";
+    EXPECT_EQ(player().selectedSwingType, SwingFull);
+
+    canvas->sceneSysMenu->visible = true;
+    ball().turnAim(true, 0.5f);
+    canvas->runCommand(L"btnAutoAim");
+    EXPECT_FALSE(canvas->sceneSysMenu->visible);
+    EXPECT_NEAR(ball().aim().z, -1.0f, 1e-3f) << "back toward the cup";
+    EXPECT_EQ(message(), L"Your ball is now aiming at the flag");
+    canvas->answerMessage(okButton);
+    canvas->runCommand(L"btnExitGame");
+    EXPECT_EQ(messageKey(*canvas), L"QUIT");
+    canvas->answerMessage(noButton);
+    EXPECT_EQ(returns, 0);
+    canvas->runCommand(L"btnExitGame");
+    canvas->answerMessage(yesButton);
+    EXPECT_EQ(returns, 1);
+}
+
 TEST_F(PlayTest, StrokesStopAt100AndTheMulliganButtonStaysAwayWhenOff) {
     start();
     player().scores[0] = 99;
