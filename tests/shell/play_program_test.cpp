@@ -29,30 +29,6 @@ const std::string putt =
     "key S\nwait 200\nkey 5\nwait 200\nkeydown Down\nwait 560\nkey Return\nwait 80\nkeyup Down\n"
     "wait 6000\nkey Return\nwait 3000\nkey Return\nwait 3000\n";
 
-struct RunningInstance {
-    pid_t pid = 0;
-    std::string commandLine;
-};
-
-// The running instances of the program at path: their process ids and arguments.
-std::vector<RunningInstance> instancesOf(const fs::path& program) {
-    std::vector<RunningInstance> found;
-    std::error_code error;
-    for (const auto& entry : fs::directory_iterator("/proc", error)) {
-        const std::string name = entry.path().filename().string();
-        if (name.find_first_not_of("0123456789") != std::string::npos)
-            continue;
-        std::error_code ignored;
-        if (fs::read_symlink(entry.path() / "exe", ignored) != program)
-            continue;
-        std::string arguments = test::readFile((entry.path() / "cmdline").string());
-        for (char& c : arguments)
-            c = c == '\0' ? ' ' : c;
-        found.push_back({static_cast<pid_t>(std::stoi(name)), arguments});
-    }
-    return found;
-}
-
 TEST(PlayProgram, KeysPlayHoleOneToTheCupAndTheNextInstanceStartsHoleTwoWithItsStrokes) {
     ASSERT_TRUE(fs::exists(fs::path(VELMORA_BINARY_DIR) / "resources/GUI/GUI.zip"))
         << "build the content first";
@@ -90,24 +66,18 @@ TEST(PlayProgram, KeysPlayHoleOneToTheCupAndTheNextInstanceStartsHoleTwoWithItsS
     test::Program frontEnd(environment, {}, program.string());
     EXPECT_EQ(frontEnd.wait(30000), 0) << frontEnd.errorText();
 
+    // The instance after hole 1's, caught by its command line while it runs.
     std::string nextRecord;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (nextRecord.empty() && std::chrono::steady_clock::now() < deadline) {
-        const std::vector<RunningInstance> running = instancesOf(program);
-        if (running.empty())
-            break;
-        for (const RunningInstance& instance : running) {
-            if (instance.commandLine.find("hole=2") != std::string::npos)
-                nextRecord = instance.commandLine;
+        for (pid_t instance : test::processesPlaying(scriptFile)) {
+            std::string arguments = test::readFile("/proc/" + std::to_string(instance) + "/cmdline");
+            if (arguments.find("hole=2") != std::string::npos)
+                nextRecord = arguments.substr(0, arguments.find_last_not_of('\0') + 1);
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
-    // Whatever happened, no instance outlives the test.
-    const auto ending = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!instancesOf(program).empty() && std::chrono::steady_clock::now() < ending)
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    for (const RunningInstance& instance : instancesOf(program))
-        kill(instance.pid, SIGKILL);
+    test::awaitInstancesPlaying(scriptFile);
     ASSERT_FALSE(nextRecord.empty()) << "hole 2 never started\n" << frontEnd.errorText();
 
     const size_t record = nextRecord.find("ARG:");
