@@ -95,10 +95,20 @@ bool GameCanvas::loadHole(const SavedGame* saved) {
     courseDisplayName = prettyCourseName(courseName);
     if (!loadCourse())
         return false;
-    if (saved)
+    if (grpSandSplash) {
+        for (const auto& material : *grpSandSplash->materials) {
+            if (material->texture)
+                material->texture->frameListener = this;
+        }
+    }
+    if (saved) {
+        // The saved turn is checked as after any stroke: the player farthest from the hole plays.
         restoreBall(*this, saved->ball);
-    else
+        nextPlayer();
+        refreshDisplay(activePlayer(), true);
+    } else {
         startHole();
+    }
     readPars();
     drawPanels();
     clearScorecard(*this);
@@ -184,6 +194,7 @@ bool GameCanvas::loadCourse() {
     sptTopPanel = spriteIn(sceneGUI, L"sptTopPanel");
     sptBottomPanel = spriteIn(sceneGUI, L"sptBottomPanel");
     gaugeMaxWidth = scaled(gaugeWidth);
+    gauge.maxWidth = gaugeMaxWidth;
     if (gaugePower) {
         gaugePower->width = 0;
         gaugePower->texture = gaugeImage;
@@ -251,7 +262,8 @@ bool GameCanvas::loadCourseTemplate(const std::wstring& courseFolder) {
             if (!material->alphaTexture)
                 material->alphaTexture = material->texture;
         }
-        MeshPose(&figure).set(Matrix4::translation(golferPlace));
+        golferPose_ = MeshPose(&figure);
+        golferPose_.set(Matrix4::translation(golferPlace));
     }
     return true;
 }
@@ -385,27 +397,6 @@ void GameCanvas::readPars() {
         splitList(pageTemplate.getString(L"pars").value_or(L""), L',', 0);
     for (size_t hole = 0; hole < values.size() && hole < pars.size(); ++hole)
         pars[hole] = parseLong(values[hole]);
-}
-
-// Every player starts on the tee with the long club; the golfer stands at the ball.
-void GameCanvas::startHole() {
-    if (grpGolfer)
-        grpGolfer->transform.setTranslation(ball->position);
-    for (Player& player : players) {
-        player.lastStrikePoint = player.location = player.oldLocation = ball->position;
-        player.dropLocation = {};
-        player.isOnTee = true;
-        player.finishedThisHole = false;
-        player.mulliganPermit = false;
-        player.birdWasDisplayed = false;
-        player.ballDistanceTravelled = 0.0f;
-        player.lastScoreIncrement = 0;
-        player.selectedClub = ClubWood;
-        player.selectedSwingType = SwingFull;
-        Vector3 toCup = cupPosition - player.location;
-        toCup.y = 0.0f;
-        player.distanceToHole = toCup.length();
-    }
 }
 
 } // namespace velmora

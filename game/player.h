@@ -17,6 +17,8 @@ enum SwingType : int32_t { SwingFull = 0, SwingPunch = 1, SwingFlop = 2, SwingCh
 
 inline constexpr int32_t maxStrokesPerHole = 100;
 inline constexpr int maxPlayerNameLength = 10;
+inline constexpr float yardsPerUnit = 0.645f;
+inline constexpr float feetPerUnit = 1.935f;
 
 struct Player {
     std::wstring playerName; // at most maxPlayerNameLength characters

@@ -1,8 +1,7 @@
 #pragma once
 // The save panel ("sceneSaveGame") of the game page: eight slots, each showing its saved game's name
 // with a button that opens the input pad on it; a name confirmed there saves the game into the slot
-// at once. The page's frames stand still while the panel is open. Also the commands of the scorecard
-// and the panel, as the page's command handling passes them on.
+// at once. The page's frames stand still while the panel is open.
 
 #include <string>
 
@@ -17,21 +16,11 @@ inline constexpr wchar_t gameNotSavedKey[] = L"GAME_NOT_SAVED";
 
 // Every slot's name, or the empty-slot text, into the panel's "txtSlot0".."txtSlot7".
 void fillSavePanel(GameCanvas& game);
-// Hides the system menu, stops the frames and shows the panel.
-void openSavePanel(GameCanvas& game);
 // Opens the input pad on the slot's name, empty for an empty slot.
 void openSlotPad(GameCanvas& game, int slot);
 // The name the player confirmed on the pad for the slot: without the characters that would break
 // the saved-game file, it names the game saved into the slot, and the player is told whether that
 // worked. Without a name, or when saving failed, the slot shows its stored name again.
 void saveGameInSlot(GameCanvas& game, int slot, const std::wstring& typedName);
-// Hides the panel and the system menu and starts the frames again.
-void closeSavePanel(GameCanvas& game);
-
-// Runs the command of a released node of the scorecard or the save panel, found by the parts of its
-// name in the game's order ("btnSaveGame", "btnOpenScoreCard", "btnCloseScoreCard", "btnNextCard",
-// "btnPreviousCard", "btnSaveSlot<n>", "txtSlot<n>", "btnSaveOK"); accepted is the input pad's verdict
-// for "txtSlot<n>", whose text the pad has set. False when the name is none of these.
-bool runCardOrSaveCommand(GameCanvas& game, const std::wstring& name, bool accepted);
 
 } // namespace velmora

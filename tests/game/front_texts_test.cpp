@@ -57,6 +57,7 @@ TEST(BestScores, LineEntriesAndTheirRows) {
 
 TEST(BestScores, LoadedByExactCourseName) {
     test::TempFolder folder;
+    test::ScopedVariable noPlayersCopy{"XDG_DATA_HOME", folder.os("data").c_str()};
     const std::wstring gui = folder.game("GUI/");
     EXPECT_TRUE(loadBestScores(gui, L"lake_side").names.empty()) << "no file: no entries";
 
@@ -71,6 +72,7 @@ TEST(BestScores, LoadedByExactCourseName) {
 
 TEST(SaveSlots, NamesOfSavedSlots) {
     test::TempFolder folder;
+    test::ScopedVariable noPlayersCopy{"XDG_DATA_HOME", folder.os("data").c_str()};
     const std::wstring resources = folder.game("") + L"\\";
     EXPECT_EQ(readSlotName(resources, slotKey(3)), std::nullopt) << "no file";
 

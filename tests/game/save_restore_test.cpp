@@ -50,7 +50,7 @@ TEST_F(SaveRestoreTest, TheScorecardPagesThroughThePlayers) {
     canvas->currentPlayer = 1;
     canvas->sceneSysMenu->visible = true;
 
-    runCardOrSaveCommand(*canvas, L"btnOpenScoreCard", false);
+    canvas->runCommand(L"btnOpenScoreCard");
     EXPECT_TRUE(canvas->sceneScorecard->visible);
     EXPECT_FALSE(canvas->sceneSysMenu->visible);
     EXPECT_FALSE(canvas->showMinimap);
@@ -73,7 +73,7 @@ TEST_F(SaveRestoreTest, TheSavePanelNamesSlotsAndSavesIntoThem) {
     ASSERT_TRUE(loaded);
     canvas->startFrames();
     EXPECT_EQ(node(L"txtSlot2")->text, emptySlotText);
-    runCardOrSaveCommand(*canvas, L"btnSaveGame", false);
+    canvas->runCommand(L"btnSaveGame");
     EXPECT_TRUE(canvas->sceneSaveGame->visible);
     EXPECT_FALSE(canvas->isRunning()) << "the game stands still behind the panel";
 
@@ -115,7 +115,7 @@ TEST_F(SaveRestoreTest, AFailedSaveTellsThePlayerAndKeepsTheSlot) {
     ASSERT_EQ(saveGame(canvas->resourcesFolder(), slotKey(4), captureGame(*canvas, L"kept")), std::nullopt);
     chmod(savedFile().c_str(), 0444);
     fillSavePanel(*canvas);
-    runCardOrSaveCommand(*canvas, L"btnSaveGame", false);
+    canvas->runCommand(L"btnSaveGame");
     saveGameInSlot(*canvas, 4, L"other");
     EXPECT_EQ(messageKey(*canvas), gameNotSavedKey) << "the player is told";
     EXPECT_EQ(node(L"txtSlot4")->text, L"kept");
@@ -185,6 +185,18 @@ TEST_F(SaveRestoreTest, AGameSavedBeforeTheFirstStrokeStartsWithPlayerZero) {
     EXPECT_EQ(resumed->ball->position, canvas->ball->position);
     for (const Player& player : resumed->players)
         EXPECT_TRUE(player.isOnTee);
+}
+
+TEST_F(SaveRestoreTest, TheLastHoleUpdatesTheCoursesBestScores) {
+    test::writeFile(root.os("data/velmora/scores.properties"), "meadow=Old:1\n");
+    open(2, 9);
+    ASSERT_TRUE(loaded);
+    canvas->relaunchTo = [](const std::wstring&) { return true; };
+    canvas->pars.fill(4);
+    canvas->players[0].scores.fill(5);
+    canvas->players[1].scores.fill(4);
+    canvas->messageAcknowledged(L"FINISHED_HOLE", okButton);
+    EXPECT_EQ(test::readFile(root.os("data/velmora/scores.properties")), "meadow=Ann1:0,Old:1,Ann0:9\n");
 }
 
 } // namespace
