@@ -116,7 +116,7 @@ GameRecord readGameRecord(std::wstring_view record) {
 std::vector<PlayerSlot> playersOf(const GameRecord& record) {
     std::vector<PlayerSlot> players;
     for (const PlayerSlot& slot : record.slots) {
-        if (slot.character != 0)
+        if (slot.character > 0)
             players.push_back(slot);
     }
     return players;

@@ -67,7 +67,8 @@ std::wstring writeGameRecord(const GameRecord& record);
 // Reads a game record. Missing keys: hole 1 (also for a hole outside 1 to 9), character -1, empty
 // name; a score list fills the holes it has and ignores values beyond the ninth.
 GameRecord readGameRecord(std::wstring_view record);
-// The slots that hold a player (character not 0, so -1 counts), in slot order.
+// The slots that hold a player, in slot order: a character of 0 marks an empty slot, and a missing or
+// negative one (a record written by hand) names no golfer the game could show, so it holds none either.
 std::vector<PlayerSlot> playersOf(const GameRecord& record);
 
 // Ranks the players by total = strokes - par over the nine holes, lowest first; equal totals keep

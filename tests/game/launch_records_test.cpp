@@ -56,13 +56,13 @@ TEST(LaunchRecords, GameRecordReaderToleratesOddContent) {
     EXPECT_EQ(game.course, L"hills");
     EXPECT_EQ(game.hole, 4);
     const std::vector<PlayerSlot> players = playersOf(game);
-    ASSERT_EQ(players.size(), 3u);                 // slot 3 has no character: -1 counts as a player
+    ASSERT_EQ(players.size(), 2u);                 // slot 3 names no character: nobody plays there
     EXPECT_EQ(players[0].name, L"Ann, the first"); // a comma survives; blanks around the name do not
     EXPECT_EQ(players[0].scores, (HoleScores{1, 2, 3, 4, 5, 6, 7, 8, 0}));
     EXPECT_EQ(players[1].name, L"Bob");
     EXPECT_EQ(players[1].scores, (HoleScores{1, 2, 3, 4, 5, 6, 7, 8, 9}));
-    EXPECT_EQ(players[2].character, -1);
-    EXPECT_EQ(players[2].name, L"Cy");
+    EXPECT_EQ(game.slots[3].character, -1);
+    EXPECT_EQ(game.slots[3].name, L"Cy");
 
     // A comma followed by '=' in a name makes a false item; holes outside 1 to 9 read as hole 1.
     const GameRecord broken = readGameRecord(L"course=x,hole=12,PlayerName0=A,b=c,CharacterSelected0=1");
