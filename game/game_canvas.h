@@ -9,6 +9,7 @@
 // hills, marks), game_rules.cpp (what the ball's fate does to the game), camera_views.cpp.
 
 #include "game/ball.h"
+#include "game/ball_host.h"
 #include "game/camera_views.h"
 #include "game/course_features.h"
 #include "game/course_map.h"
@@ -37,7 +38,7 @@ inline constexpr wchar_t courseModelError[] = L"The 3D model of golf course is n
 // Short sounds of the game; each pauses the course's ambient sound for its length.
 enum class Jingle { Applause = 0, Boo = 1, Bounce = 2, Cheering = 3, Cup = 4, WaterSplash = 5 };
 
-class GameCanvas : public Canvas {
+class GameCanvas : public Canvas, public BallHost {
 public:
     static constexpr int framesPerSecond = 25;
     static constexpr int measuringWindowMs = 2500;
@@ -66,19 +67,36 @@ public:
 
     // What the ball's fate does to the game (each also does what the turn flow adds later).
     Player& activePlayer() { return players[static_cast<size_t>(currentPlayer)]; }
+    const Player& activePlayer() const { return players[static_cast<size_t>(currentPlayer)]; }
     // One more stroke on this hole for the player, at most 100.
     void addStroke(Player& player);
     // A penalty stroke: the ball drowned or went out of bounds.
     void addPenaltyStroke();
     // The ball came to rest after a stroke: how far it went.
-    void endStroke();
+    void endStroke() override;
     // The ball is at rest: the stroke may be taken back and the action buttons come back.
-    void shotEnded();
+    void shotEnded() override;
     // The ball drowned; it may be dropped at dropPoint when that is in bounds.
-    void ballInWater(const Vector3& dropPoint, bool dropInBounds);
+    void ballInWater(const Vector3& dropPoint, bool dropInBounds) override;
     // The ball dropped below the cup.
-    void ballHoled();
+    void ballHoled() override;
     void playJingle(Jingle jingle);
+
+    // The rest of what the ball asks of the game and tells it.
+    Vector3 cupPoint() const override { return cupPosition; }
+    Vector3 teePoint() const override { return teePosition; }
+    float pegHeight() const override { return teeShown() ? grpTee->radius : 0.0f; }
+    int windMph() const override { return windSpeed; }
+    float windHeading() const override { return windDirection; }
+    float shotSurfaceFactor() const override { return surfaceFactor; }
+    bool shotIsPutt() const override { return activePlayer().selectedClub == ClubPutter; }
+    bool shotIsChip() const override { return activePlayer().selectedSwingType == SwingChip; }
+    bool strikerHasFinished() const override { return activePlayer().finishedThisHole; }
+    void ballPlaced(bool onGreen) override;
+    void ballLaunched() override;
+    void ballOverCup() override { takeCameraView(CameraView::Cup); }
+    void ballBounced() override { playJingle(Jingle::Bounce); }
+    void ballDrowned() override { addPenaltyStroke(); }
 
     // Display the ball changes.
     void showActionButtons(bool shown);
@@ -87,8 +105,8 @@ public:
     void takeCameraView(CameraView view);
     bool teeShown() const { return grpTee && grpTee->visible; }
 
-    const Terrain& terrain() const { return terrain_; }
-    const CourseMap& courseMap() const { return courseMap_; }
+    const Terrain& terrain() const override { return terrain_; }
+    const CourseMap& courseMap() const override { return courseMap_; }
     const std::wstring& resourcesFolder() const { return resourcesFolder_; }
 
     // State.

@@ -3,6 +3,7 @@
 #include "game/game_canvas.h"
 
 #include "base/wide_string.h"
+#include "game/game_events.h"
 #include "gui/message_box.h"
 #include "media/wave_sound.h"
 #include "render/scalar_math.h"
@@ -52,6 +53,7 @@ void GameCanvas::endStroke() {
     player.distanceToHole = horizontalDistance(cupPosition, player.location);
     player.ballDistanceTravelled = horizontalDistance(player.oldLocation, player.location);
     player.oldLocation = player.location;
+    logBallAtRest(*this);
     const float yards = player.ballDistanceTravelled * yardsPerUnit;
     std::wstring text;
     if (yards > niceShotYards) {
@@ -76,6 +78,18 @@ void GameCanvas::ballInWater(const Vector3& dropPoint, bool dropInBounds) {
                     false);
     else
         showMessage(*this, L"Out of Bounds.", L"O.B.", MessageButtons::Ok, nullptr, false);
+}
+
+void GameCanvas::ballPlaced(bool onGreen) {
+    showGreenGrid(onGreen);
+    showGauge();
+    takeCameraView(CameraView::Aim);
+}
+
+void GameCanvas::ballLaunched() {
+    showActionButtons(false);
+    activePlayer().isOnTee = false;
+    showGreenGrid(false);
 }
 
 void GameCanvas::ballHoled() {

@@ -4,6 +4,7 @@
 #include "game/game_canvas.h"
 
 #include "base/wide_string.h"
+#include "game/game_events.h"
 #include "game/names.h"
 #include "game/save_slots.h"
 #include "gui/message_box.h"
@@ -105,6 +106,7 @@ bool GameCanvas::loadHole(const std::optional<std::wstring>&) {
     }
     envPaused = false;
     gameLoaded = true;
+    logHoleLoaded(*this);
     return true;
 }
 

@@ -1,0 +1,60 @@
+#include "game/game_events.h"
+
+#include "base/event_log.h"
+#include "game/game_canvas.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr double yardsPerUnit = 0.645;
+
+} // namespace
+
+const char* lieName(const Ball& ball, const Vector3& teePosition) {
+    if (ball.isOutOfBoundary)
+        return "out-of-bounds";
+    if (ball.position.x == teePosition.x && ball.position.z == teePosition.z)
+        return "tee";
+    if (ball.isInGreen)
+        return "green";
+    if (ball.isInTGround)
+        return "teeing-ground";
+    if (ball.isInFairway)
+        return "fairway";
+    if (ball.isInbunker)
+        return "bunker";
+    if (ball.isInWater || ball.isOnWaterBank)
+        return "water";
+    return "rough";
+}
+
+void logHoleLoaded(const GameCanvas& game) {
+    if (!eventLogEnabled())
+        return;
+    const int hole = game.holeNumber;
+    const bool known = hole >= 1 && hole <= static_cast<int>(game.pars.size());
+    std::vector<EventField> fields{{"course", game.courseName},
+                                   {"hole", hole},
+                                   {"par", known ? game.pars[static_cast<size_t>(hole - 1)] : 0},
+                                   {"players", static_cast<int>(game.players.size())}};
+    static constexpr const char* playerFields[] = {"player0", "player1", "player2", "player3"};
+    for (size_t i = 0; i < game.players.size() && i < std::size(playerFields); ++i)
+        fields.emplace_back(playerFields[i], game.players[i].playerName);
+    logEvent("hole-loaded", fields);
+}
+
+void logBallAtRest(const GameCanvas& game) {
+    if (!eventLogEnabled() || !game.ball)
+        return;
+    const Ball& ball = *game.ball;
+    const Player& player = game.players[static_cast<size_t>(game.currentPlayer)];
+    const Vector3& p = ball.position;
+    logEvent("ball-at-rest", {{"player", game.currentPlayer},
+                              {"position", p.x, p.y, p.z},
+                              {"lie", lieName(ball, game.teePosition)},
+                              {"yards", player.ballDistanceTravelled * yardsPerUnit, 1},
+                              {"to-hole", player.distanceToHole * yardsPerUnit, 1}});
+}
+
+} // namespace velmora

@@ -1,0 +1,22 @@
+#pragma once
+// The game's lines in the event log (base/event_log.h): what happened on the hole, in the log's
+// stable format. Each does nothing while the log is off.
+
+#include <string>
+
+namespace velmora {
+
+class Ball;
+class GameCanvas;
+struct Vector3;
+
+// The lie of the ball as the log names it: "tee", "teeing-ground", "green", "fairway", "bunker",
+// "water", "rough" or "out-of-bounds".
+const char* lieName(const Ball& ball, const Vector3& teePosition);
+
+// hole-loaded course=".." hole=N par=N players=N player0=".." ...
+void logHoleLoaded(const GameCanvas& game);
+// ball-at-rest player=N position=X,Y,Z lie=".." yards=N.N distance-to-hole=N.N (yards)
+void logBallAtRest(const GameCanvas& game);
+
+} // namespace velmora
