@@ -1,0 +1,284 @@
+#include "game/shot_planner.h"
+
+#include "game/ball.h"
+#include "game/ball_host.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace velmora {
+
+namespace {
+
+constexpr float yardsPerUnit = 0.645f;
+constexpr int maxSteps = 3000; // over three minutes of play: a ball still moving then never stops
+constexpr float endlessStrokes = 10.0f;
+
+// A host that only watches: no display, no sounds, no strokes.
+class SimulationHost final : public BallHost {
+public:
+    explicit SimulationHost(const ShotWorld& shotWorld) : world(shotWorld) {}
+
+    const Terrain& terrain() const override { return *world.terrain; }
+    const CourseMap& courseMap() const override { return *world.courseMap; }
+    Vector3 cupPoint() const override { return world.cup; }
+    Vector3 teePoint() const override { return world.tee; }
+    float pegHeight() const override { return world.pegHeight; }
+    int windMph() const override { return world.windMph; }
+    float windHeading() const override { return world.windHeading; }
+    float shotSurfaceFactor() const override { return surfaceFactor; }
+    bool shotIsPutt() const override { return putt; }
+    bool shotIsChip() const override { return chip; }
+    bool strikerHasFinished() const override { return holed; }
+
+    void ballPlaced(bool) override {}
+    void ballLaunched() override {}
+    void ballOverCup() override {}
+    void ballHoled() override { holed = true; }
+    void ballBounced() override {}
+    void ballDrowned() override { drowned = true; }
+    void ballInWater(const Vector3& point, bool inBounds) override {
+        dropPoint = point;
+        dropInBounds = inBounds;
+    }
+    void endStroke() override {}
+    void shotEnded() override { over = true; }
+
+    const ShotWorld& world;
+    float surfaceFactor = 1.0f;
+    bool putt = false;
+    bool chip = false;
+    bool holed = false;
+    bool drowned = false;
+    bool over = false;
+    Vector3 dropPoint;
+    bool dropInBounds = false;
+};
+
+struct Lie {
+    bool onGreen = false;
+    bool inBunker = false;
+    bool inRough = false;
+};
+
+Lie lieOf(const Ball& ball) {
+    return {ball.isInGreen, ball.isInbunker, ball.isInRough};
+}
+
+Lie lieAt(const ShotWorld& world, const Vector3& point) {
+    SimulationHost host(world);
+    Object3D group;
+    group.radius = world.ballRadius;
+    Ball ball(host, group);
+    ball.placeAt(point);
+    return lieOf(ball);
+}
+
+float yardsToCup(const ShotWorld& world, const Vector3& point) {
+    Vector3 d = world.cup - point;
+    d.y = 0.0f;
+    return d.length() * yardsPerUnit;
+}
+
+// Strokes a practised player needs from a spot: about one putt from close on the green, two from
+// afar; off the green a shot onto it and the putts, more the farther it is, more from bad lies.
+float strokesFrom(const ShotWorld& world, const Vector3& point, const Lie& lie) {
+    const float yards = yardsToCup(world, point);
+    if (lie.onGreen)
+        return 1.0f + std::min(yards / 12.0f, 1.5f);
+    float strokes = yards <= 20.0f ? 1.6f + yards / 40.0f : 2.0f + yards / 200.0f;
+    if (lie.inBunker)
+        strokes += 0.5f;
+    else if (lie.inRough)
+        strokes += 0.25f;
+    return strokes;
+}
+
+struct Candidate {
+    ShotChoice choice;
+    ShotOutcome outcome;
+    float strokes = 0.0f;
+};
+
+struct Pair {
+    int club;
+    int swing;
+};
+
+constexpr Pair offGreenPairs[] = {{ClubWood, SwingFull},   {ClubWood, SwingPunch}, {ClubIron, SwingFull},
+                                  {ClubIron, SwingPunch},  {ClubIron, SwingChip},  {ClubWedge, SwingFull},
+                                  {ClubWedge, SwingPunch}, {ClubWedge, SwingFlop}, {ClubWedge, SwingChip}};
+constexpr float puttYards = 40.0f; // off the green the putter is tried this close to the cup
+
+class Search {
+public:
+    Search(const ShotWorld& shotWorld, const Vector3& ballPosition) : world(shotWorld), start(ballPosition) {}
+
+    Candidate evaluate(const ShotChoice& choice, int randomStep) {
+        ++simulations;
+        Candidate candidate{choice, simulateShot(world, start, choice, randomStep), 0.0f};
+        candidate.strokes = strokesToHoleOut(world, candidate.outcome, start);
+        return candidate;
+    }
+
+    bool tried(const ShotChoice& choice) const {
+        return std::any_of(played.begin(), played.end(), [&](const Candidate& c) {
+            return c.choice.club == choice.club && c.choice.swing == choice.swing &&
+                   c.choice.power == choice.power && c.choice.aimTurn == choice.aimTurn;
+        });
+    }
+
+    void play(const ShotChoice& choice) {
+        if (!tried(choice))
+            played.push_back(evaluate(choice, 0));
+    }
+
+    // The best few played so far, each a different club and swing when distinct is set.
+    std::vector<Candidate> best(size_t count, bool distinct) const {
+        std::vector<Candidate> sorted = played;
+        std::stable_sort(sorted.begin(), sorted.end(),
+                         [](const Candidate& a, const Candidate& b) { return a.strokes < b.strokes; });
+        std::vector<Candidate> chosen;
+        for (const Candidate& c : sorted) {
+            if (chosen.size() == count)
+                break;
+            const bool samePair = std::any_of(chosen.begin(), chosen.end(), [&](const Candidate& o) {
+                return o.choice.club == c.choice.club && o.choice.swing == c.choice.swing;
+            });
+            if (!distinct || !samePair)
+                chosen.push_back(c);
+        }
+        return chosen;
+    }
+
+    const ShotWorld& world;
+    Vector3 start;
+    std::vector<Candidate> played;
+    int simulations = 0;
+};
+
+} // namespace
+
+ShotOutcome simulateShot(const ShotWorld& world, const Vector3& ballPosition, const ShotChoice& choice,
+                         int randomStep) {
+    ShotOutcome outcome;
+    if (!world.terrain || !world.courseMap)
+        return outcome;
+    SimulationHost host(world);
+    Object3D group;
+    group.radius = world.ballRadius;
+    Ball ball(host, group);
+    ball.placeAt(ballPosition);
+    const Vector3 strikePoint = ball.position;
+    if (choice.aimTurn != 0.0f)
+        ball.turnAim(choice.aimTurn > 0.0f, std::fabs(choice.aimTurn));
+    const int power = powerAfterLie(choice.power, choice.club, choice.swing, ball.isInbunker, ball.isInRough);
+    const ShotLaunch launch = launchFor(choice.club, choice.swing, power, randomStep);
+    host.surfaceFactor = launch.surfaceFactor;
+    host.putt = choice.club == ClubPutter;
+    host.chip = choice.swing == SwingChip;
+    ball.launch(launch.speed, launch.angle);
+
+    while (!host.over && outcome.steps < maxSteps) {
+        ball.step(Ball::fixedStep);
+        ++outcome.steps;
+    }
+    if (host.holed) {
+        outcome.end = ShotEnd::Holed;
+        outcome.position = world.cup;
+    } else if (host.drowned) {
+        // The ball is dropped behind the water, or played again where it was when that is outside.
+        outcome.end = host.dropInBounds ? ShotEnd::Water : ShotEnd::OutOfBounds;
+        outcome.position = host.dropInBounds ? host.dropPoint : strikePoint;
+    } else if (!host.over) {
+        outcome.end = ShotEnd::Endless;
+        outcome.position = ball.position;
+    } else if (ball.isOutOfBoundary) {
+        outcome.end = ShotEnd::OutOfBounds;
+        outcome.position = strikePoint;
+    } else {
+        outcome.end = ShotEnd::Rest;
+        outcome.position = ball.position;
+        const Lie lie = lieOf(ball);
+        outcome.onGreen = lie.onGreen;
+        outcome.inBunker = lie.inBunker;
+        outcome.inRough = lie.inRough;
+    }
+    return outcome;
+}
+
+float strokesToHoleOut(const ShotWorld& world, const ShotOutcome& outcome, const Vector3& strikePoint) {
+    switch (outcome.end) {
+    case ShotEnd::Holed:
+        return 0.0f;
+    case ShotEnd::Endless:
+        return endlessStrokes;
+    case ShotEnd::Water:
+        return 1.0f + strokesFrom(world, outcome.position, lieAt(world, outcome.position));
+    case ShotEnd::OutOfBounds:
+        return 1.0f + strokesFrom(world, strikePoint, lieAt(world, strikePoint));
+    case ShotEnd::Rest:
+        break;
+    }
+    return strokesFrom(world, outcome.position, {outcome.onGreen, outcome.inBunker, outcome.inRough});
+}
+
+ShotPlan planShot(const ShotWorld& world, const Vector3& ballPosition) {
+    ShotPlan plan;
+    if (!world.terrain || !world.courseMap)
+        return plan;
+    Search search(world, ballPosition);
+    const Lie lie = lieAt(world, ballPosition);
+    const bool putting = lie.onGreen;
+    const bool nearGreen = yardsToCup(world, ballPosition) < puttYards;
+
+    // Coarse: straight at the cup, every club and swing over the whole gauge.
+    if (putting || nearGreen) {
+        for (int power = 4; power <= 100; power += 4)
+            search.play({0.0f, ClubPutter, SwingPutt, power});
+    }
+    if (!putting) {
+        for (const Pair& pair : offGreenPairs) {
+            for (int power = 10; power <= 100; power += 10)
+                search.play({0.0f, pair.club, pair.swing, power});
+        }
+    }
+
+    // Fine: around the best few, turned to either side (the slope, the wind, a hazard on the line)
+    // and a little harder or softer.
+    static constexpr float shotTurns[] = {0.0f, 0.04f, -0.04f, 0.1f, -0.1f, 0.2f, -0.2f, 0.35f, -0.35f};
+    static constexpr float puttTurns[] = {0.0f, 0.01f, -0.01f, 0.025f, -0.025f, 0.05f, -0.05f, 0.1f, -0.1f};
+    for (const Candidate& seed : search.best(4, true)) {
+        const bool putt = seed.choice.club == ClubPutter;
+        const int powerStep = putt ? 2 : 3;
+        for (const float turn : putt ? puttTurns : shotTurns) {
+            for (int k = -2; k <= 2; ++k) {
+                ShotChoice choice = seed.choice;
+                choice.aimTurn = turn;
+                choice.power = std::clamp(seed.choice.power + k * powerStep, 1, 100);
+                search.play(choice);
+            }
+        }
+    }
+
+    // The random step of the launch spreads every shot: the finalists are judged on both ends of it.
+    float bestStrokes = 0.0f;
+    bool found = false;
+    for (const Candidate& finalist : search.best(6, false)) {
+        const float spread = (finalist.strokes + search.evaluate(finalist.choice, -5).strokes +
+                              search.evaluate(finalist.choice, 5).strokes) /
+                             3.0f;
+        if (!found || spread < bestStrokes) {
+            found = true;
+            bestStrokes = spread;
+            plan.choice = finalist.choice;
+            plan.outcome = finalist.outcome;
+        }
+    }
+    plan.strokes = bestStrokes;
+    plan.simulations = search.simulations;
+    return plan;
+}
+
+} // namespace velmora

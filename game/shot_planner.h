@@ -1,0 +1,62 @@
+#pragma once
+// The judgement of a practised player: each candidate shot (a turn of the aim away from the cup, a
+// club and swing, a power) is played out with the ball's own physics on the hole's own ground, and
+// the spot where it ends is judged by the strokes still needed from there. Water and out of bounds
+// cost a penalty stroke on top, so a safer line wins where one exists. The number of simulated
+// shots is bounded (a few hundred for a full search, a few milliseconds of work each at most).
+
+#include "game/course_map.h"
+#include "game/launch_table.h"
+#include "game/terrain.h"
+#include "render/vector3.h"
+
+namespace velmora {
+
+// The hole as the planner sees it.
+struct ShotWorld {
+    const Terrain* terrain = nullptr;
+    const CourseMap* courseMap = nullptr;
+    Vector3 cup;
+    Vector3 tee;
+    float pegHeight = 0.0f; // how far the peg raises a ball on the tee spot
+    float ballRadius = 0.25f;
+    int windMph = 0;
+    float windHeading = 0.0f;
+};
+
+struct ShotChoice {
+    float aimTurn = 0.0f; // radians from the line to the cup, positive turning right (clockwise)
+    int club = ClubWood;
+    int swing = SwingFull;
+    int power = 0; // the gauge, 1 to 100
+};
+
+enum class ShotEnd { Rest, Holed, Water, OutOfBounds, Endless };
+
+// Where a shot ends. After water the ball is at the drop point; out of bounds, where it was struck.
+struct ShotOutcome {
+    ShotEnd end = ShotEnd::Rest;
+    Vector3 position;
+    bool onGreen = false;
+    bool inBunker = false;
+    bool inRough = false;
+    int steps = 0;
+};
+
+struct ShotPlan {
+    ShotChoice choice;
+    ShotOutcome outcome;  // at the middle of the random spread
+    float strokes = 0.0f; // expected strokes to hole out after this one, penalties included
+    int simulations = 0;  // shots played out to find it
+};
+
+// Plays one shot from the ball's position (the ball placed there as the game places it, aimed at
+// the cup, then turned), with the launch's random step fixed at randomStep (-5 to 5).
+ShotOutcome simulateShot(const ShotWorld& world, const Vector3& ballPosition, const ShotChoice& choice,
+                         int randomStep);
+// The strokes still needed from where a shot ended (0 when holed), penalties included.
+float strokesToHoleOut(const ShotWorld& world, const ShotOutcome& outcome, const Vector3& strikePoint);
+// The best shot found from the ball's position.
+ShotPlan planShot(const ShotWorld& world, const Vector3& ballPosition);
+
+} // namespace velmora

@@ -1,0 +1,134 @@
+// The launch table's worked numbers, and the shot planner on the courses the build ships: a shot
+// played out by the planner ends where the game's own ball ends, and planned shots play every hole
+// near par without water, out of bounds or a runaway score.
+#include "game/launch_table.h"
+#include "game/shot_planner.h"
+#include "render/scalar_math.h"
+#include "tests/game/shipped_course.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+
+namespace velmora {
+namespace {
+
+TEST(LaunchTable, WorkedNumbersAndTheLie) {
+    const ShotLaunch drive = launchFor(ClubWood, SwingFull, 100, 0);
+    EXPECT_EQ(drive.launchPower, 110);
+    EXPECT_NEAR(drive.angle, 0.380f, 0.001f);
+    EXPECT_NEAR(drive.speed, 99.0f, 1e-4f);
+    EXPECT_EQ(launchFor(ClubPutter, SwingPutt, 100, 0).angle, 0.0f) << "a putt rolls";
+    EXPECT_EQ(launchFor(ClubWedge, SwingFlop, 50, 0).surfaceFactor, 5.0f);
+    EXPECT_EQ(launchFor(ClubWedge, SwingChip, 50, 0).surfaceFactor, 1.0f);
+
+    // The random step: a 128th of P per step, rounded toward minus infinity, then clamped.
+    EXPECT_EQ(launchFor(ClubWood, SwingFull, 100, -5).launchPower, 105); // 110 - 550 / 128 -> -5
+    EXPECT_EQ(launchFor(ClubWood, SwingFull, 90, 5).launchPower, 102);   // 99 + 495 / 128 -> +3
+    EXPECT_EQ(launchFor(ClubPutter, SwingPutt, 40, -5).launchPower, 10); // 11 - 55 / 128 -> -1
+    EXPECT_EQ(launchFor(ClubPutter, SwingPutt, 40, 5).launchPower, 11);  // too small to grow
+    EXPECT_EQ(launchFor(ClubPutter, SwingPutt, 1, 0).launchPower, 3);
+
+    EXPECT_EQ(powerAfterLie(81, ClubIron, SwingFull, true, false), 40) << "sand halves";
+    EXPECT_EQ(powerAfterLie(81, ClubWedge, SwingFlop, true, false), 81) << "except the flop";
+    EXPECT_EQ(powerAfterLie(81, ClubWood, SwingFull, false, true), 72) << "rough takes a tenth";
+    EXPECT_EQ(powerAfterLie(81, ClubWedge, SwingFull, false, true), 81) << "not from the wedge";
+    EXPECT_TRUE(isAllowedPair(ClubIron, SwingChip));
+    EXPECT_FALSE(isAllowedPair(ClubWood, SwingChip));
+    EXPECT_FALSE(isAllowedPair(ClubPutter, SwingFull));
+}
+
+// The planner's shot and the game's ball, struck alike from the tee and from the fairway, with
+// the wind, end at the same spot.
+TEST(ShotPlanner, PlaysShotsOutExactlyAsTheGamesBall) {
+    test::ShippedHole shipped;
+    GameCanvas* canvas = shipped.load(test::shippedCourses[0], 1);
+    ASSERT_TRUE(canvas);
+    canvas->windSpeed = 4;
+    canvas->windDirection = 1.0f;
+    const ShotWorld world = test::ShippedHole::worldOf(*canvas);
+    Ball& ball = *canvas->ball;
+    for (const ShotChoice choice :
+         {ShotChoice{0.1f, ClubWood, SwingFull, 85}, ShotChoice{-0.2f, ClubIron, SwingPunch, 60},
+          ShotChoice{0.0f, ClubWedge, SwingFlop, 90}}) {
+        const Vector3 from = ball.position;
+        const ShotOutcome planned = simulateShot(world, from, choice, 0);
+        ASSERT_EQ(planned.end, ShotEnd::Rest);
+
+        ball.placeAt(from);
+        if (choice.aimTurn != 0.0f)
+            ball.turnAim(choice.aimTurn > 0.0f, std::fabs(choice.aimTurn));
+        const ShotLaunch launch = launchFor(
+            choice.club, choice.swing,
+            powerAfterLie(choice.power, choice.club, choice.swing, ball.isInbunker, ball.isInRough), 0);
+        canvas->surfaceFactor = launch.surfaceFactor;
+        ball.launch(launch.speed, launch.angle);
+        int steps = 0;
+        do {
+            ball.step(Ball::fixedStep);
+            ++steps;
+        } while (!ball.isStill && steps < 3000);
+        EXPECT_EQ(steps, planned.steps);
+        EXPECT_NEAR((ball.position - planned.position).length(), 0.0f, 1e-4f)
+            << "club " << choice.club << " swing " << choice.swing;
+        EXPECT_GT((ball.position - from).length(), 10.0f);
+    }
+}
+
+struct HoleScore {
+    int strokes = 0;
+    int penalties = 0;
+    int simulations = 0;
+};
+
+// A hole played by planned shots alone, each struck with a random step as in the game.
+HoleScore playHole(const ShotWorld& world, Vector3 ball) {
+    HoleScore score;
+    while (score.strokes < 20) {
+        const ShotPlan plan = planShot(world, ball);
+        score.simulations += plan.simulations;
+        const ShotOutcome outcome = simulateShot(world, ball, plan.choice, randomInt(-5, 5));
+        ++score.strokes;
+        if (outcome.end == ShotEnd::Holed)
+            break;
+        if (outcome.end == ShotEnd::Water || outcome.end == ShotEnd::OutOfBounds) {
+            ++score.strokes;
+            ++score.penalties;
+        }
+        ball = outcome.position;
+    }
+    return score;
+}
+
+TEST(ShotPlanner, PlansPlayEveryShippedHoleNearPar) {
+    seedRandom(2026);
+    for (const wchar_t* course : test::shippedCourses) {
+        int strokes = 0;
+        int par = 0;
+        int penalties = 0;
+        int worst = -99;
+        int simulations = 0;
+        const auto started = std::chrono::steady_clock::now();
+        for (int hole = 1; hole <= holeCount; ++hole) {
+            test::ShippedHole shipped;
+            GameCanvas* canvas = shipped.load(course, hole);
+            ASSERT_TRUE(canvas) << toUtf8(course) << " hole " << hole;
+            const HoleScore score = playHole(test::ShippedHole::worldOf(*canvas), canvas->ball->position);
+            const int holePar = canvas->pars[static_cast<size_t>(hole - 1)];
+            strokes += score.strokes;
+            par += holePar;
+            penalties += score.penalties;
+            simulations += score.simulations;
+            worst = std::max(worst, score.strokes - holePar);
+        }
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+        std::printf("%ls: %d strokes for par %d, %d penalties, worst hole %+d, %d shots simulated, %.1f s\n",
+                    course, strokes, par, penalties, worst, simulations, seconds);
+        EXPECT_LE(strokes, par + holeCount) << toUtf8(course) << ": at most par + 1 a hole on average";
+        EXPECT_LE(worst, 3) << toUtf8(course);
+    }
+}
+
+} // namespace
+} // namespace velmora
