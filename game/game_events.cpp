@@ -57,4 +57,16 @@ void logBallAtRest(const GameCanvas& game) {
                               {"to-hole", player.distanceToHole * yardsPerUnit, 1}});
 }
 
+void logCongratulations(const ResultsRecord& results) {
+    std::vector<EventField> fields{{"course", results.course},
+                                   {"players", static_cast<int>(results.players.size())}};
+    static constexpr const char* nameFields[] = {"name0", "name1", "name2", "name3"};
+    static constexpr const char* scoreFields[] = {"score0", "score1", "score2", "score3"};
+    for (size_t p = 0; p < results.players.size() && p < std::size(nameFields); ++p) {
+        fields.emplace_back(nameFields[p], results.players[p].name);
+        fields.emplace_back(scoreFields[p], results.players[p].totalScore);
+    }
+    logEvent("congratulations", fields);
+}
+
 } // namespace velmora

@@ -2,7 +2,7 @@
 // The game's lines in the event log (base/event_log.h): what happened on the hole, in the log's
 // stable format. Each does nothing while the log is off.
 
-#include <string>
+#include "game/launch_records.h"
 
 namespace velmora {
 
@@ -18,5 +18,7 @@ const char* lieName(const Ball& ball, const Vector3& teePosition);
 void logHoleLoaded(const GameCanvas& game);
 // ball-at-rest player=N position=X,Y,Z lie=".." yards=N.N distance-to-hole=N.N (yards)
 void logBallAtRest(const GameCanvas& game);
+// congratulations course=".." players=N name0=".." score0=N ... (best first; scores against par)
+void logCongratulations(const ResultsRecord& results);
 
 } // namespace velmora
