@@ -111,6 +111,12 @@ constexpr Pair offGreenPairs[] = {{ClubWood, SwingFull},   {ClubWood, SwingPunch
                                   {ClubWedge, SwingPunch}, {ClubWedge, SwingFlop}, {ClubWedge, SwingChip}};
 constexpr float puttYards = 40.0f; // off the green the putter is tried this close to the cup
 
+// The power the gauge can stop at nearest to the wanted one.
+int playablePower(int power, int step) {
+    step = std::clamp(step, 1, 50);
+    return std::clamp((power + step / 2) / step * step, step, 100 / step * step);
+}
+
 class Search {
 public:
     Search(const ShotWorld& shotWorld, const Vector3& ballPosition) : world(shotWorld), start(ballPosition) {}
@@ -129,7 +135,8 @@ public:
         });
     }
 
-    void play(const ShotChoice& choice) {
+    void play(ShotChoice choice) {
+        choice.power = playablePower(choice.power, world.powerStep);
         if (!tried(choice))
             played.push_back(evaluate(choice, 0));
     }
@@ -251,7 +258,7 @@ ShotPlan planShot(const ShotWorld& world, const Vector3& ballPosition) {
     static constexpr float puttTurns[] = {0.0f, 0.01f, -0.01f, 0.025f, -0.025f, 0.05f, -0.05f, 0.1f, -0.1f};
     for (const Candidate& seed : search.best(4, true)) {
         const bool putt = seed.choice.club == ClubPutter;
-        const int powerStep = putt ? 2 : 3;
+        const int powerStep = std::max(putt ? 2 : 3, world.powerStep);
         for (const float turn : putt ? puttTurns : shotTurns) {
             for (int k = -2; k <= 2; ++k) {
                 ShotChoice choice = seed.choice;

@@ -22,6 +22,8 @@ struct ShotWorld {
     float ballRadius = 0.25f;
     int windMph = 0;
     float windHeading = 0.0f;
+    // The gauge moves by this much a frame while it charges: only its multiples can be played.
+    int powerStep = 1;
 };
 
 struct ShotChoice {

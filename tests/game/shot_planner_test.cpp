@@ -81,11 +81,14 @@ struct HoleScore {
     int simulations = 0;
 };
 
-// A hole played by planned shots alone, each struck with a random step as in the game.
-HoleScore playHole(const ShotWorld& world, Vector3 ball) {
+// A hole played by planned shots alone, each struck with a random step as in the game, with only
+// the powers a gauge charging 3 a frame stops at.
+HoleScore playHole(ShotWorld world, Vector3 ball) {
+    world.powerStep = 3;
     HoleScore score;
     while (score.strokes < 20) {
         const ShotPlan plan = planShot(world, ball);
+        EXPECT_EQ(plan.choice.power % 3, 0);
         score.simulations += plan.simulations;
         const ShotOutcome outcome = simulateShot(world, ball, plan.choice, randomInt(-5, 5));
         ++score.strokes;
