@@ -207,7 +207,7 @@ bool playOn(GameCanvas& canvas) {
     player.selectedSwingType = plan.choice.swing;
     const int power = powerAfterLie(plan.choice.power, plan.choice.club, plan.choice.swing, ball.isInbunker,
                                     ball.isInRough);
-    const ShotLaunch launch = launchFor(plan.choice.club, plan.choice.swing, power, 0);
+    const Launch launch = launchOf(plan.choice.club, plan.choice.swing, power, 0);
     canvas.surfaceFactor = launch.surfaceFactor;
     ball.launch(launch.speed, launch.angle);
     return true;

@@ -6,6 +6,7 @@
 #include "media/wave_sound.h"
 #include "platform/clock.h"
 #include "platform/drawing.h"
+#include "platform/process.h"
 #include "platform/text.h"
 #include "platform/ui_scale.h"
 #include "render/gapi_display.h"
@@ -22,8 +23,6 @@ constexpr float waterClockRate = 0.01f;
 constexpr float waterClockWrap = 100000.0f;
 constexpr float skyClockWrap = 1000.0f;
 constexpr Vector3 vaneInView{0.0f, 1.18f, 2.5f}; // up and ahead of the eye
-constexpr float windDirectionDrift = 0.1f;
-constexpr int maxWindSpeed = 6;
 constexpr float clothWaves = 2.0f;     // radians of wave per unit from the pole, times the wind term
 constexpr float clothWaveSpeed = 2.0f; // radians per second
 } // namespace
@@ -32,6 +31,12 @@ GameCanvas::GameCanvas(std::wstring resourcesFolder)
     : Canvas(gameCanvasName, true), resourcesFolder_(std::move(resourcesFolder)) {
     guiFolder_ = resourcesFolder_ + L"GUI\\";
     returnToFrontEnd = [this] { velmora::returnToFrontEnd(*this); };
+    relaunchTo = [this](const std::wstring& commandLine) {
+        if (!canRelaunchExecutable())
+            return false;
+        Window* mainWindow = parentObject();
+        return relaunch(mainWindow ? mainWindow->handle() : GetParent(handle()), commandLine);
+    };
 }
 
 GameCanvas::~GameCanvas() {
@@ -42,6 +47,7 @@ GameCanvas::~GameCanvas() {
 }
 
 void GameCanvas::onCreate() {
+    setMouseListener(this);
     setMessageBoxFolder(guiFolder_);
     createInputPad(padColour, guiFolder_, L"inputpad.gif", L"btn.gif", L"btnBig.gif");
     HDC dc = drawingContext();
@@ -75,6 +81,7 @@ void GameCanvas::update(float step) {
         return;
     if (grpFlag)
         grpFlag->visible = !ball->isInGreen;
+    gaugeFrame(step);
     ball->step(Ball::fixedStep);
     ballAtRest = ball->isStill;
     ballOutOfBounds = ball->isOutOfBoundary;
@@ -175,28 +182,16 @@ void GameCanvas::afterPaint(float step) {
     Mesh3D* woods = terrain_.surfaces.woods;
     if (woods && woods->material && camera)
         woods->material->detailLevel = courseMap_.isOutsideCourse(camera->eye()) ? 4 : 1;
+    keyStep(step);
     lastDt = step;
 }
 
-// Every 2.5 seconds the wind gusts by a mile an hour now and then and its direction drifts; the
-// flag turns with it.
+// Every 2.5 seconds the wind changes and a holed ball's result comes.
 void GameCanvas::onMeasurement(float) {
     if (!gameLoaded)
         return;
-    if (windStrength != 0) {
-        // Only the extremes of -4 ... 4 change the speed: the division rounds toward zero.
-        windSpeed = clampInt(windStrength + randomInt(-4, 4) / 4, 0, maxWindSpeed);
-    } else {
-        windSpeed = 0;
-    }
-    if (windCondition != 0) {
-        windDirection += randomFloat(-windDirectionDrift, windDirectionDrift);
-        if (grpFlag) {
-            const Vector3 stand = grpFlag->transform.getTranslation();
-            grpFlag->transform = Matrix4::rotationY(kPi * 0.5f + windDirection);
-            grpFlag->transform.setTranslation(stand);
-        }
-    }
+    windStep();
+    periodicCheck();
 }
 
 bool GameCanvas::isShown(const Scene* scene) {

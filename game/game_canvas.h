@@ -6,7 +6,10 @@
 // checks for a ball out of bounds. A new hole is a new instance, so a page loads one hole in its life.
 //
 // Files: game_canvas.cpp (page and frame), hole_loading.cpp, minimap.cpp, game_paint.cpp (sky,
-// hills, marks), game_rules.cpp (what the ball's fate does to the game), camera_views.cpp.
+// hills, marks), game_rules.cpp (what the ball's fate does to the game), camera_views.cpp,
+// shot_control.cpp (aim, gauge, strike, keys), game_commands.cpp (taps and message answers),
+// turns.cpp (turns, hole results, mulligan, end of the hole), golfer.cpp (the golfer's
+// animations), hud.cpp (the heads-up display and the club choice).
 
 #include "game/ball.h"
 #include "game/ball_host.h"
@@ -14,10 +17,13 @@
 #include "game/course_features.h"
 #include "game/course_map.h"
 #include "game/game_settings.h"
+#include "game/hole_result.h"
 #include "game/mesh_pose.h"
 #include "game/player.h"
+#include "game/power_gauge.h"
 #include "game/terrain.h"
 #include "gui/canvas.h"
+#include "gui/listeners.h"
 
 #include <array>
 #include <functional>
@@ -35,13 +41,16 @@ inline constexpr wchar_t gameTemplateName[] = L"GameCanvas.properties";
 inline constexpr wchar_t courseTemplateName[] = L"courseGrps.properties";
 inline constexpr wchar_t courseModelError[] = L"The 3D model of golf course is not correct!";
 
-// Short sounds of the game; each pauses the course's ambient sound for its length.
-enum class Jingle { Applause = 0, Boo = 1, Bounce = 2, Cheering = 3, Cup = 4, WaterSplash = 5 };
+// The buttons of the message box.
+inline constexpr wchar_t okButton[] = L"btnOK";
+inline constexpr wchar_t yesButton[] = L"btnYes";
+inline constexpr wchar_t noButton[] = L"btnNo";
 
-class GameCanvas : public Canvas, public BallHost {
+class GameCanvas : public Canvas, public MouseListener, public TextureFrameListener, public BallHost {
 public:
     static constexpr int framesPerSecond = 25;
     static constexpr int measuringWindowMs = 2500;
+    static constexpr int aimAnimationIndex = 4; // after the four clubs' swings
 
     // resourcesFolder is the shipped data (platform/game_folders.h), ending with a backslash.
     explicit GameCanvas(std::wstring resourcesFolder);
@@ -64,10 +73,100 @@ public:
     // The way back to the front end; by default the fade-out and relaunch with "ARG:intro". Tests
     // replace it.
     std::function<void()> returnToFrontEnd;
+    // Starts the next instance with a command line ("ARG:..."); false when the program cannot start
+    // itself, and the game then stays where it is. Tests replace it.
+    std::function<bool(const std::wstring& commandLine)> relaunchTo;
+
+    // Shot control: what a player does with the stylus and the keys, as plain operations that a
+    // program can call too.
+    // Aims the ball at the flag (the cup from the green) and says so.
+    void autoAim();
+    // The camera shows the hole, and back.
+    void startCheckTarget();
+    void endCheckTarget();
+    // Turns the aim of the resting ball by angle radians, the golfer's aim animation running.
+    void turnAim(bool turnRight, float angle);
+    // A press on the gauge: starts charging when the bar is empty, otherwise plays its power.
+    void pressGauge();
+    // The stylus leaves the gauge: charging stops and the bar drains back.
+    void releaseGauge();
+    // Whether the gauge takes a press now: shown, with its picture (no swing running).
+    bool gaugeReady() const;
+    // The launch of the current player's stroke and its swing animation.
+    void strike();
+    // The club meets the ball (frame 13 of the swing): the ball flies.
+    void onImpact();
+    // The hardware keys, once per frame.
+    void keyStep(float step);
+    // The wind gusts and turns (every 2.5 seconds of play).
+    void windStep();
+
+    // Commands: the page's mouse listener, the command of a released node, and the answer to the
+    // open message (okButton, yesButton or noButton).
+    void onCommand(Window* window, UINT message, WPARAM keyState, int x, int y) override;
+    void runCommand(const std::wstring& nodeName);
+    void answerMessage(const std::wstring& button);
+    // What follows the answer to a message of that key.
+    void messageAcknowledged(const std::wstring& key, const std::wstring& button);
+    // The sys menu's entries that later work fills in: the scorecard and the save panel.
+    void openScorecard();
+    void closeScorecard();
+    void showOtherCard(int step);
+    void openSavePanel();
+    void closeSavePanel();
+    void askSlotName(int slot);
+    void saveIntoSlot(int slot, const std::wstring& name);
+    // The course's best totals after the ninth hole.
+    void updateBestScores();
+
+    // Turns.
+    // Every player on the tee with the wood and a full swing.
+    void startHole();
+    // Chooses who plays next and sets up the ball for them.
+    void nextPlayer();
+    // The view goes over to the current player (with a fade when the player changes).
+    void switchToCurrentPlayer();
+    // Every 2.5 seconds: the result of a holed ball, then the next player or the end of the hole.
+    void periodicCheck();
+    void announceResult();
+    void checkHoleFinished();
+    // The hole is over: on to the next hole, or to the results after the ninth.
+    void endHole();
+    // Takes back the current player's last stroke with its penalty strokes.
+    void takeMulligan();
+    void askToQuit();
+    // The golfer's reaction, seen from the front.
+    void showExpression(Expression expression);
+    // The golfer's animation: a swing (0 to 3 by club, 4 aiming) or a reaction.
+    void setGolferAnimation(bool reaction, int index, bool enabled, bool loop);
+    void frameChanged(Texture& texture, int frame) override;
+    // Starts or stops the aim animation.
+    void runAimAnimation(bool running);
+
+    // The heads-up display.
+    void selectClubFor(Player& player, int club);
+    void selectSwingFor(Player& player, int swing);
+    void chooseClubAndSwingFor(Player& player);
+    void showLie();
+    void showPlayerPicture(const Player& player);
+    void showNameAndStrokes(const Player& player);
+    void showDistance(const Player& player);
+    void computeElevation(Player& player);
+    void showElevation(const Player& player);
+    void showClubAndSwing(const Player& player);
+    void refreshDisplay(Player& player, bool full);
+    // Distances of the player from where the ball is.
+    void updatePlayerDistances(Player& player);
+    // The position, placed at the ball's lie again (aimed at the cup) unless the player is done.
+    void placeBallForPlayer(const Player& player);
 
     // What the ball's fate does to the game (each also does what the turn flow adds later).
     Player& activePlayer() { return players[static_cast<size_t>(currentPlayer)]; }
     const Player& activePlayer() const { return players[static_cast<size_t>(currentPlayer)]; }
+    // The index of this hole in the players' scores.
+    int holeIndex() const {
+        return holeNumber < 1 ? 0 : (holeNumber > holeCount ? holeCount - 1 : holeNumber - 1);
+    }
     // One more stroke on this hole for the player, at most 100.
     void addStroke(Player& player);
     // A penalty stroke: the ball drowned or went out of bounds.
@@ -182,6 +281,11 @@ public:
     float windDirection = 0.0f;
 
     // The shot in progress.
+    PowerGauge gauge;
+    float turnRate = 0.5f; // radians per second of key aiming, 0.5 to 2.0
+    float launchAngle = 0.0f;
+    float launchSpeed = 0.0f;
+    bool impactPending = false; // struck, the club not yet at the ball
     float surfaceFactor = 1.0f; // 5 for a flop shot with the wedge
     float cameraHold = 0.0f;    // seconds the camera stays still after the impact
     float cameraHeld = 0.0f;
@@ -222,8 +326,14 @@ private:
     void startCamera();
     void readPars();
     void drawPanels();
-    void startHole();
     void failLoading(const std::wstring& file);
+    // Frames of the gauge: charging, draining back, the swing's run; the bar shows it.
+    void gaugeFrame(float step);
+    void drawGaugeBar();
+    void aimByStylus(int x);
+    bool popUpShown() const;
+    void hideMenus();
+    void relaunchOrStay(const std::wstring& commandLine);
     // Frames.
     void waveFlag();
     void placeVane();
@@ -233,6 +343,7 @@ private:
     void drawMinimap();
     void checkOutOfBounds();
     void resumeEnvSound();
+    void pauseEnvSound(float seconds);
     void showNode(Sprite* node, bool shown);
     static bool isShown(const Scene* scene);
 
@@ -243,6 +354,12 @@ private:
     MeshPose flagPose_;
     Texture* loadingPicture_ = nullptr;
     HPEN dashedPen_ = nullptr;
+    MeshPose golferPose_;
+    Texture* golferTexture_ = nullptr;
+    Texture* aimAnimation_ = nullptr; // the keys start and stop it
+    uint32_t keysBefore_ = 0;         // held in the previous frame
+    int pressX_ = 0;                  // of the last stylus press
+    std::optional<int> lastMoveX_;    // of the previous stylus move
 };
 
 } // namespace velmora

@@ -5,12 +5,6 @@
 
 namespace velmora {
 
-namespace {
-
-constexpr double yardsPerUnit = 0.645;
-
-} // namespace
-
 const char* lieName(const Ball& ball, const Vector3& teePosition) {
     if (ball.isOutOfBoundary)
         return "out-of-bounds";
@@ -53,8 +47,8 @@ void logBallAtRest(const GameCanvas& game) {
     logEvent("ball-at-rest", {{"player", game.currentPlayer},
                               {"position", p.x, p.y, p.z},
                               {"lie", lieName(ball, game.teePosition)},
-                              {"yards", player.ballDistanceTravelled * yardsPerUnit, 1},
-                              {"to-hole", player.distanceToHole * yardsPerUnit, 1}});
+                              {"yards", static_cast<double>(player.ballDistanceTravelled * yardsPerUnit), 1},
+                              {"to-hole", static_cast<double>(player.distanceToHole * yardsPerUnit), 1}});
 }
 
 void logCongratulations(const ResultsRecord& results) {

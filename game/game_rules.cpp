@@ -19,21 +19,13 @@ struct JingleSound {
 constexpr JingleSound jingles[] = {{L"applause", 3.03f},  {L"boo", 1.931f}, {L"bounce", 0.021f},
                                    {L"cheering", 2.998f}, {L"cup", 0.8f},   {L"waterSplash", 1.07f}};
 
-constexpr float yardsPerUnit = 0.645f;
-constexpr float niceShotYards = 250.0f;
 constexpr const wchar_t* actionButtons[] = {L"btnOpenScoreCard", L"btnAutoAim",  L"btnSaveGame",
                                             L"btnCheckTarget",   L"btnMulligan", L"btnHelp"};
-
-float horizontalDistance(const Vector3& a, const Vector3& b) {
-    Vector3 d = a - b;
-    d.y = 0.0f;
-    return d.length();
-}
 
 } // namespace
 
 void GameCanvas::addStroke(Player& player) {
-    int32_t& strokes = player.scores[static_cast<size_t>(clampInt(holeNumber, 1, holeCount) - 1)];
+    int32_t& strokes = player.scores[static_cast<size_t>(holeIndex())];
     if (strokes < maxStrokesPerHole)
         ++strokes;
 }
@@ -42,6 +34,7 @@ void GameCanvas::addPenaltyStroke() {
     Player& player = activePlayer();
     addStroke(player);
     ++player.lastScoreIncrement;
+    showNameAndStrokes(player);
 }
 
 void GameCanvas::endStroke() {
@@ -50,19 +43,14 @@ void GameCanvas::endStroke() {
         ball->isOutOfBoundary)
         return;
     player.location = ball->position;
-    player.distanceToHole = horizontalDistance(cupPosition, player.location);
-    player.ballDistanceTravelled = horizontalDistance(player.oldLocation, player.location);
-    player.oldLocation = player.location;
+    updatePlayerDistances(player);
     logBallAtRest(*this);
-    const float yards = player.ballDistanceTravelled * yardsPerUnit;
-    std::wstring text;
-    if (yards > niceShotYards) {
+    const StrokeReport report = strokeReportOf(player.ballDistanceTravelled * yardsPerUnit);
+    if (report.niceShot) {
         playJingle(Jingle::Cheering);
-        text = formatWide(L"%3.1f yards!!\nWow! Nice Shot!", static_cast<double>(yards));
-    } else {
-        text = formatWide(L"Ball travelled %3.1f yards", static_cast<double>(yards));
+        showExpression(Expression::Cheerful);
     }
-    showMessage(*this, text, L"BALL_TRAVELLED", MessageButtons::Ok, nullptr, false);
+    showMessage(*this, report.text, L"BALL_TRAVELLED", MessageButtons::Ok, nullptr, false);
 }
 
 void GameCanvas::shotEnded() {
@@ -73,6 +61,7 @@ void GameCanvas::shotEnded() {
 void GameCanvas::ballInWater(const Vector3& dropPoint, bool dropInBounds) {
     activePlayer().dropLocation = dropPoint;
     playJingle(Jingle::WaterSplash);
+    showExpression(Expression::Angry);
     if (dropInBounds)
         showMessage(*this, L"In the water. Drop ball here?", L"WATER_HAZARD", MessageButtons::YesNo, nullptr,
                     false);
@@ -101,17 +90,22 @@ void GameCanvas::checkOutOfBounds() {
     if (!ballOutOfBounds || !ballAtRest)
         return;
     addPenaltyStroke();
+    showExpression(Expression::Angry);
     showMessage(*this, L"Out of Bounds", L"O.B.", MessageButtons::Ok, nullptr, false);
 }
 
 void GameCanvas::playJingle(Jingle jingle) {
     const JingleSound& sound = jingles[static_cast<int>(jingle)];
     playSound(sound.key, 2);
+    pauseEnvSound(sound.ambientPause);
+}
+
+void GameCanvas::pauseEnvSound(float seconds) {
     if (envSound)
         envSound->stop();
     envPaused = true;
     envPauseStart = playClock;
-    envPauseLength = sound.ambientPause;
+    envPauseLength = seconds;
 }
 
 void GameCanvas::showActionButtons(bool shown) {

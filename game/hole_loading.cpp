@@ -176,6 +176,7 @@ bool GameCanvas::loadCourse() {
     sptTopPanel = spriteIn(sceneGUI, L"sptTopPanel");
     sptBottomPanel = spriteIn(sceneGUI, L"sptBottomPanel");
     gaugeMaxWidth = scaled(gaugeWidth);
+    gauge.maxWidth = gaugeMaxWidth;
     if (gaugePower) {
         gaugePower->width = 0;
         gaugePower->texture = gaugeImage;
@@ -243,7 +244,8 @@ bool GameCanvas::loadCourseTemplate(const std::wstring& courseFolder) {
             if (!material->alphaTexture)
                 material->alphaTexture = material->texture;
         }
-        MeshPose(&figure).set(Matrix4::translation(golferPlace));
+        golferPose_ = MeshPose(&figure);
+        golferPose_.set(Matrix4::translation(golferPlace));
     }
     return true;
 }
@@ -377,27 +379,6 @@ void GameCanvas::readPars() {
         splitList(pageTemplate.getString(L"pars").value_or(L""), L',', 0);
     for (size_t hole = 0; hole < values.size() && hole < pars.size(); ++hole)
         pars[hole] = parseLong(values[hole]);
-}
-
-// Every player starts on the tee with the long club; the golfer stands at the ball.
-void GameCanvas::startHole() {
-    if (grpGolfer)
-        grpGolfer->transform.setTranslation(ball->position);
-    for (Player& player : players) {
-        player.lastStrikePoint = player.location = player.oldLocation = ball->position;
-        player.dropLocation = {};
-        player.isOnTee = true;
-        player.finishedThisHole = false;
-        player.mulliganPermit = false;
-        player.birdWasDisplayed = false;
-        player.ballDistanceTravelled = 0.0f;
-        player.lastScoreIncrement = 0;
-        player.selectedClub = ClubWood;
-        player.selectedSwingType = SwingFull;
-        Vector3 toCup = cupPosition - player.location;
-        toCup.y = 0.0f;
-        player.distanceToHole = toCup.length();
-    }
 }
 
 } // namespace velmora

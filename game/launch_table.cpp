@@ -1,7 +1,8 @@
 #include "game/launch_table.h"
 
-#include <algorithm>
-#include <numbers>
+#include "game/player.h"
+#include "render/scalar_math.h"
+#include "render/trig_tables.h"
 
 namespace velmora {
 
@@ -10,7 +11,7 @@ namespace {
 struct LaunchRow {
     int club;
     int swing;
-    int percentage; // of the power
+    int percentage; // of the gauge's power
     float loft;     // k: the loft is P * P * k * (pi / 10)
 };
 
@@ -22,19 +23,11 @@ constexpr LaunchRow launchRows[] = {
     {ClubWedge, SwingChip, 35, 0.0002f},   {ClubPutter, SwingPutt, 25, 0.0f},
 };
 
-const LaunchRow* rowFor(int club, int swing) {
-    for (const LaunchRow& row : launchRows) {
-        if (row.club == club && row.swing == swing)
-            return &row;
-    }
-    return nullptr;
-}
+constexpr float flopSurfaceFactor = 5.0f;
+constexpr int minStrength = 3;
+constexpr int maxStrength = 110;
 
 } // namespace
-
-bool isAllowedPair(int club, int swing) {
-    return rowFor(club, swing) != nullptr;
-}
 
 int powerAfterLie(int power, int club, int swing, bool inBunker, bool inRough) {
     if (inBunker && swing != SwingFlop)
@@ -44,20 +37,26 @@ int powerAfterLie(int power, int club, int swing, bool inBunker, bool inRough) {
     return power;
 }
 
-ShotLaunch launchFor(int club, int swing, int strikePower, int randomStep) {
-    const LaunchRow* row = rowFor(club, swing);
-    if (!row)
-        row = rowFor(ClubWood, SwingFull);
-    ShotLaunch launch;
-    launch.strikePower = strikePower;
-    int p = strikePower * row->percentage / 100;
-    p = p * 110 / 100;
-    p = std::clamp(p + ((p * randomStep) >> 7), 3, 110); // the shift rounds toward minus infinity
-    launch.launchPower = p;
-    const float pf = static_cast<float>(p);
-    launch.angle = pf * pf * row->loft * (std::numbers::pi_v<float> * 0.1f);
-    launch.speed = pf * 0.9f;
-    launch.surfaceFactor = swing == SwingFlop ? 5.0f : 1.0f;
+Launch launchOf(int club, int swing, int power, int randomStep) {
+    Launch launch;
+    int strength = 0;
+    float loft = 0.0f;
+    // The selection rules keep the pair in the table; anything else plays with no strength.
+    for (const LaunchRow& row : launchRows) {
+        if (row.club == club && row.swing == swing) {
+            strength = power * row.percentage / 100;
+            loft = row.loft;
+            if (club == ClubWedge && swing == SwingFlop)
+                launch.surfaceFactor = flopSurfaceFactor;
+        }
+    }
+    strength = strength * 110 / 100;
+    // A right shift of a negative product rounds down, as the step always has.
+    strength = clampInt(strength + ((strength * randomStep) >> 7), minStrength, maxStrength);
+    launch.strength = strength;
+    const float p = static_cast<float>(strength);
+    launch.angle = p * p * loft * (kPi * 0.1f);
+    launch.speed = p * 0.9f;
     return launch;
 }
 

@@ -1,26 +1,23 @@
 #pragma once
-// From the gauge's power, the club, the swing and the lie to the speed and loft of a struck ball:
-// the lie lowers the power, the club and swing take their share of it, and a small random step
-// spreads the result.
-
-#include "game/player.h"
+// How a stroke leaves the club: the lie takes power off (sand halves it unless the wedge flops the
+// ball out, rough takes a tenth off the wood and the iron), each club and swing turns the gauge's
+// power into a strength P and a loft factor, and a random step of a few percent makes no two
+// strokes alike.
 
 namespace velmora {
 
-struct ShotLaunch {
-    int strikePower = 0;        // the power after the lie
-    int launchPower = 0;        // P, from 3 to 110
-    float speed = 0.0f;         // world units per second
+struct Launch {
+    int strength = 0;           // P, 3 to 110
     float angle = 0.0f;         // loft, radians
-    float surfaceFactor = 1.0f; // 5 for the flop: it stops sooner and bounces less
+    float speed = 0.0f;         // units per second
+    float surfaceFactor = 1.0f; // how hard the ground brakes the ball: 5 after a flop
 };
 
-// Wood with Full or Punch; Iron with Full, Punch or Chip; Wedge with Full, Punch, Flop or Chip;
-// Putter with Putt.
-bool isAllowedPair(int club, int swing);
-// A bunker halves the power except for the flop; the rough takes a tenth off the wood and the iron.
+// The gauge power (0 to 100) left after the lie.
 int powerAfterLie(int power, int club, int swing, bool inBunker, bool inRough);
-// The launch for an allowed pair. randomStep, from -5 to 5, moves P by randomStep / 128 of itself.
-ShotLaunch launchFor(int club, int swing, int strikePower, int randomStep);
+
+// The launch of a stroke with the power after the lie; randomStep is the random integer from -5
+// to 5 that moves the strength by randomStep/128 of itself.
+Launch launchOf(int club, int swing, int power, int randomStep);
 
 } // namespace velmora

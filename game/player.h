@@ -16,6 +16,8 @@ enum Club : int32_t { ClubWood = 0, ClubIron = 1, ClubWedge = 2, ClubPutter = 3 
 enum SwingType : int32_t { SwingFull = 0, SwingPunch = 1, SwingFlop = 2, SwingChip = 3, SwingPutt = 4 };
 
 inline constexpr int32_t maxStrokesPerHole = 100;
+inline constexpr float yardsPerUnit = 0.645f;
+inline constexpr float feetPerUnit = 1.935f;
 
 struct Player {
     std::wstring playerName; // at most 10 characters

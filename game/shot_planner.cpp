@@ -11,7 +11,6 @@ namespace velmora {
 
 namespace {
 
-constexpr float yardsPerUnit = 0.645f;
 constexpr int maxSteps = 3000; // over three minutes of play: a ball still moving then never stops
 constexpr float endlessStrokes = 10.0f;
 
@@ -181,7 +180,7 @@ ShotOutcome simulateShot(const ShotWorld& world, const Vector3& ballPosition, co
     if (choice.aimTurn != 0.0f)
         ball.turnAim(choice.aimTurn > 0.0f, std::fabs(choice.aimTurn));
     const int power = powerAfterLie(choice.power, choice.club, choice.swing, ball.isInbunker, ball.isInRough);
-    const ShotLaunch launch = launchFor(choice.club, choice.swing, power, randomStep);
+    const Launch launch = launchOf(choice.club, choice.swing, power, randomStep);
     host.surfaceFactor = launch.surfaceFactor;
     host.putt = choice.club == ClubPutter;
     host.chip = choice.swing == SwingChip;

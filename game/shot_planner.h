@@ -7,6 +7,7 @@
 
 #include "game/course_map.h"
 #include "game/launch_table.h"
+#include "game/player.h"
 #include "game/terrain.h"
 #include "render/vector3.h"
 

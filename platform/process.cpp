@@ -101,6 +101,11 @@ bool relaunchExecutable(const std::wstring& newCommandLine) {
     return CreateProcessW(GetModuleFileNameW(), newCommandLine);
 }
 
+bool canRelaunchExecutable() {
+    const std::wstring program = GetModuleFileNameW();
+    return !program.empty() && access(toSystemPath(program).c_str(), X_OK) == 0;
+}
+
 void GlobalMemoryStatus(MEMORYSTATUS* status) {
     if (!status)
         return;

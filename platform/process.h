@@ -32,6 +32,9 @@ using RelaunchHook = void (*)();
 void setRelaunchHook(RelaunchHook hook);
 // Starts this executable again with commandLine; the caller then lets the old process end.
 bool relaunchExecutable(const std::wstring& commandLine);
+// Whether this executable can still be started (it exists and may be executed): a relaunch tears
+// the instance down first, so callers that can stay ask before.
+bool canRelaunchExecutable();
 
 struct MEMORYSTATUS {
     DWORD dwLength = sizeof(MEMORYSTATUS);

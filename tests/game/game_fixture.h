@@ -33,6 +33,9 @@ protected:
         setUiScale(1.0f);
         setTempFolder(root.game("extracted/"));
         writeTestInstall(root, shape);
+        // The golfers' pictures and animations, as an install has them.
+        std::filesystem::copy(std::filesystem::path(VELMORA_BINARY_DIR) / "resources/characters",
+                              root.os("resources/characters"), std::filesystem::copy_options::recursive);
         registerArchive(L"GUI.zip", root.game("resources/GUI"));
         registerArchive(L"scenes.zip", root.game("resources/scenes"));
         registerArchive(L"sounds.zip", root.game("resources/sounds"));
