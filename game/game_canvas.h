@@ -34,6 +34,7 @@
 
 namespace velmora {
 
+class ComputerPlayer;
 class WaveSound;
 
 inline constexpr wchar_t gameCanvasName[] = L"gameCanvas";
@@ -76,6 +77,8 @@ public:
     // Starts the next instance with a command line ("ARG:..."); false when the program cannot start
     // itself, and the game then stays where it is. Tests replace it.
     std::function<bool(const std::wstring& commandLine)> relaunchTo;
+    // The demonstration's player, when the computer plays this hole.
+    std::unique_ptr<ComputerPlayer> computerPlayer;
 
     // Shot control: what a player does with the stylus and the keys, as plain operations that a
     // program can call too.

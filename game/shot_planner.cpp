@@ -94,12 +94,6 @@ float strokesFrom(const ShotWorld& world, const Vector3& point, const Lie& lie) 
     return strokes;
 }
 
-struct Candidate {
-    ShotChoice choice;
-    ShotOutcome outcome;
-    float strokes = 0.0f;
-};
-
 struct Pair {
     int club;
     int swing;
@@ -115,54 +109,6 @@ int playablePower(int power, int step) {
     step = std::clamp(step, 1, 50);
     return std::clamp((power + step / 2) / step * step, step, 100 / step * step);
 }
-
-class Search {
-public:
-    Search(const ShotWorld& shotWorld, const Vector3& ballPosition) : world(shotWorld), start(ballPosition) {}
-
-    Candidate evaluate(const ShotChoice& choice, int randomStep) {
-        ++simulations;
-        Candidate candidate{choice, simulateShot(world, start, choice, randomStep), 0.0f};
-        candidate.strokes = strokesToHoleOut(world, candidate.outcome, start);
-        return candidate;
-    }
-
-    bool tried(const ShotChoice& choice) const {
-        return std::any_of(played.begin(), played.end(), [&](const Candidate& c) {
-            return c.choice.club == choice.club && c.choice.swing == choice.swing &&
-                   c.choice.power == choice.power && c.choice.aimTurn == choice.aimTurn;
-        });
-    }
-
-    void play(ShotChoice choice) {
-        choice.power = playablePower(choice.power, world.powerStep);
-        if (!tried(choice))
-            played.push_back(evaluate(choice, 0));
-    }
-
-    // The best few played so far, each a different club and swing when distinct is set.
-    std::vector<Candidate> best(size_t count, bool distinct) const {
-        std::vector<Candidate> sorted = played;
-        std::stable_sort(sorted.begin(), sorted.end(),
-                         [](const Candidate& a, const Candidate& b) { return a.strokes < b.strokes; });
-        std::vector<Candidate> chosen;
-        for (const Candidate& c : sorted) {
-            if (chosen.size() == count)
-                break;
-            const bool samePair = std::any_of(chosen.begin(), chosen.end(), [&](const Candidate& o) {
-                return o.choice.club == c.choice.club && o.choice.swing == c.choice.swing;
-            });
-            if (!distinct || !samePair)
-                chosen.push_back(c);
-        }
-        return chosen;
-    }
-
-    const ShotWorld& world;
-    Vector3 start;
-    std::vector<Candidate> played;
-    int simulations = 0;
-};
 
 } // namespace
 
@@ -230,61 +176,131 @@ float strokesToHoleOut(const ShotWorld& world, const ShotOutcome& outcome, const
     return strokesFrom(world, outcome.position, {outcome.onGreen, outcome.inBunker, outcome.inRough});
 }
 
-ShotPlan planShot(const ShotWorld& world, const Vector3& ballPosition) {
-    ShotPlan plan;
-    if (!world.terrain || !world.courseMap)
-        return plan;
-    Search search(world, ballPosition);
-    const Lie lie = lieAt(world, ballPosition);
-    const bool putting = lie.onGreen;
-    const bool nearGreen = yardsToCup(world, ballPosition) < puttYards;
-
-    // Coarse: straight at the cup, every club and swing over the whole gauge.
-    if (putting || nearGreen) {
+ShotSearch::ShotSearch(const ShotWorld& world, const Vector3& ballPosition)
+    : world_(world), start_(ballPosition) {
+    if (!world_.terrain || !world_.courseMap) {
+        round_ = Round::Done;
+        return;
+    }
+    // Straight at the cup, every club and swing over the whole gauge.
+    const bool putting = lieAt(world_, start_).onGreen;
+    if (putting || yardsToCup(world_, start_) < puttYards) {
         for (int power = 4; power <= 100; power += 4)
-            search.play({0.0f, ClubPutter, SwingPutt, power});
+            queue({0.0f, ClubPutter, SwingPutt, power});
     }
     if (!putting) {
         for (const Pair& pair : offGreenPairs) {
             for (int power = 10; power <= 100; power += 10)
-                search.play({0.0f, pair.club, pair.swing, power});
+                queue({0.0f, pair.club, pair.swing, power});
         }
     }
+}
 
-    // Fine: around the best few, turned to either side (the slope, the wind, a hazard on the line)
-    // and a little harder or softer.
-    static constexpr float shotTurns[] = {0.0f, 0.04f, -0.04f, 0.1f, -0.1f, 0.2f, -0.2f, 0.35f, -0.35f};
-    static constexpr float puttTurns[] = {0.0f, 0.01f, -0.01f, 0.025f, -0.025f, 0.05f, -0.05f, 0.1f, -0.1f};
-    for (const Candidate& seed : search.best(4, true)) {
-        const bool putt = seed.choice.club == ClubPutter;
-        const int powerStep = std::max(putt ? 2 : 3, world.powerStep);
-        for (const float turn : putt ? puttTurns : shotTurns) {
-            for (int k = -2; k <= 2; ++k) {
-                ShotChoice choice = seed.choice;
-                choice.aimTurn = turn;
-                choice.power = std::clamp(seed.choice.power + k * powerStep, 1, 100);
-                search.play(choice);
+ShotSearch::Candidate ShotSearch::evaluate(const ShotChoice& choice, int randomStep) {
+    ++plan_.simulations;
+    Candidate candidate{choice, simulateShot(world_, start_, choice, randomStep), 0.0f};
+    candidate.strokes = strokesToHoleOut(world_, candidate.outcome, start_);
+    return candidate;
+}
+
+// A new candidate at a power the gauge can stop at, unless it is played or queued already.
+void ShotSearch::queue(ShotChoice choice) {
+    choice.power = playablePower(choice.power, world_.powerStep);
+    const auto same = [&choice](const ShotChoice& other) {
+        return other.club == choice.club && other.swing == choice.swing && other.power == choice.power &&
+               other.aimTurn == choice.aimTurn;
+    };
+    if (std::any_of(played_.begin(), played_.end(), [&](const Candidate& c) { return same(c.choice); }) ||
+        std::any_of(jobs_.begin() + static_cast<std::ptrdiff_t>(nextJob_), jobs_.end(),
+                    [&](const Job& job) { return same(job.choice); }))
+        return;
+    jobs_.push_back({choice, 0, -1});
+}
+
+std::vector<ShotSearch::Candidate> ShotSearch::best(size_t count, bool distinctClubs) const {
+    std::vector<Candidate> sorted = played_;
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const Candidate& a, const Candidate& b) { return a.strokes < b.strokes; });
+    std::vector<Candidate> chosen;
+    for (const Candidate& c : sorted) {
+        if (chosen.size() == count)
+            break;
+        const bool samePair = std::any_of(chosen.begin(), chosen.end(), [&](const Candidate& o) {
+            return o.choice.club == c.choice.club && o.choice.swing == c.choice.swing;
+        });
+        if (!distinctClubs || !samePair)
+            chosen.push_back(c);
+    }
+    return chosen;
+}
+
+void ShotSearch::nextRound() {
+    jobs_.clear();
+    nextJob_ = 0;
+    if (round_ == Round::Coarse) {
+        // Around the best few: turned to either side (the slope, the wind, a hazard on the line)
+        // and a little harder or softer.
+        static constexpr float shotTurns[] = {0.0f, 0.04f, -0.04f, 0.1f, -0.1f, 0.2f, -0.2f, 0.35f, -0.35f};
+        static constexpr float puttTurns[] = {0.0f,  0.01f,  -0.01f, 0.025f, -0.025f,
+                                              0.05f, -0.05f, 0.1f,   -0.1f};
+        for (const Candidate& seed : best(4, true)) {
+            const bool putt = seed.choice.club == ClubPutter;
+            const int powerStep = std::max(putt ? 2 : 3, world_.powerStep);
+            for (const float turn : putt ? puttTurns : shotTurns) {
+                for (int k = -2; k <= 2; ++k) {
+                    ShotChoice choice = seed.choice;
+                    choice.aimTurn = turn;
+                    choice.power = std::clamp(seed.choice.power + k * powerStep, 1, 100);
+                    queue(choice);
+                }
             }
         }
-    }
-
-    // The random step of the launch spreads every shot: the finalists are judged on both ends of it.
-    float bestStrokes = 0.0f;
-    bool found = false;
-    for (const Candidate& finalist : search.best(6, false)) {
-        const float spread = (finalist.strokes + search.evaluate(finalist.choice, -5).strokes +
-                              search.evaluate(finalist.choice, 5).strokes) /
-                             3.0f;
-        if (!found || spread < bestStrokes) {
-            found = true;
-            bestStrokes = spread;
-            plan.choice = finalist.choice;
-            plan.outcome = finalist.outcome;
+        round_ = Round::Fine;
+    } else if (round_ == Round::Fine) {
+        // The launch's random step spreads every shot: the finalists are judged at both its ends.
+        finalists_ = best(6, false);
+        finalistStrokes_.clear();
+        for (size_t i = 0; i < finalists_.size(); ++i) {
+            finalistStrokes_.push_back(finalists_[i].strokes);
+            for (const int randomStep : {-5, 5})
+                jobs_.push_back({finalists_[i].choice, randomStep, static_cast<int>(i)});
         }
+        round_ = Round::Final;
+    } else {
+        for (size_t i = 0; i < finalists_.size(); ++i) {
+            const float strokes = finalistStrokes_[i] / 3.0f;
+            if (i == 0 || strokes < plan_.strokes) {
+                plan_.strokes = strokes;
+                plan_.choice = finalists_[i].choice;
+                plan_.outcome = finalists_[i].outcome;
+            }
+        }
+        round_ = Round::Done;
     }
-    plan.strokes = bestStrokes;
-    plan.simulations = search.simulations;
-    return plan;
+}
+
+bool ShotSearch::advance(int budget) {
+    while (round_ != Round::Done && budget > 0) {
+        if (nextJob_ == jobs_.size()) {
+            nextRound();
+            continue;
+        }
+        const Job job = jobs_[nextJob_++];
+        --budget;
+        const Candidate candidate = evaluate(job.choice, job.randomStep);
+        if (job.finalist < 0)
+            played_.push_back(candidate);
+        else
+            finalistStrokes_[static_cast<size_t>(job.finalist)] += candidate.strokes;
+    }
+    return round_ == Round::Done;
+}
+
+ShotPlan planShot(const ShotWorld& world, const Vector3& ballPosition) {
+    ShotSearch search(world, ballPosition);
+    while (!search.advance(1000)) {
+    }
+    return search.plan();
 }
 
 } // namespace velmora
