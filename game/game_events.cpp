@@ -1,6 +1,7 @@
 #include "game/game_events.h"
 
 #include "base/event_log.h"
+#include "game/club_selection.h"
 #include "game/game_canvas.h"
 
 namespace velmora {
@@ -49,6 +50,24 @@ void logBallAtRest(const GameCanvas& game) {
                               {"lie", lieName(ball, game.teePosition)},
                               {"yards", static_cast<double>(player.ballDistanceTravelled * yardsPerUnit), 1},
                               {"to-hole", static_cast<double>(player.distanceToHole * yardsPerUnit), 1}});
+}
+
+void logStroke(const GameCanvas& game, int gaugePower, int strength) {
+    const Player& player = game.activePlayer();
+    logEvent("stroke", {{"player", game.currentPlayer},
+                        {"club", std::wstring(clubName(player.selectedClub))},
+                        {"swing", std::wstring(swingName(player.selectedSwingType))},
+                        {"power", gaugePower},
+                        {"strength", strength}});
+}
+
+void logHoleResult(const GameCanvas& game, const std::wstring& result) {
+    const Player& player = game.activePlayer();
+    const auto hole = static_cast<size_t>(game.holeIndex());
+    logEvent("hole-result", {{"player", game.currentPlayer},
+                             {"strokes", player.scores[hole]},
+                             {"par", game.pars[hole]},
+                             {"result", result}});
 }
 
 void logCongratulations(const ResultsRecord& results) {

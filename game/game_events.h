@@ -18,6 +18,11 @@ const char* lieName(const Ball& ball, const Vector3& teePosition);
 void logHoleLoaded(const GameCanvas& game);
 // ball-at-rest player=N position=X,Y,Z lie=".." yards=N.N distance-to-hole=N.N (yards)
 void logBallAtRest(const GameCanvas& game);
+// stroke player=N club=".." swing=".." power=N (the gauge at the tap) strength=N (P: after the lie,
+// the club and swing and the random step)
+void logStroke(const GameCanvas& game, int gaugePower, int strength);
+// hole-result player=N strokes=N par=N result=".." (the golf words, or +N / -N)
+void logHoleResult(const GameCanvas& game, const std::wstring& result);
 // congratulations course=".." players=N name0=".." score0=N ... (best first; scores against par)
 void logCongratulations(const ResultsRecord& results);
 
