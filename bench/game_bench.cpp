@@ -7,8 +7,8 @@
 // Headless; frames are timed one by one on a fake clock (the frame timer's sleep costs nothing), and
 // the medians of wall time and of the thread's processor time are reported.
 #include "base/wide_string.h"
+#include "game/computer_player.h"
 #include "game/game_canvas.h"
-#include "game/shot_planner.h"
 #include "gui/message_box.h"
 #include "media/resource_archive.h"
 #include "platform/clock.h"
@@ -189,16 +189,7 @@ bool playOn(GameCanvas& canvas) {
         return false;
     if (!ball.isShown()) // drowned: dropped behind the water
         ball.show(true);
-    ShotWorld world;
-    world.terrain = &canvas.terrain();
-    world.courseMap = &canvas.courseMap();
-    world.cup = canvas.cupPosition;
-    world.tee = canvas.teePosition;
-    world.pegHeight = canvas.pegHeight();
-    world.ballRadius = ball.radius;
-    world.windMph = canvas.windSpeed;
-    world.windHeading = canvas.windDirection;
-    const ShotPlan plan = planShot(world, ball.position);
+    const ShotPlan plan = planShot(shotWorldOf(canvas), ball.position);
     ball.placeAt(ball.position);
     if (plan.choice.aimTurn != 0.0f)
         ball.turnAim(plan.choice.aimTurn > 0.0f, std::fabs(plan.choice.aimTurn));

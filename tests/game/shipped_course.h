@@ -1,10 +1,11 @@
 #pragma once
-// A hole of a course the build ships (build/resources), loaded by a game page for one player in a
-// 240 x 320 main window, headless on the fake clock: what the computer player meets in a real game.
+// A hole of a course the build ships (build/resources), or of one made from a seed beside them,
+// loaded by a game page for one player in a 240 x 320 main window, headless on the fake clock: what
+// the computer player meets in a real game.
 
 #include "base/wide_string.h"
+#include "game/computer_player.h"
 #include "game/game_canvas.h"
-#include "game/shot_planner.h"
 #include "media/resource_archive.h"
 #include "platform/clock.h"
 #include "platform/message_queue.h"
@@ -24,9 +25,10 @@ inline constexpr const wchar_t* shippedCourses[] = {L"heron_dunes", L"maple_grov
 
 class ShippedHole {
 public:
-    ShippedHole() {
-        const std::filesystem::path built = std::filesystem::path(VELMORA_BINARY_DIR) / "resources";
-        resources_ = fromOsPath(built.string()) + L"\\";
+    // resources: an install's resources folder, by default the build's.
+    explicit ShippedHole(std::filesystem::path resources = std::filesystem::path(VELMORA_BINARY_DIR) /
+                                                           "resources") {
+        resources_ = fromOsPath(resources.string()) + L"\\";
         clearMessageQueue();
         setUiScale(1.0f);
         setTempFolder(temp_.game("extracted/"));
@@ -57,19 +59,6 @@ public:
         const bool loaded = canvas->loadHole(std::nullopt);
         pumpMessages();
         return loaded ? canvas : nullptr;
-    }
-
-    static ShotWorld worldOf(const GameCanvas& canvas) {
-        ShotWorld world;
-        world.terrain = &canvas.terrain();
-        world.courseMap = &canvas.courseMap();
-        world.cup = canvas.cupPosition;
-        world.tee = canvas.teePosition;
-        world.pegHeight = canvas.pegHeight();
-        world.ballRadius = canvas.ball->radius;
-        world.windMph = canvas.windSpeed;
-        world.windHeading = canvas.windDirection;
-        return world;
     }
 
 private:

@@ -5,6 +5,7 @@
 #include "game/launch_records.h"
 #include "tests/support/event_log_reader.h"
 #include "tests/support/program_run.h"
+#include "tests/support/sanitizers.h"
 
 #include <gtest/gtest.h>
 
@@ -12,30 +13,20 @@
 #include <numeric>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace velmora {
 namespace {
 
 namespace fs = std::filesystem;
 
-#if defined(__SANITIZE_ADDRESS__)
-#define VELMORA_SANITIZED 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define VELMORA_SANITIZED 1
-#endif
-#endif
-
-#ifdef VELMORA_SANITIZED
-// A short game: one course, one player.
-const char* const demoCourses[] = {"maple_grove"};
-constexpr int demoPlayers = 1;
-constexpr int gameSeconds = 900;
-#else
-const char* const demoCourses[] = {"heron_dunes", "maple_grove", "silver_lakes"};
-constexpr int demoPlayers = 4;
-constexpr int gameSeconds = 300;
-#endif
+// Under the sanitizers a short game: one course, one player.
+const char* const allCourses[] = {"heron_dunes", "maple_grove", "silver_lakes"};
+const std::vector<const char*> demoCourses =
+    test::underSanitizers ? std::vector<const char*>{"maple_grove"}
+                          : std::vector<const char*>(std::begin(allCourses), std::end(allCourses));
+constexpr int demoPlayers = test::underSanitizers ? 1 : 4;
+constexpr int gameSeconds = test::underSanitizers ? 900 : 300;
 
 // Instances of a game: the front end, nine holes, the congratulations page.
 constexpr int congratulationsInstance = 1 + holeCount + 1;
