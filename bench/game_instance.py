@@ -32,7 +32,9 @@ work = tempfile.mkdtemp(prefix="velmora-game-")
 
 
 def environment(script, instance):
-    path = os.path.join(work, "script.txt")
+    # A script of its own per instance: a relaunched instance reads its script on after the run that
+    # started it has ended, so a shared file rewritten for the next run would strand it.
+    path = os.path.join(work, "script-%d.txt" % instance)
     with open(path, "w") as file:
         file.write(script)
     return dict(os.environ, VELMORA_HEADLESS="1", VELMORA_TIMING="1", VELMORA_SCRIPT=path, HOME=work,

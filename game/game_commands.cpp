@@ -10,6 +10,7 @@
 #include "platform/messages.h"
 
 #include <cwctype>
+#include <span>
 
 namespace velmora {
 
@@ -35,26 +36,25 @@ void toggle(Scene* scene) {
         scene->visible = !scene->visible;
 }
 
-int swingOfButton(const std::wstring& name) {
-    if (name == L"btnStrokePunch")
-        return SwingPunch;
-    if (name == L"btnStrokeFlop")
-        return SwingFlop;
-    if (name == L"btnStrokeChip")
-        return SwingChip;
-    if (name == L"btnStrokePutt")
-        return SwingPutt;
-    return SwingFull;
-}
+struct ButtonValue {
+    const wchar_t* name;
+    int value;
+};
+constexpr ButtonValue swingButtons[] = {{L"btnStrokePunch", SwingPunch},
+                                        {L"btnStrokeFlop", SwingFlop},
+                                        {L"btnStrokeChip", SwingChip},
+                                        {L"btnStrokePutt", SwingPutt}};
+constexpr ButtonValue clubButtons[] = {
+    {L"btnClubPutter", ClubPutter}, {L"btnClubWedge", ClubWedge}, {L"btnClubIron", ClubIron}};
 
-int clubOfButton(const std::wstring& name) {
-    if (name == L"btnClubPutter")
-        return ClubPutter;
-    if (name == L"btnClubWedge")
-        return ClubWedge;
-    if (name == L"btnClubIron")
-        return ClubIron;
-    return ClubWood;
+// The value of the button of that name; any other button of the menu stands for the first (0):
+// the Full swing, the Wood.
+int valueOfButton(const std::wstring& name, std::span<const ButtonValue> buttons) {
+    for (const ButtonValue& button : buttons) {
+        if (name == button.name)
+            return button.value;
+    }
+    return 0;
 }
 
 bool strictlyInside(const Sprite& sprite, const Scene* scene, int x, int y) {
@@ -155,11 +155,11 @@ void GameCanvas::runCommand(const std::wstring& name) {
     } else if (contains(name, L"btnStroke")) {
         if (sceneStrokeMenu)
             sceneStrokeMenu->visible = false;
-        selectSwingFor(activePlayer(), swingOfButton(name));
+        selectSwingFor(activePlayer(), valueOfButton(name, swingButtons));
     } else if (contains(name, L"btnClub")) {
         if (sceneClubMenu)
             sceneClubMenu->visible = false;
-        selectClubFor(activePlayer(), clubOfButton(name));
+        selectClubFor(activePlayer(), valueOfButton(name, clubButtons));
     } else if (contains(name, L"btnOpenScoreCard")) {
         openScorecard();
     } else if (contains(name, L"btnCloseScoreCard")) {

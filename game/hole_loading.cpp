@@ -11,6 +11,7 @@
 #include "media/image_loader.h"
 #include "media/resource_archive.h"
 #include "media/wave_sound.h"
+#include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/text.h"
 #include "platform/ui_scale.h"
@@ -121,7 +122,7 @@ void GameCanvas::showLoading(const std::wstring& text) {
 void GameCanvas::failLoading(const std::wstring& file) {
     hideMessage(*this, false);
     const std::wstring text =
-        formatWide(L"Can not load '%ls'.\nThe game goes back to the main menu.", file.c_str());
+        formatWide(L"Can not load '%ls'.\nThe game goes back to the main menu.", displayPath(file).c_str());
     MessageBoxW(handle(), text.c_str(), L"Error", MB_OK | MB_ICONSTOP);
 }
 
@@ -159,7 +160,10 @@ bool GameCanvas::loadCourse() {
         if (scene)
             scene->visible = false;
     }
-    loadingPicture_ = imageCache.lookup(resourcesFolder_ + L"scenes", courseName + L".jpg", PowerOfTwo::No);
+    // The course picture only decorates the loading message: without it the hole still loads, and a
+    // missing course is reported once, by the file the hole cannot do without.
+    if (resourceExists(resourcesFolder_ + L"scenes\\" + courseName + L".jpg"))
+        loadingPicture_ = imageCache.lookup(resourcesFolder_ + L"scenes", courseName + L".jpg", PowerOfTwo::No);
     showProgress(formatWide(L"%ls\nHole %d", courseDisplayName.c_str(), holeNumber));
     const std::wstring courseFolder = resourcesFolder_ + L"scenes\\" + courseName;
     if (!mainScene->find(L"grpCourse")) {

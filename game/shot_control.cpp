@@ -30,8 +30,9 @@ constexpr int maxWindSpeed = 6;
 constexpr int impactFrame = 13;
 constexpr uint32_t gaugeKeys = KeyBitDown | KeyBitAction;
 
-bool isGaugeKey(int virtualKey) {
-    return (navigationKeyBit(virtualKey) & gaugeKeys) != 0;
+bool pressesAButton(int virtualKey) {
+    return (virtualKey >= '0' && virtualKey <= '9') || (virtualKey >= 'A' && virtualKey <= 'Z') ||
+           virtualKey == VK_APPS;
 }
 
 const wchar_t* clubSound(int club) {
@@ -178,7 +179,8 @@ void GameCanvas::keyStep(float step) {
         return;
     const uint32_t held = keysHeld();
     const int released = lastReleasedKey();
-    if ((held == 0 && released == 0) || (released >= '0' && released <= '9')) {
+    // Digits, letters and the menu key press the page's buttons (shortcuts): that is all they do.
+    if ((held == 0 && released == 0) || pressesAButton(released)) {
         turnRate = slowTurnRate;
         runAimAnimation(false);
         keysBefore_ = held;
@@ -207,20 +209,20 @@ void GameCanvas::keyStep(float step) {
             turnRate = slowTurnRate;
             runAimAnimation(false);
         }
-        // A press shorter than a frame arrives as a release alone: it still counts as a press.
-        const bool tapped = isGaugeKey(released) && !(keysBefore_ & gaugeKeys);
-        if ((held & gaugeKeys) || tapped) {
-            if (!(keysBefore_ & gaugeKeys)) {
-                // The first frame of a press plays a charged bar or starts a new charge.
-                if (gauge.power >= 1) {
-                    startSwing(gauge, lastDt);
-                } else {
-                    resetGauge(gauge);
-                    chargeStep(gauge, step);
-                }
+        // Each gauge key's own first frame is a press, so the action key can play the power that
+        // Down is still charging; a press shorter than a frame arrives as a release alone.
+        const uint32_t releasedBit = navigationKeyBit(released) & gaugeKeys;
+        const bool pressed = ((held & ~keysBefore_) & gaugeKeys) || (releasedBit & ~keysBefore_);
+        if (pressed) {
+            if (gauge.power >= 1) {
+                startSwing(gauge, lastDt);
             } else {
+                resetGauge(gauge);
                 chargeStep(gauge, step);
             }
+            drawGaugeBar();
+        } else if (held & gaugeKeys) {
+            chargeStep(gauge, step);
             drawGaugeBar();
         }
     }

@@ -52,6 +52,8 @@ void GameCanvas::startHole() {
     currentPlayer = previousPlayer = 0;
     resetGauge(gauge);
     drawGaugeBar();
+    // The first turn preselects like every other: the wood is too long for a short hole.
+    chooseClubAndSwingFor(activePlayer());
     refreshDisplay(activePlayer(), true);
 }
 

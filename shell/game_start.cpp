@@ -5,6 +5,7 @@
 #include "game/demo_mode.h"
 #include "game/game_canvas.h"
 #include "game/launch_records.h"
+#include "game/names.h"
 #include "game/save_slots.h"
 #include "gui/fade_transition.h"
 #include "platform/message_box.h"
@@ -22,7 +23,8 @@ constexpr int startFadeSteps = 10;
 void takePlayers(GameCanvas& canvas, const std::vector<PlayerSlot>& slots) {
     for (const PlayerSlot& slot : slots) {
         Player player;
-        player.playerName = slot.name;
+        // A record written elsewhere may carry anything: names never hold the record separators.
+        player.playerName = recordSafeName(slot.name).substr(0, maxPlayerNameLength);
         player.characterNo = slot.character;
         player.scores = slot.scores;
         canvas.players.push_back(std::move(player));

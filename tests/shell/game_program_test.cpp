@@ -41,12 +41,12 @@ protected:
     // that the tests running beside it keep their pace); the script's snapshots go to BMP files
     // named by the test.
     Program run(const std::string& record, const std::string& script) {
-        const std::string file = test::temporaryPath("game_script.txt");
-        test::writeFile(file, script);
-        auto settings = test::headless(file);
+        test::writeFile(scriptFile(), script);
+        auto settings = test::headless(scriptFile());
         settings["VELMORA_SCREEN"] = "240x320";
         return Program(settings, {record}, files.os("bin/velmora").string());
     }
+    static std::string scriptFile() { return test::temporaryPath("game_script.txt"); }
     std::string shot(const std::string& name) const { return files.os(name + ".bmp").string(); }
     // Waits for a snapshot of a relaunched instance and reads it.
     bool waitForShot(const std::string& path, Surface& picture) {
@@ -95,6 +95,7 @@ TEST_F(GameProgram, MissingHoleOrSlotGoesBackToTheMainMenu) {
         EXPECT_NE(program.errorText().find(complaint), std::string::npos) << program.errorText();
         Surface shown;
         ASSERT_TRUE(waitForShot(menu, shown)) << "the front end came back";
+        test::awaitInstancesPlaying(scriptFile());
     }
 }
 

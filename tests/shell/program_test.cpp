@@ -102,6 +102,7 @@ TEST(Program, RelaunchedInstanceContinuesTheScript) {
         picture = readFile(shot);
     }
     EXPECT_EQ(pngSize(picture), std::make_pair(480, 640));
+    awaitInstancesPlaying(script);
 }
 
 TEST(Program, HelpVersionAndUnknownOptionsEndBeforeTheGameStarts) {

@@ -112,6 +112,39 @@ struct Program {
     static inline int count = 0;
 };
 
+// The processes playing the script (their environment's VELMORA_SCRIPT), such as an instance that a
+// relaunch started and the test cannot wait for directly.
+inline std::vector<pid_t> processesPlaying(const std::string& script) {
+    const std::string wanted = "VELMORA_SCRIPT=" + script;
+    std::vector<pid_t> found;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc", error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        std::ifstream environment(entry.path() / "environ", std::ios::binary);
+        for (std::string variable; std::getline(environment, variable, '\0');) {
+            if (variable == wanted) {
+                found.push_back(static_cast<pid_t>(std::stol(name)));
+                break;
+            }
+        }
+    }
+    return found;
+}
+
+// Waits until every process playing the script has ended, so that no instance outlives the test
+// (and its deleted script); one still running after timeoutMs is killed and the test fails.
+inline void awaitInstancesPlaying(const std::string& script, int timeoutMs = 20000) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!processesPlaying(script).empty() && std::chrono::steady_clock::now() < end)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    for (pid_t left : processesPlaying(script)) {
+        ADD_FAILURE() << "an instance playing " << script << " did not end: killed";
+        kill(left, SIGKILL);
+    }
+}
+
 // The home folder of the programs a test process starts: their data and temporary folders lie below
 // it, never in the real home.
 inline const std::string& programHome() {

@@ -117,6 +117,7 @@ struct HoleShape {
     bool waterbank = true;
     bool waterByTheTrees = false; // the pond at x 240 ... 290, |z| <= 20 instead: no dry ground behind it
     bool roughGap = false;        // no ground at all at x 150 ... 160
+    float teeZ = 200.0f;          // the middle of the teeing ground
 };
 
 inline std::vector<TestMesh> holeMeshes(const HoleShape& shape) {
@@ -125,7 +126,7 @@ inline std::vector<TestMesh> holeMeshes(const HoleShape& shape) {
         addGroundQuad(rough, -340, -340, -160, 340, 0.0f); // file X runs against the game's x
     std::vector<TestMesh> meshes = {groundPatch("outer", -400, -400, 400, 400, 0.0f),
                                     rough,
-                                    groundPatch("tground", -5, 195, 5, 205, 0.1f),
+                                    groundPatch("tground", -5, shape.teeZ - 5, 5, shape.teeZ + 5, 0.1f),
                                     groundPatch("fairway", -30, -150, 30, 180, 0.05f),
                                     greenAround(0, -200, 15, 0.1f),
                                     groundPatch("bunker", -70, -130, -40, -100, 0.05f),
