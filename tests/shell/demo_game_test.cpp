@@ -59,7 +59,8 @@ TEST_P(DemoGame, PlaysEveryHoleToTheCongratulations) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         events = test::readEventLog(program.errorText());
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    // The last instance quits after its picture; one that is still playing then has gone astray.
+    test::awaitInstancesPlaying(script, 30000);
     events = test::readEventLog(program.errorText());
     ASSERT_TRUE(ended()) << program.errorText().substr(0, 4000);
 
