@@ -1,6 +1,6 @@
 #include "game/ball.h"
 
-#include "game/game_canvas.h"
+#include "game/ball_host.h"
 #include "render/scalar_math.h"
 #include "render/trig_tables.h"
 
@@ -57,8 +57,11 @@ float frictionOf(const Ball& ball) {
 }
 } // namespace
 
-Ball::Ball(GameCanvas& owner, Object3D& ballGroup, Scene3D& mainScene, Texture* shadowPicture)
-    : group(&ballGroup), transform(&ballGroup.transform), radius(ballGroup.radius), canvas(&owner) {
+Ball::Ball(BallHost& host, Object3D& ballGroup)
+    : group(&ballGroup), transform(&ballGroup.transform), radius(ballGroup.radius), canvas(&host) {}
+
+Ball::Ball(BallHost& host, Object3D& ballGroup, Scene3D& mainScene, Texture* shadowPicture)
+    : Ball(host, ballGroup) {
     ballMesh = group->findMesh(L"ball");
     arrow = group->findMesh(L"arrow");
     if (arrow && arrow->material) {
@@ -118,15 +121,16 @@ void Ball::placeAt(Vector3 point) {
     const Ground ground = canvas->terrain().ground(point);
     point = ground.point;
     point.y += radius;
-    const float dx = point.x - canvas->teePosition.x;
-    const float dz = point.z - canvas->teePosition.z;
-    if (dx * dx + dz * dz < onTeeDistanceSquared && canvas->teeShown())
-        point.y += canvas->grpTee->radius; // on the peg
+    const Vector3 tee = canvas->teePoint();
+    const float dx = point.x - tee.x;
+    const float dz = point.z - tee.z;
+    if (dx * dx + dz * dz < onTeeDistanceSquared)
+        point.y += canvas->pegHeight();
     groundNormal = ground.normal;
-    classifyLie(*this, ground.surface, canvas->terrain().surfaces, canvas->cupPosition);
+    classifyLie(*this, ground.surface, canvas->terrain().surfaces, canvas->cupPoint());
     position = previousPosition = point;
 
-    Vector3 towardCup = canvas->cupPosition - point;
+    Vector3 towardCup = canvas->cupPoint() - point;
     towardCup.y = 0.0f;
     Quaternion orientation;
     multiply(orientation, rotationBetween({0, 1, 0}, ground.normal), rotationBetween({0, 0, 1}, towardCup));
@@ -134,24 +138,20 @@ void Ball::placeAt(Vector3 point) {
 
     if (arrow)
         arrow->visible = true;
-    canvas->showGreenGrid(isInGreen);
-    canvas->showGauge();
-    canvas->takeCameraView(CameraView::Aim);
+    canvas->ballPlaced(isInGreen);
 }
 
 void Ball::launch(float launchSpeed, float angle) {
     if (!isStill || isInTheCup)
         return;
-    canvas->showActionButtons(false);
     isOnTee = false;
-    canvas->activePlayer().isOnTee = false;
+    canvas->ballLaunched();
     // A turn by -angle about the local x axis raises +z by angle.
     const Vector3 lofted = Matrix4::rotationX(-angle).transformDirection({0, 0, launchSpeed});
     velocity = transform->transformDirection(lofted);
     spinAxis = randomAxis();
     if (arrow)
         arrow->visible = false;
-    canvas->showGreenGrid(false);
 }
 
 void Ball::turnAim(bool turnRight, float angle) {
@@ -197,14 +197,14 @@ void Ball::move(float t) {
     if (isInTheAir) {
         fallSpeed += gravity * t * (isInTheCup ? cupGravityFactor : 1.0f);
         velocity.y -= fallSpeed;
-        windDrift = windDriftPerMph * static_cast<float>(canvas->windSpeed) *
+        windDrift = windDriftPerMph * static_cast<float>(canvas->windMph()) *
                     std::min(1.0f, windDriftHeightRate * height);
     } else {
         fallSpeed = 0.0f;
         windDrift = 0.0f;
     }
     position += velocity * t;
-    const float w = canvas->windDirection;
+    const float w = canvas->windHeading();
     position += Vector3{sinT(w), 0.0f, cosT(w)} * (windDrift * t);
 
     const Ground ground = canvas->terrain().ground(position);
@@ -212,7 +212,7 @@ void Ball::move(float t) {
     groundNormal = ground.normal;
     if (!ground.surface)
         isOutOfBoundary = true;
-    classifyLie(*this, ground.surface, canvas->terrain().surfaces, canvas->cupPosition);
+    classifyLie(*this, ground.surface, canvas->terrain().surfaces, canvas->cupPoint());
     if (isInTheCup)
         overTheCup(groundHeight);
 
@@ -228,7 +228,7 @@ void Ball::move(float t) {
     height = position.y - groundHeight;
     const Mesh3D* water = canvas->terrain().surfaces.water;
     const bool onWater = water && ground.surface == water;
-    if (isInTheAir && speed > bounceSpeed / canvas->surfaceFactor && !onWater)
+    if (isInTheAir && speed > bounceSpeed / canvas->shotSurfaceFactor() && !onWater)
         bounce();
     else
         roll(t);
@@ -240,9 +240,7 @@ void Ball::move(float t) {
 }
 
 void Ball::overTheCup(float& groundHeight) {
-    const Player& player = canvas->activePlayer();
-    const bool putt = player.selectedClub == ClubPutter;
-    if (speed > lipOutSpeed && (putt || (player.selectedSwingType == SwingChip && randomInt(0, 100) >= 51))) {
+    if (speed > lipOutSpeed && (canvas->shotIsPutt() || (canvas->shotIsChip() && randomInt(0, 100) >= 51))) {
         if (randomInt(0, 100) < 51)
             turnAbout(up(), -randomFloat(0.5f, 1.0f));
         else
@@ -252,16 +250,16 @@ void Ball::overTheCup(float& groundHeight) {
         speed = r1 * speed < 1.0f ? 1.0f : randomFloat(0.3f, 0.6f) * speed;
         return; // rolls on from the new aim at the new speed
     }
-    canvas->takeCameraView(CameraView::Cup);
-    if (position.y < groundHeight - 3.0f * radius && !canvas->activePlayer().finishedThisHole) {
+    canvas->ballOverCup();
+    if (position.y < groundHeight - 3.0f * radius && !canvas->strikerHasFinished()) {
         canvas->ballHoled();
         if (!isStill)
             stop();
         isInTheCup = false;
     }
     groundHeight -= 4.0f * radius;
-    position.x = canvas->cupPosition.x;
-    position.z = canvas->cupPosition.z;
+    position.x = canvas->cupPoint().x;
+    position.z = canvas->cupPoint().z;
     velocity = {};
 }
 
@@ -270,13 +268,13 @@ void Ball::bounce() {
     velocity = velocity - n * (2.0f * dot(velocity, n));
     velocity.scale(isInbunker || isOutOfBoundary ? deadBounceKeep : bounceKeep);
     spinAxis = randomAxis();
-    canvas->playJingle(Jingle::Bounce);
+    canvas->ballBounced();
 }
 
 void Ball::roll(float t) {
     orientUp(groundNormal);
     velocity = aim() * speed;
-    const float d = frictionOf(*this) * canvas->surfaceFactor * t;
+    const float d = frictionOf(*this) * canvas->shotSurfaceFactor() * t;
     if (speed >= d && speed > 0.0f)
         velocity.scale((speed - d) / speed);
     else
@@ -289,7 +287,7 @@ void Ball::roll(float t) {
 }
 
 void Ball::drown() {
-    canvas->addPenaltyStroke();
+    canvas->ballDrowned();
     show(false);
     position.y -= drownDepth * radius;
     // Back along the line of play until the ground is dry, and one step further.
@@ -308,7 +306,8 @@ void Ball::drown() {
     }
     position += back;
     stop();
-    shadow->visible = false;
+    if (shadow)
+        shadow->visible = false;
     canvas->ballInWater(position, dry && !canvas->courseMap().isOutOfBounds(position));
 }
 

@@ -15,7 +15,7 @@
 
 namespace velmora {
 
-class GameCanvas;
+class BallHost;
 
 struct TrailParticle {
     float age = 0.0f;               // seconds since it was emitted
@@ -31,7 +31,9 @@ public:
 
     // The ball is the group "grpBall" with its meshes "ball" (the sphere) and "arrow" (the aim);
     // its shadow and trail quads are added to the scene, textured with the shadow picture.
-    Ball(GameCanvas& owner, Object3D& ballGroup, Scene3D& mainScene, Texture* shadowPicture);
+    Ball(BallHost& host, Object3D& ballGroup, Scene3D& mainScene, Texture* shadowPicture);
+    // A ball without shadow or trail, for shots that are only simulated.
+    Ball(BallHost& host, Object3D& ballGroup);
 
     // Puts the ball on the ground at point (on the peg at the tee), aimed at the cup, ready to play.
     void placeAt(Vector3 point);
@@ -67,7 +69,7 @@ public:
     float radius = 0.0f;
     float speed = 0.0f;  // length of velocity at the start of the step
     float height = 0.0f; // above the ground
-    GameCanvas* canvas;
+    BallHost* canvas;    // the game page in play, or the host of a simulation
     bool isStill = true;
     bool isInTheAir = false;
     bool isInTheCup = false; // rolling (or falling) over the cup
@@ -90,6 +92,8 @@ public:
     std::array<TrailParticle, trailLength> trail;
 
 private:
+    // A simulated ball has no shadow or trail.
+    bool leavesMarks() const { return shadow != nullptr; }
     void move(float t);
     void overTheCup(float& groundHeight);
     void bounce();

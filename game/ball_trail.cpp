@@ -2,7 +2,7 @@
 // trail of quads a fast ball leaves behind it (fading with age).
 #include "game/ball.h"
 
-#include "game/game_canvas.h"
+#include "game/ball_host.h"
 
 #include <algorithm>
 
@@ -15,6 +15,8 @@ constexpr float trailFade = 220.0f;
 } // namespace
 
 void Ball::emitTrail(float t) {
+    if (!leavesMarks())
+        return;
     trailTimer += t;
     const int count = std::min(3 + static_cast<int>(0.03f * speed), 6);
     if (trailTimer <= static_cast<float>(count) * trailInterval)
@@ -36,6 +38,8 @@ void Ball::emitTrail(float t) {
 }
 
 void Ball::ageTrail(float t) {
+    if (!leavesMarks())
+        return;
     for (TrailParticle& particle : trail) {
         if (!particle.quad->visible)
             continue;
@@ -51,6 +55,8 @@ void Ball::ageTrail(float t) {
 }
 
 void Ball::placeShadow() {
+    if (!leavesMarks())
+        return;
     const Vector3 lit{position.x + lightDirection.x * height, position.y,
                       position.z + lightDirection.z * height};
     const Ground ground = canvas->terrain().ground(lit);

@@ -1,6 +1,7 @@
 #include "game/game_canvas.h"
 
 #include "base/wide_string.h"
+#include "game/computer_player.h"
 #include "gui/message_box.h"
 #include "gui/relaunch.h"
 #include "media/wave_sound.h"
@@ -40,6 +41,7 @@ GameCanvas::GameCanvas(std::wstring resourcesFolder)
 }
 
 GameCanvas::~GameCanvas() {
+    computerPlayer.reset(); // it gives the page's listeners back
     // The ball's nodes belong to the scenes; it goes before them.
     ball.reset();
     if (dashedPen_)

@@ -12,6 +12,7 @@
 // animations), hud.cpp (the heads-up display and the club choice).
 
 #include "game/ball.h"
+#include "game/ball_host.h"
 #include "game/camera_views.h"
 #include "game/course_features.h"
 #include "game/course_map.h"
@@ -33,6 +34,7 @@
 
 namespace velmora {
 
+class ComputerPlayer;
 class WaveSound;
 struct SavedGame;
 
@@ -46,7 +48,7 @@ inline constexpr wchar_t okButton[] = L"btnOK";
 inline constexpr wchar_t yesButton[] = L"btnYes";
 inline constexpr wchar_t noButton[] = L"btnNo";
 
-class GameCanvas : public Canvas, public MouseListener, public TextureFrameListener {
+class GameCanvas : public Canvas, public MouseListener, public TextureFrameListener, public BallHost {
 public:
     static constexpr int framesPerSecond = 25;
     static constexpr int measuringWindowMs = 2500;
@@ -77,6 +79,8 @@ public:
     // Starts the next instance with a command line ("ARG:..."); false when the program cannot start
     // itself, and the game then stays where it is. Tests replace it.
     std::function<bool(const std::wstring& commandLine)> relaunchTo;
+    // The demonstration's player, when the computer plays this hole.
+    std::unique_ptr<ComputerPlayer> computerPlayer;
 
     // Shot control: what a player does with the stylus and the keys, as plain operations that a
     // program can call too.
@@ -163,6 +167,7 @@ public:
 
     // What the ball's fate does to the game (each also does what the turn flow adds later).
     Player& activePlayer() { return players[static_cast<size_t>(currentPlayer)]; }
+    const Player& activePlayer() const { return players[static_cast<size_t>(currentPlayer)]; }
     // The index of this hole in the players' scores.
     int holeIndex() const {
         return holeNumber < 1 ? 0 : (holeNumber > holeCount ? holeCount - 1 : holeNumber - 1);
@@ -172,14 +177,30 @@ public:
     // A penalty stroke: the ball drowned or went out of bounds.
     void addPenaltyStroke();
     // The ball came to rest after a stroke: how far it went.
-    void endStroke();
+    void endStroke() override;
     // The ball is at rest: the stroke may be taken back and the action buttons come back.
-    void shotEnded();
+    void shotEnded() override;
     // The ball drowned; it may be dropped at dropPoint when that is in bounds.
-    void ballInWater(const Vector3& dropPoint, bool dropInBounds);
+    void ballInWater(const Vector3& dropPoint, bool dropInBounds) override;
     // The ball dropped below the cup.
-    void ballHoled();
+    void ballHoled() override;
     void playJingle(Jingle jingle);
+
+    // The rest of what the ball asks of the game and tells it.
+    Vector3 cupPoint() const override { return cupPosition; }
+    Vector3 teePoint() const override { return teePosition; }
+    float pegHeight() const override { return teeShown() ? grpTee->radius : 0.0f; }
+    int windMph() const override { return windSpeed; }
+    float windHeading() const override { return windDirection; }
+    float shotSurfaceFactor() const override { return surfaceFactor; }
+    bool shotIsPutt() const override { return activePlayer().selectedClub == ClubPutter; }
+    bool shotIsChip() const override { return activePlayer().selectedSwingType == SwingChip; }
+    bool strikerHasFinished() const override { return activePlayer().finishedThisHole; }
+    void ballPlaced(bool onGreen) override;
+    void ballLaunched() override;
+    void ballOverCup() override { takeCameraView(CameraView::Cup); }
+    void ballBounced() override { playJingle(Jingle::Bounce); }
+    void ballDrowned() override { addPenaltyStroke(); }
 
     // Display the ball changes.
     void showActionButtons(bool shown);
@@ -188,8 +209,8 @@ public:
     void takeCameraView(CameraView view);
     bool teeShown() const { return grpTee && grpTee->visible; }
 
-    const Terrain& terrain() const { return terrain_; }
-    const CourseMap& courseMap() const { return courseMap_; }
+    const Terrain& terrain() const override { return terrain_; }
+    const CourseMap& courseMap() const override { return courseMap_; }
     const std::wstring& resourcesFolder() const { return resourcesFolder_; }
 
     // State.

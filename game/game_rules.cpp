@@ -3,6 +3,7 @@
 #include "game/game_canvas.h"
 
 #include "base/wide_string.h"
+#include "game/game_events.h"
 #include "gui/message_box.h"
 #include "media/wave_sound.h"
 #include "render/scalar_math.h"
@@ -43,6 +44,7 @@ void GameCanvas::endStroke() {
         return;
     player.location = ball->position;
     updatePlayerDistances(player);
+    logBallAtRest(*this);
     const StrokeReport report = strokeReportOf(player.ballDistanceTravelled * yardsPerUnit);
     if (report.niceShot) {
         playJingle(Jingle::Cheering);
@@ -65,6 +67,18 @@ void GameCanvas::ballInWater(const Vector3& dropPoint, bool dropInBounds) {
                     false);
     else
         showMessage(*this, L"Out of Bounds.", L"O.B.", MessageButtons::Ok, nullptr, false);
+}
+
+void GameCanvas::ballPlaced(bool onGreen) {
+    showGreenGrid(onGreen);
+    showGauge();
+    takeCameraView(CameraView::Aim);
+}
+
+void GameCanvas::ballLaunched() {
+    showActionButtons(false);
+    activePlayer().isOnTee = false;
+    showGreenGrid(false);
 }
 
 void GameCanvas::ballHoled() {

@@ -4,6 +4,7 @@
 #include "game/game_canvas.h"
 
 #include "base/wide_string.h"
+#include "game/game_events.h"
 #include "game/game_restore.h"
 #include "game/names.h"
 #include "game/save_panel.h"
@@ -124,6 +125,7 @@ bool GameCanvas::loadHole(const SavedGame* saved) {
     }
     envPaused = false;
     gameLoaded = true;
+    logHoleLoaded(*this);
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "game/game_canvas.h"
 
 #include "base/wide_string.h"
+#include "game/game_events.h"
 #include "game/launch_table.h"
 #include "gui/message_box.h"
 #include "platform/messages.h"
@@ -116,11 +117,13 @@ void GameCanvas::drawGaugeBar() {
 void GameCanvas::strike() {
     Player& player = activePlayer();
     surfaceFactor = 1.0f;
+    const int tapped = gauge.power;
     gauge.power = powerAfterLie(gauge.power, player.selectedClub, player.selectedSwingType, ball->isInbunker,
                                 ball->isInRough);
     const Launch launch =
         launchOf(player.selectedClub, player.selectedSwingType, gauge.power, randomInt(-5, 5));
     surfaceFactor = launch.surfaceFactor;
+    logStroke(*this, tapped, launch.strength);
     player.lastScoreIncrement = 0;
     addStroke(player);
     ++player.lastScoreIncrement;

@@ -4,6 +4,7 @@
 #include "game/game_canvas.h"
 
 #include "base/wide_string.h"
+#include "game/game_events.h"
 #include "game/launch_records.h"
 #include "game/names.h"
 #include "game/turn_order.h"
@@ -111,6 +112,7 @@ void GameCanvas::announceResult() {
         holeResultOf(player.scores[static_cast<size_t>(holeIndex())], pars[static_cast<size_t>(holeIndex())]);
     Texture* picture =
         result.withPicture ? imageCache.lookup(guiFolder_, L"dropInHole.jpg", PowerOfTwo::No) : nullptr;
+    logHoleResult(*this, result.text);
     showMessage(*this, result.text, L"BIRD", MessageButtons::Ok, picture, false);
     playJingle(result.jingle);
     showExpression(result.expression);

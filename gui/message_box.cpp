@@ -1,5 +1,6 @@
 #include "gui/message_box.h"
 
+#include "base/event_log.h"
 #include "gui/canvas.h"
 #include "platform/clock.h"
 #include "platform/game_folders.h"
@@ -86,6 +87,7 @@ void setMessageBoxFolder(const std::wstring& folder) {
 
 void showMessage(Canvas& page, const std::wstring& text, const std::wstring& key, MessageButtons buttons,
                  Texture* picture, bool animate) {
+    logEvent("message", {{"key", key}, {"text", text}});
     Scene* scene = messageScene(page);
     if (!scene) {
         // Added to the page's scenes; the page's own template stays the one it saves.

@@ -1,5 +1,6 @@
 #include "gui/relaunch.h"
 
+#include "base/event_log.h"
 #include "gui/fade_transition.h"
 #include "media/resource_archive.h"
 #include "platform/native_window.h"
@@ -15,6 +16,7 @@ constexpr int leavingFadeSteps = 10;
 } // namespace
 
 bool relaunch(HWND mainWindow, const std::wstring& commandLine) {
+    logEvent("relaunch", {{"record", commandLine}});
     GapiDisplay::close();
     DestroyWindow(mainWindow);
     traceTiming("main window destroyed");

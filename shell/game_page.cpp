@@ -1,6 +1,8 @@
 #include "shell/game_page.h"
 
 #include "base/wide_string.h"
+#include "game/demo_mode.h"
+#include "game/game_events.h"
 #include "game/names.h"
 #include "game/save_slots.h"
 #include "gui/message_box.h"
@@ -31,6 +33,9 @@ constexpr uint32_t padColour = 0x141414;
 constexpr uint32_t chosenSlotColour = 0xFF9664; // (255, 150, 100)
 constexpr uint32_t otherSlotColour = 0xDC96B4;  // (220, 150, 180)
 constexpr float slideClockPerSecond = 3.0f;
+constexpr float demoMenuSeconds = 3.0f;             // before the demonstration starts a game
+constexpr float demoCongratulationsSeconds = 10.0f; // before it starts the next
+
 constexpr float slideHeight = 80.0f; // the slides sit this far above the centre of their scene
 constexpr float promptScrollPerSecond = 0.03f;
 constexpr size_t slotDigitPosition = 6; // "arrowU2": the slot digit follows "arrowU" or "arrowD"
@@ -107,6 +112,7 @@ void GamePage::showCongratulations(const std::wstring& record) {
             showNode((row + number).c_str(), true);
     }
     setText(L"txtCongratulationsCourseNameValue", prettyCourseName(results.course));
+    logCongratulations(results);
     bestScores_ = loadBestScores(setup_.guiFolder, results.course);
     showScores();
     repaint();
@@ -243,6 +249,7 @@ void GamePage::storeCourseChoice() {
 // Animation ------------------------------------------------------------------------------------
 
 void GamePage::update(float step) {
+    stepDemo(step);
     if (onScreen(L"intro")) {
         if (slideImages_.empty())
             return;
@@ -274,6 +281,8 @@ void GamePage::update(float step) {
 // Commands -------------------------------------------------------------------------------------
 
 void GamePage::onCommand(Window*, UINT message, WPARAM, int, int) {
+    if (message == WM_LBUTTONDOWN && demoMode() != DemoMode::Off)
+        setDemoMode(DemoMode::Off); // a person takes over
     const Sprite* node = pressedNode();
     if (message != WM_LBUTTONUP || !node)
         return;
@@ -383,6 +392,40 @@ void GamePage::enterCourseMenu() {
     }
     goTo(L"courseMenu.properties");
     startFrames();
+}
+
+void GamePage::onKey(UINT message, int virtualKey) {
+    if (message == WM_KEYDOWN && demoMode() != DemoMode::Off)
+        setDemoMode(DemoMode::Off);
+    Canvas::onKey(message, virtualKey);
+}
+
+void GamePage::stepDemo(float step) {
+    const DemoMode mode = demoMode();
+    const bool congratulating = onScreen(L"congratulations");
+    const bool leaves =
+        onScreen(L"cover") || onScreen(L"intro") || (mode == DemoMode::Attract && congratulating);
+    if (mode == DemoMode::Off || !leaves) {
+        demoClock_ = 0.0f;
+        return;
+    }
+    demoClock_ += step;
+    if (demoClock_ >= (congratulating ? demoCongratulationsSeconds : demoMenuSeconds)) {
+        demoClock_ = 0.0f;
+        startDemoGame();
+    }
+}
+
+void GamePage::startDemoGame() {
+    const GameRecord record =
+        demoGameRecord(setup_.sceneImages, static_cast<int>(setup_.characterImages.size()), demoRequest());
+    if (playersOf(record).empty()) {
+        setDemoMode(DemoMode::Off); // no course or no golfer to play with
+        return;
+    }
+    stopFrames();
+    stopSounds();
+    exits.relaunch(writeGameRecord(record));
 }
 
 void GamePage::startGame() {

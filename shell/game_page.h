@@ -70,6 +70,8 @@ public:
     void onPageLeaving() override;
     // Releases over a node: the commands of the front end's buttons.
     void onCommand(Window* window, UINT message, WPARAM keyState, int x, int y) override;
+    // A key pressed by a person also ends a running demonstration.
+    void onKey(UINT message, int virtualKey) override;
     void stopActivity() override;
 
     FrontEndExits exits;
@@ -113,6 +115,10 @@ private:
     void exitProgram();
     bool golfersMissing();
     bool coursesMissing();
+    // The demonstration: a new game after a moment on the cover or the main menu, and in attract
+    // mode on the congratulations page.
+    void stepDemo(float step);
+    void startDemoGame();
 
     FrontEndSetup setup_;
     FadeTransition fade_;
@@ -125,6 +131,7 @@ private:
     std::vector<Texture*> slideImages_; // owned by the image cache until the next screen
     float slideClock_ = 0.0f;
     float promptScroll_ = 0.0f;
+    float demoClock_ = 0.0f; // seconds on a page the demonstration leaves
 };
 
 // The front end's first page: the cover for no launch record, the main menu for "intro", the

@@ -1,6 +1,8 @@
 #include "shell/game_start.h"
 
 #include "base/wide_string.h"
+#include "game/computer_player.h"
+#include "game/demo_mode.h"
 #include "game/game_canvas.h"
 #include "game/launch_records.h"
 #include "game/names.h"
@@ -56,6 +58,8 @@ void makeGameCanvas(Application& application, const LaunchChoice& choice) {
         return;
     }
     traceTiming("hole loaded");
+    if (demoMode() != DemoMode::Off)
+        canvas->computerPlayer = std::make_unique<ComputerPlayer>(*canvas);
     FadeTransition(startFadeSeconds, startFadeSteps, 0).run(*canvas, true, false);
     canvas->startFrames();
 }

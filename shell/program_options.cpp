@@ -1,6 +1,7 @@
 #include "shell/program_options.h"
 
 #include "base/wide_string.h"
+#include "game/demo_mode.h"
 #include "platform/files.h"
 #include "platform/game_folders.h"
 
@@ -11,7 +12,7 @@ namespace velmora {
 
 namespace {
 
-constexpr char usage[] = R"(Usage: velmora [ARG:RECORD]
+constexpr char usage[] = R"(Usage: velmora [--demo] [ARG:RECORD]
        velmora --help | --version
 
 Velmora is a 3D golf game for one to four players sharing a screen. Started without arguments it
@@ -22,6 +23,8 @@ into a game and from one hole to the next; the same records can be given by hand
   ARG:slotN                the saved game in slot N (0 to 7)
 
 Options:
+  --demo         the computer plays whole games by itself, one after another, until a key
+                 or a tap takes over (as VELMORA_DEMO=1)
   -h, --help     show this help and end
   --version      show the version and end
 
@@ -48,6 +51,9 @@ Environment:
   VELMORA_AVAILABLE_MEMORY_MB=N
                             pretend that N megabytes of memory are free
   VELMORA_TIMING=1          write the moments of start-up events to standard error
+  VELMORA_LOG=events        write one line per game event to standard error (see the README)
+  VELMORA_DEMO=1|once       the computer plays games by itself, over and over (1) or one game,
+                            stopping on its congratulations page (once)
   XDG_DATA_HOME             your settings, scores, saved games and window size go to
                             $XDG_DATA_HOME/velmora/ (default ~/.local/share/velmora/)
   XDG_RUNTIME_DIR           files unpacked from the game's archives go to a private folder here
@@ -77,6 +83,11 @@ std::optional<int> handleProgramOptions(int argc, char** argv) {
         if (std::strcmp(argument, "--version") == 0) {
             std::fputs(versionText().c_str(), stdout);
             return 0;
+        }
+        if (std::strcmp(argument, "--demo") == 0) {
+            if (demoMode() == DemoMode::Off)
+                setDemoMode(DemoMode::Attract); // relaunched instances follow the environment
+            continue;
         }
         if (argument[0] == '-') {
             std::fprintf(stderr, "velmora: unknown option '%s' (velmora --help lists the options)\n",

@@ -110,8 +110,9 @@ TEST(Program, HelpVersionAndUnknownOptionsEndBeforeTheGameStarts) {
     Program help(settings, {"--help"});
     EXPECT_EQ(help.wait(), 0);
     const std::string text = help.outputText();
-    for (const char* part : {"Usage: velmora [ARG:RECORD]", "--version", "VELMORA_SCREEN=WxH",
-                             "VELMORA_SCRIPT=FILE", "XDG_DATA_HOME", "XDG_RUNTIME_DIR", "F11 or Alt+Return"})
+    for (const char* part :
+         {"Usage: velmora [--demo] [ARG:RECORD]", "--version", "VELMORA_DEMO=1|once", "VELMORA_SCREEN=WxH",
+          "VELMORA_SCRIPT=FILE", "XDG_DATA_HOME", "XDG_RUNTIME_DIR", "F11 or Alt+Return"})
         EXPECT_NE(text.find(part), std::string::npos) << part;
     EXPECT_NE(text.find("your files     " + programUserData() + "/\n"), std::string::npos) << text;
     EXPECT_EQ(help.errorText(), "");
