@@ -193,7 +193,7 @@ private:
         return true;
     }
 
-    // False when the file ends inside the image.
+    // False when the file ends inside the image or the picture has no room for another frame.
     bool readImage() {
         const auto left = reader_.u16(), top = reader_.u16(), width = reader_.u16(), height = reader_.u16();
         const auto flags = reader_.u8();
@@ -213,6 +213,10 @@ private:
 
         const std::optional<GraphicControl> control = control_;
         control_.reset();
+        if (!roomForFrame()) {
+            ++result_.corruptFrames; // and no later frame fits either
+            return false;
+        }
         std::unique_ptr<Surface> frame = startFrame(control, table);
         if (frame && decodeInto(*frame, image, *minCodeSize, *data, table)) {
             if (control) {
@@ -229,10 +233,17 @@ private:
         return true;
     }
 
+    // Each frame is a surface of the screen's size: the picture's frames together stay within
+    // maxPicturePixels.
+    bool roomForFrame() const {
+        const int64_t screen = int64_t{screenWidth_} * screenHeight_;
+        return screenWidth_ <= maxImageSide && screenHeight_ <= maxImageSide &&
+               screen * int64_t(result_.frames.size() + 1) <= maxPicturePixels;
+    }
+
     // A surface of the screen size, started as the previous frame's disposal asks.
-    std::unique_ptr<Surface> startFrame(const std::optional<GraphicControl>& control, const ColorTable& table) {
-        if (screenWidth_ > maxImageSide || screenHeight_ > maxImageSide)
-            return nullptr;
+    std::unique_ptr<Surface> startFrame(const std::optional<GraphicControl>& control,
+                                        const ColorTable& table) {
         auto frame = std::make_unique<Surface>();
         if (!frame->create(screenWidth_, screenHeight_, useDeviceDepth_))
             return nullptr;
@@ -254,7 +265,7 @@ private:
         const size_t codeCount = (data.size() - lzwSpareBytes) * 8 / (minCodeSize + 1);
         const size_t mostIndices = std::min(codeCount * 4096, codeCount * (codeCount + 1) / 2);
         const size_t pixelCount = std::min(size_t(image.width) * image.height, mostIndices);
-        if (pixelCount > size_t(maxImageSide) * maxImageSide)
+        if (pixelCount > size_t{maxPicturePixels})
             return false;
         // One index buffer serves every frame; only the indices a frame writes are read back.
         if (pixelCount > indexCapacity_) {

@@ -48,7 +48,8 @@ bool start(Decompressor& jpeg, const uint8_t* data, unsigned long size) {
         return false;
     jpeg_mem_src(&jpeg.info, data, size);
     jpeg_read_header(&jpeg.info, TRUE);
-    if (jpeg.info.image_width > unsigned(maxImageSide) || jpeg.info.image_height > unsigned(maxImageSide)) {
+    if (jpeg.info.image_width > unsigned(maxImageSide) || jpeg.info.image_height > unsigned(maxImageSide) ||
+        int64_t{jpeg.info.image_width} * jpeg.info.image_height > maxPicturePixels) {
         std::snprintf(jpeg.errors.message, sizeof jpeg.errors.message, "Image too large (%ux%u)",
                       jpeg.info.image_width, jpeg.info.image_height);
         jpeg.errors.hasMessage = true;

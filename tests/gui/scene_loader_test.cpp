@@ -1,6 +1,7 @@
 #include "canvas_fixture.h"
 
 #include "base/wide_string.h"
+#include "gui/node_loaders.h"
 #include "render/object3d.h"
 #include "render/progress_listener.h"
 #include "render/scene3d.h"
@@ -60,6 +61,27 @@ TEST_F(Loader, NumberMakesCopiesNamedByIndexAndOnlyTheFirstKeepsTheIndexText) {
     EXPECT_EQ(page->findNode(L"sptLost"), nullptr) << "a missing container leaves the node unattached";
     EXPECT_EQ(page->fontsByName.count(), 0) << "a font without rows is not made";
     EXPECT_EQ(page->customKeys, std::vector<std::wstring>{L"thing"});
+}
+
+TEST_F(Loader, NumbersOfATemplateAreHeldToWhatAPageCanUse) {
+    writeFile(temp.os("limits.properties"),
+              "sceneWide=type:SceneSprite, width:1000000, height:1000000, buffered:1\n"
+              "scene3d=type:Scene3D, width:1000000, height:1000000\n"
+              "sptMany=type:Sprite, container:sceneWide, width:8, height:8, number:100000, textSize:100000, "
+              "GUIType:editbox, maxLength:99999999\n"
+              "fntWide=type:BitmapFont, columns:1000, rows:1, bitmap:font.bmp\n");
+    ASSERT_TRUE(load(L"limits.properties"));
+    // Scenes (and their buffers) reach four pages at most.
+    for (const wchar_t* name : {L"sceneWide", L"scene3d"}) {
+        EXPECT_EQ(page->findScene(name)->width, 4 * 240) << name;
+        EXPECT_EQ(page->findScene(name)->height, 4 * 320) << name;
+    }
+    EXPECT_EQ(page->findScene(L"sceneWide")->children.count(), maxCopies);
+    const Sprite* many = sprite(L"sptMany0");
+    ASSERT_NE(many, nullptr);
+    EXPECT_EQ(many->textSize, 1024);
+    EXPECT_EQ(many->widgetText, L"65536,");
+    EXPECT_EQ(page->fontsByName.count(), 0) << "more cells than a font has characters";
 }
 
 TEST_F(Loader, PercentSizesFollowThePageWhateverTheScale) {

@@ -1,5 +1,6 @@
 #include "gif_writer.h"
 #include "media/gif_decoder.h"
+#include "media/image_limits.h"
 #include "media/lzw_decoder.h"
 
 #include "tests/surface/surface_test_util.h"
@@ -89,6 +90,23 @@ TEST(GifDecoder, DamagedFilesKeepWhatDecodedBeforeTheDamage) {
         damaged[i] = 0xFF;
     const GifImage image = decodeGif(damaged, false, GifFrames::All);
     EXPECT_GE(image.frames.size(), 1u);
+}
+
+TEST(GifDecoder, AnAnimationKeepsTheFramesThatFitItsPixelBudget) {
+    // Every frame takes a surface of the screen's size, however small its image: 2048 x 2048 fits
+    // the budget four times, so the fifth frame is dropped and decoding stops there.
+    const int side = 2048;
+    static_assert(int64_t{side} * side * 4 == maxPicturePixels);
+    GifFrameSpec dot{.width = 1, .height = 1, .indices = {1}, .disposal = 1};
+    const GifImage image = decodeGif(writeGif(side, side, {black, red}, 0, std::vector<GifFrameSpec>(6, dot)),
+                                     true, GifFrames::All);
+    EXPECT_EQ(image.frames.size(), 4u);
+    EXPECT_EQ(image.corruptFrames, 1);
+
+    // A screen beyond the budget has no room for even one frame.
+    const GifImage wide = decodeGif(writeGif(8192, 4096, {black, red}, 0, {dot}), true, GifFrames::First);
+    EXPECT_TRUE(wide.frames.empty());
+    EXPECT_EQ(wide.corruptFrames, 1);
 }
 
 // Codes written by hand, least significant bit first.

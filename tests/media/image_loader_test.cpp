@@ -1,5 +1,5 @@
-#include "gif_writer.h"
 #include "bmp_writer.h"
+#include "gif_writer.h"
 #include "media/image_loader.h"
 #include "media/resource_archive.h"
 #include "platform/message_box.h"
@@ -76,6 +76,15 @@ TEST_F(ImageLoader, ReportsMissingUnsupportedAndCorruptFiles) {
     EXPECT_EQ(messagesOf(write("short.gif", {'G', 'I', 'F', '8', '9', 'a', 1})), L"Error: Premature End Of Image File");
     EXPECT_EQ(messagesOf(write("other.bmp", {'B', 'M', 0})), L""); // not a BMP of ours: silent
     EXPECT_TRUE(loadGifFrames(write("none.gif", {}), false).empty());
+
+    // Frames that cannot be decoded (here: a minimum code size of 0) are dropped with one message
+    // for the whole picture, not a box per frame.
+    std::vector<uint8_t> frames = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0};
+    for (int i = 0; i < 50; ++i)
+        frames.insert(frames.end(), {0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 0, 1, 0, 0});
+    const int before = messageBoxCount();
+    EXPECT_TRUE(loadGifFrames(write("corrupt.gif", frames), false).empty());
+    EXPECT_EQ(messageBoxCount() - before, 2); // "Image File Corrupt", "Premature End Of Image File"
 }
 
 } // namespace

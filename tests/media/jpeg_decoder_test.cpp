@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <sstream>
@@ -40,7 +41,11 @@ std::optional<Ppm> djpeg(const std::filesystem::path& file) {
     return ppm;
 }
 
-bool haveDjpeg() { return std::system("djpeg -version >/dev/null 2>&1") == 0; }
+constexpr uint8_t startOfFrame[] = {0xFF, 0xC0}; // baseline
+
+bool haveDjpeg() {
+    return std::system("djpeg -version >/dev/null 2>&1") == 0;
+}
 
 TEST(JpegSuite, DecodesExactlyAsTheLibrarysOwnDecoder) {
     const std::filesystem::path suite = test::testData("jpeg/suite");
@@ -97,6 +102,21 @@ TEST(JpegDecoder, DamagedDataIsReportedAndNeverEndsTheProgram) {
     EXPECT_TRUE(result.decoded);
     EXPECT_NE(result.message.find("Premature end"), std::string::npos) << result.message;
     EXPECT_EQ(surface.bitsPerPixel, displayDepth());
+
+    // A frame header claiming more pixels than a picture may hold is refused before decoding.
+    std::vector<uint8_t> large = file;
+    const auto frame =
+        std::search(large.begin(), large.end(), std::begin(startOfFrame), std::end(startOfFrame));
+    ASSERT_NE(frame, large.end());
+    const size_t at = size_t(frame - large.begin()) + 5; // marker, length, precision
+    large[at] = 4096 >> 8;                               // height
+    large[at + 1] = 0;
+    large[at + 2] = 8192 >> 8; // width
+    large[at + 3] = 0;
+    result = decodeJpeg(large, true, surface);
+    EXPECT_FALSE(result.decoded);
+    EXPECT_EQ(result.message, "Image too large (8192x4096)");
+    EXPECT_TRUE(surface.empty());
 }
 
 } // namespace
