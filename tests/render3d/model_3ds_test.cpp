@@ -347,12 +347,16 @@ TEST(Model3ds, DamagedFilesAreClippedNotOverrun) {
         EXPECT_EQ(model.meshes->size(), 4096u);
         EXPECT_EQ(model.materials->size(), 4096u);
     }
-    { // Vertex lists of one mesh beyond what 16-bit face indices can reach.
+    { // Vertex and face lists of one mesh beyond what one 16-bit count can hold.
+        std::vector<uint8_t> faces;
+        put16(faces, 40000);
+        faces.resize(2 + 40000 * 8, 0);
         Model3D model;
-        const auto file =
-            chunk(0x4D4D, objectWith(concat({vertexList(40000, 40000), vertexList(40000, 40000)})));
+        const auto file = chunk(0x4D4D, objectWith(concat({vertexList(40000, 40000), vertexList(40000, 40000),
+                                                           chunk(0x4120, faces), chunk(0x4120, faces)})));
         EXPECT_EQ(read3ds(file, model, nullptr), Read3dsResult::Damaged);
         EXPECT_EQ(model.meshes->front()->vertices.size(), 65535u);
+        EXPECT_EQ(model.meshes->front()->faces.size(), 65535u);
     }
     { // Nesting far deeper than any real file: skipped, not recursed into.
         std::vector<uint8_t> nested = chunk(0x3D3D, {});
