@@ -217,8 +217,14 @@ private:
             ++result_.corruptFrames; // and no later frame fits either
             return false;
         }
-        std::unique_ptr<Surface> frame = startFrame(control, table);
-        if (frame && decodeInto(*frame, image, *minCodeSize, *data, table)) {
+        // The indices first: a frame whose data cannot be decoded costs no screen-sized surface.
+        const std::optional<size_t> written = decodeIndices(image, *minCodeSize, *data);
+        std::unique_ptr<Surface> frame = written ? startFrame(control, table) : nullptr;
+        if (frame) {
+            if (frame->bitsPerPixel == 16)
+                composeFrame<Format16>(*frame, image, indices_.get(), *written, table);
+            else
+                composeFrame<Format32>(*frame, image, indices_.get(), *written, table);
             if (control) {
                 frame->frameDelay = control->delay * 0.01f;
                 frame->hasTransparentColor = control->transparent();
@@ -259,28 +265,23 @@ private:
         return frame;
     }
 
-    bool decodeInto(Surface& frame, const ImageDescriptor& image, uint8_t minCodeSize,
-                    const std::vector<uint8_t>& data, const ColorTable& table) {
+    // Decodes a frame's colour indices into indices_: how many were written, or none for data that
+    // cannot be decoded.
+    std::optional<size_t> decodeIndices(const ImageDescriptor& image, uint8_t minCodeSize,
+                                        const std::vector<uint8_t>& data) {
         // Short data cannot fill a large frame: the k-th code after a clear adds at most k indices.
         const size_t codeCount = (data.size() - lzwSpareBytes) * 8 / (minCodeSize + 1);
         const size_t mostIndices = std::min(codeCount * 4096, codeCount * (codeCount + 1) / 2);
         const size_t pixelCount = std::min(size_t(image.width) * image.height, mostIndices);
         if (pixelCount > size_t{maxPicturePixels})
-            return false;
+            return std::nullopt;
         // One index buffer serves every frame; only the indices a frame writes are read back.
         if (pixelCount > indexCapacity_) {
             indices_ = std::make_unique_for_overwrite<uint8_t[]>(pixelCount);
             indexCapacity_ = pixelCount;
         }
-        const auto written = decodeLzw(std::span(data).first(data.size() - lzwSpareBytes), minCodeSize,
-                                       std::span(indices_.get(), pixelCount));
-        if (!written)
-            return false;
-        if (frame.bitsPerPixel == 16)
-            composeFrame<Format16>(frame, image, indices_.get(), *written, table);
-        else
-            composeFrame<Format32>(frame, image, indices_.get(), *written, table);
-        return true;
+        return decodeLzw(std::span(data).first(data.size() - lzwSpareBytes), minCodeSize,
+                         std::span(indices_.get(), pixelCount));
     }
 
     ByteReader reader_;
