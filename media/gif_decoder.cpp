@@ -16,6 +16,10 @@ namespace {
 
 constexpr uint8_t extensionIntroducer = 0x21, imageSeparator = 0x2C, trailer = 0x3B;
 constexpr uint8_t graphicControlLabel = 0xF9;
+// Indices decoded over all frames. A frame's image may be far larger than the screen and is decoded
+// whole before it is clipped: without a total, a file of many such frames would keep the game busy
+// for minutes while showing a few pixels. Frames that fit the screen never come near it.
+constexpr size_t maxDecodedIndices = 2 * size_t{maxPicturePixels};
 
 // 256 entries whatever the file says: indices past a short table read black.
 using ColorTable = std::array<uint32_t, 256>; // 0xRRGGBB
@@ -42,7 +46,8 @@ bool readColorTable(ByteReader& reader, int entries, ColorTable& table) {
         return false;
     table.fill(0);
     for (int i = 0; i < entries; ++i)
-        table[i] = (uint32_t((*bytes)[i * 3]) << 16) | (uint32_t((*bytes)[i * 3 + 1]) << 8) | (*bytes)[i * 3 + 2];
+        table[i] =
+            (uint32_t((*bytes)[i * 3]) << 16) | (uint32_t((*bytes)[i * 3 + 1]) << 8) | (*bytes)[i * 3 + 2];
     return true;
 }
 
@@ -213,12 +218,14 @@ private:
 
         const std::optional<GraphicControl> control = control_;
         control_.reset();
-        if (!roomForFrame()) {
+        const size_t pixelCount = indicesToDecode(image, *minCodeSize, *data);
+        if (!roomForFrame() || decodedIndices_ + pixelCount > maxDecodedIndices) {
             ++result_.corruptFrames; // and no later frame fits either
             return false;
         }
+        decodedIndices_ += pixelCount;
         // The indices first: a frame whose data cannot be decoded costs no screen-sized surface.
-        const std::optional<size_t> written = decodeIndices(image, *minCodeSize, *data);
+        const std::optional<size_t> written = decodeIndices(*minCodeSize, *data, pixelCount);
         std::unique_ptr<Surface> frame = written ? startFrame(control, table) : nullptr;
         if (frame) {
             if (frame->bitsPerPixel == 16)
@@ -265,16 +272,19 @@ private:
         return frame;
     }
 
-    // Decodes a frame's colour indices into indices_: how many were written, or none for data that
-    // cannot be decoded.
-    std::optional<size_t> decodeIndices(const ImageDescriptor& image, uint8_t minCodeSize,
-                                        const std::vector<uint8_t>& data) {
-        // Short data cannot fill a large frame: the k-th code after a clear adds at most k indices.
+    // The indices a frame's data can give for its image: short data cannot fill a large frame, as
+    // the k-th code after a clear adds at most k indices.
+    static size_t indicesToDecode(const ImageDescriptor& image, uint8_t minCodeSize,
+                                  const std::vector<uint8_t>& data) {
         const size_t codeCount = (data.size() - lzwSpareBytes) * 8 / (minCodeSize + 1);
         const size_t mostIndices = std::min(codeCount * 4096, codeCount * (codeCount + 1) / 2);
-        const size_t pixelCount = std::min(size_t(image.width) * image.height, mostIndices);
-        if (pixelCount > size_t{maxPicturePixels})
-            return std::nullopt;
+        return std::min(size_t(image.width) * image.height, mostIndices);
+    }
+
+    // Decodes at most pixelCount colour indices of a frame into indices_: how many were written,
+    // or none for data that cannot be decoded.
+    std::optional<size_t> decodeIndices(uint8_t minCodeSize, const std::vector<uint8_t>& data,
+                                        size_t pixelCount) {
         // One index buffer serves every frame; only the indices a frame writes are read back.
         if (pixelCount > indexCapacity_) {
             indices_ = std::make_unique_for_overwrite<uint8_t[]>(pixelCount);
@@ -295,6 +305,7 @@ private:
     int previousDisposal_ = 0;
     std::unique_ptr<uint8_t[]> indices_;
     size_t indexCapacity_ = 0;
+    size_t decodedIndices_ = 0; // over all frames, kept or not
 };
 
 } // namespace
