@@ -7,7 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-# Packages the build, the game, the content tools and the tests need.
+# Packages the build, the game, the content tools and the tests need (the last line: the validators
+# of the installed desktop entry and catalogue entry).
 PACKAGES=(
     build-essential cmake pkg-config clang libclang-rt-14-dev
     libsdl2-dev libfreetype-dev libfontconfig-dev fonts-liberation2 fonts-dejavu-core
@@ -15,6 +16,7 @@ PACKAGES=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     libcairo2-dev libgif-dev lib3ds-dev
     zip unzip libjpeg-turbo-progs sox
+    desktop-file-utils appstream
 )
 
 install_missing_packages() {

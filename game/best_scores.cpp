@@ -3,6 +3,7 @@
 #include "base/wide_string.h"
 #include "gui/canvas.h"
 #include "gui/property_template.h"
+#include "platform/game_folders.h"
 
 namespace velmora {
 
@@ -21,7 +22,7 @@ BestScores parseBestScores(std::wstring_view line) {
 
 BestScores loadBestScores(std::wstring_view guiFolder, const std::wstring& course) {
     PropertyTemplate file;
-    if (!file.load(guiFolder, bestScoresFile))
+    if (!file.load(guiFileFolder(bestScoresFile, guiFolder), bestScoresFile))
         return {};
     const std::wstring* line = file.get(course);
     if (!line || PropertyTemplate::isLayoutKey(course))

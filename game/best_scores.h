@@ -1,5 +1,5 @@
 #pragma once
-// The best-score table: "scores.properties" in the GUI folder keeps the five best results of each
+// The best-score table: "scores.properties" among the player's files keeps the five best results of each
 // course on one line, "<course>=Ann:-2,Bob:5" (name and strokes against par, best first). The
 // course menu and the congratulations page show the table in five rows of text nodes,
 // "ScoreName0".."ScoreName4" and "ScoreValue0".."ScoreValue4".
@@ -28,8 +28,9 @@ struct BestScores {
 // and is left out.
 BestScores parseBestScores(std::wstring_view line);
 
-// The entries of the course (exact, case-sensitive key) in guiFolder's best-score file; none when
-// the file cannot be read or has no line for the course.
+// The entries of the course (exact, case-sensitive key) in the player's best-score file, or in
+// guiFolder's when the player has none yet (platform/game_folders.h); none when the file cannot be
+// read or has no line for the course.
 BestScores loadBestScores(std::wstring_view guiFolder, const std::wstring& course);
 
 // A stored total as shown: "E" for exactly "0", a '+' before a total without '-', else as stored.

@@ -4,6 +4,8 @@
 #include "gui/drag_pad.h"
 #include "gui/input_pad.h"
 #include "media/play_sound.h"
+#include "platform/files.h"
+#include "platform/game_folders.h"
 #include "platform/message_box.h"
 #include "platform/ui_scale.h"
 #include "render/scene_sprite.h"
@@ -130,11 +132,15 @@ void Canvas::repaint() {
     present(nullptr);
 }
 
+// The shipped template stays as it is: the page's changes go into the player's copy.
 bool Canvas::saveTemplate() {
+    const std::wstring userFolder = userDataFolder();
+    pageTemplate.setPath(userFolder, templateName);
     if (pageTemplate.save())
         return true;
     MessageBoxW(handle(),
-                formatWide(templateUpdateFailedMessage, folder.c_str(), templateName.c_str()).c_str(),
+                formatWide(templateUpdateFailedMessage, displayPath(userFolder).c_str(), templateName.c_str())
+                    .c_str(),
                 L"Warning", MB_OK | MB_ICONWARNING);
     return false;
 }

@@ -90,9 +90,12 @@ public:
 
     // Loads one template (folder + fileName) into the page. A reload first destroys everything
     // the page built; a load without it adds the file's objects and keeps the page's own template
-    // name, folder and path. False (with a message box) when the file cannot be read.
+    // name, folder and path. The player's saved copy of the file (saveTemplate) is read instead
+    // when there is one; the pictures and sounds it names still come from folder. False (with a
+    // message box) when the file cannot be read.
     bool loadTemplate(const std::wstring& templateFolder, const std::wstring& fileName, bool reload);
-    // Writes the page template to its file; on failure shows the update warning and returns false.
+    // Writes the page template under its file name into the player's data folder
+    // (platform/game_folders.h); on failure shows the update warning and returns false.
     bool saveTemplate();
 
     // The first scene of that name (in list order), or none.
@@ -141,6 +144,9 @@ public:
     bool rotateArrowKeys = false;
     // Shortcut matching stops after the topmost eligible scene.
     bool topSceneOnlyShortcuts = false;
+    // The button that the menu key (VK_APPS, a gamepad's Start) presses and releases while the page
+    // shows it: the game page's system menu button.
+    std::wstring menuButton = L"btnSysMenu";
     // The next pointer message is in screen coordinates and is turned by the orientation; the key
     // handler clears it for the presses it posts in page coordinates.
     bool transformPointer = true;
@@ -164,6 +170,7 @@ protected:
     std::wstring typedShortcut_;
     uint32_t lastShortcutTick_ = 0;
     int lastKeyDown_ = 0;
+    bool menuKeyDown_ = false;
     uint32_t keysHeld_ = 0;
     int lastReleasedKey_ = 0;
     Sprite* pressedNode_ = nullptr;
@@ -177,6 +184,9 @@ private:
     void turnPointer(int& x, int& y) const;
     void updateCursor(int x, int y) const;
     void handleShortcut(UINT message, int virtualKey);
+    // A press or release of the sprite through a pointer message at its centre, in page coordinates.
+    void postPress(const Scene& scene, const Sprite& sprite, bool down);
+    void pressMenuButton(bool down);
 
     std::unique_ptr<DragPad> dragPad_;
     friend class InputPad; // a closing pad presents a release over its edit box

@@ -128,6 +128,27 @@ void Canvas::onKey(UINT message, int virtualKey) {
         handleShortcut(message, key);
         lastKeyDown_ = down ? key : 0;
     }
+    if (key == VK_APPS && down != menuKeyDown_) {
+        menuKeyDown_ = down;
+        pressMenuButton(down);
+    }
+}
+
+void Canvas::postPress(const Scene& scene, const Sprite& sprite, bool down) {
+    const int x = sprite.x + sprite.drawWidth() / 2 + scene.x;
+    const int y = sprite.y + sprite.drawHeight() / 2 + scene.y;
+    transformPointer = false;
+    PostMessageW(handle(), down ? WM_LBUTTONDOWN : WM_LBUTTONUP, down ? WPARAM{MK_LBUTTON} : WPARAM{0},
+                 MAKELPARAM(x, y));
+}
+
+void Canvas::pressMenuButton(bool down) {
+    const Scene* scene = findSceneOfNode(menuButton);
+    if (!scene || !scene->visible || scene->kind != SceneKind::Sprite)
+        return;
+    const auto* button = static_cast<const Sprite*>(scene->find(menuButton));
+    if (button->visible)
+        postPress(*scene, *button, down);
 }
 
 // Typed characters collect into typedShortcut; a visible node whose index text they spell is
@@ -156,11 +177,7 @@ void Canvas::handleShortcut(UINT message, int key) {
                 if (!sprite->visible)
                     continue;
                 if (sprite->indexText == typedShortcut_) {
-                    const int x = sprite->x + sprite->drawWidth() / 2 + scene.x;
-                    const int y = sprite->y + sprite->drawHeight() / 2 + scene.y;
-                    transformPointer = false;
-                    PostMessageW(handle(), down ? WM_LBUTTONDOWN : WM_LBUTTONUP,
-                                 down ? WPARAM{MK_LBUTTON} : WPARAM{0}, MAKELPARAM(x, y));
+                    postPress(scene, *sprite, down);
                     if (!down)
                         typedShortcut_.clear();
                     return;

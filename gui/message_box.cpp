@@ -2,7 +2,7 @@
 
 #include "gui/canvas.h"
 #include "platform/clock.h"
-#include "platform/process.h"
+#include "platform/game_folders.h"
 #include "platform/ui_scale.h"
 #include "render/sprite.h"
 
@@ -19,7 +19,7 @@ constexpr uint32_t slideStepMs = 30;
 constexpr int messageTextSize = 16;
 
 std::wstring& folderSetting() {
-    static std::wstring folder = moduleFolder() + L"..\\resources\\GUI\\";
+    static std::wstring folder = resourcesFolder() + L"GUI\\";
     return folder;
 }
 

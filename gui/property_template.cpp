@@ -102,23 +102,15 @@ void PropertyTemplate::readKeyValueLine(std::FILE* stream, std::wstring line,
 bool PropertyTemplate::save() {
     if (path_.empty())
         return false;
-    const std::wstring temporary = path_ + L".tmp";
-    std::FILE* out = openFile(temporary, "w");
-    if (!out)
-        return false;
-    bool written = true;
-    const std::wstring separator(1, keySeparator_);
+    std::wstring text;
     for (const std::wstring* key : entries_.keys()) {
         const std::wstring& value = *entries_.get(*key);
-        written = written && (isLayoutKey(*key) ? writeText(out, value)
-                                                : writeText(out, *key + separator + value + L"\n"));
+        if (isLayoutKey(*key))
+            text += value;
+        else
+            text += *key + keySeparator_ + value + L"\n";
     }
-    written = flushToStorage(out) && written;
-    written = std::fclose(out) == 0 && written;
-    if (written && renameFile(temporary, path_))
-        return true;
-    deleteFile(temporary);
-    return false;
+    return replaceFile(path_, toUtf8(text));
 }
 
 void PropertyTemplate::clear() {

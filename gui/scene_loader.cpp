@@ -4,6 +4,8 @@
 #include "gui/canvas.h"
 #include "gui/node_loaders.h"
 #include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/game_folders.h"
 #include "platform/message_box.h"
 #include "platform/ui_scale.h"
 
@@ -139,9 +141,10 @@ bool Canvas::loadTemplate(const std::wstring& templateFolder, const std::wstring
     folder = newFolder;
 
     std::vector<std::wstring> keysRead;
-    if (!pageTemplate.load(folder, templateName, &keysRead)) {
-        const std::wstring message =
-            formatWide(L"Can not find the template file: %ls%ls.", folder.c_str(), templateName.c_str());
+    // The player's own copy of a template the page saved wins over the shipped one.
+    if (!pageTemplate.load(guiFileFolder(templateName, folder), templateName, &keysRead)) {
+        const std::wstring message = formatWide(L"Can not find the template file: %ls%ls.",
+                                                displayPath(folder).c_str(), templateName.c_str());
         if (!reload && !previousName.empty()) {
             folder = previousFolder;
             templateName = previousName;

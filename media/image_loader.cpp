@@ -6,6 +6,7 @@
 #include "media/image_messages.h"
 #include "media/jpeg_decoder.h"
 #include "media/resource_file.h"
+#include "platform/files.h"
 
 #include <initializer_list>
 
@@ -47,19 +48,21 @@ std::optional<std::vector<uint8_t>> readOrReport(const std::wstring& path, Image
     if (bytes)
         return bytes;
     if (format == ImageFormat::Bmp)
-        showError(L"Error: can not find the image '" + path + L"'", L"Exception");
+        showError(L"Error: can not find the image '" + displayPath(path) + L"'", L"Exception");
     else
-        showError(formatWide(L"Error: can not find the image '%ls'.", path.c_str()), L"Exception");
+        showError(formatWide(L"Error: can not find the image '%ls'.", displayPath(path).c_str()),
+                  L"Exception");
     return std::nullopt;
 }
 
-std::vector<std::unique_ptr<Surface>> loadGif(const std::wstring& path, bool useDeviceDepth, GifFrames which) {
+std::vector<std::unique_ptr<Surface>> loadGif(const std::wstring& path, bool useDeviceDepth,
+                                              GifFrames which) {
     const auto bytes = readOrReport(path, ImageFormat::Gif);
     if (!bytes)
         return {};
     GifImage image = decodeGif(*bytes, useDeviceDepth, which);
     if (!image.validSignature) {
-        showError(formatWide(L"Error: %ls is not a valid image.", path.c_str()));
+        showError(formatWide(L"Error: %ls is not a valid image.", displayPath(path).c_str()));
         return {};
     }
     // One message however many frames were dropped: each is a box the player has to close.
@@ -76,8 +79,8 @@ bool loadJpeg(Surface& surface, const std::wstring& path, bool useDeviceDepth) {
         return false;
     const JpegResult result = decodeJpeg(*bytes, useDeviceDepth, surface);
     if (!result.message.empty())
-        showImageMessage(formatWide(L"Error happened when loading image:\n%s\n", result.message.c_str()), L"Error",
-                         MessageIcon::Error);
+        showImageMessage(formatWide(L"Error happened when loading image:\n%s\n", result.message.c_str()),
+                         L"Error", MessageIcon::Error);
     return result.decoded;
 }
 
@@ -87,7 +90,7 @@ bool loadBmp(Surface& surface, const std::wstring& path, bool useDeviceDepth) {
         return false;
     const BmpStatus status = decodeBmp(*bytes, useDeviceDepth, surface);
     if (status == BmpStatus::InvalidImage)
-        showError(formatWide(L"Error: %ls is not a valid BMP image.", path.c_str()));
+        showError(formatWide(L"Error: %ls is not a valid BMP image.", displayPath(path).c_str()));
     return status == BmpStatus::Decoded;
 }
 
@@ -115,7 +118,7 @@ bool loadImage(Surface& surface, const std::wstring& rawPath, bool useDeviceDept
     case ImageFormat::Unsupported:
         break;
     }
-    showError(formatWide(L"Error: %ls is not a supported image.", path.c_str()));
+    showError(formatWide(L"Error: %ls is not a supported image.", displayPath(path).c_str()));
     return false;
 }
 

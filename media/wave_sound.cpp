@@ -3,6 +3,7 @@
 #include "base/wide_string.h"
 #include "media/resource_file.h"
 #include "media/wave_file.h"
+#include "platform/files.h"
 #include "platform/message_box.h"
 
 #include <limits>
@@ -22,7 +23,7 @@ std::unordered_map<HWAVEOUT, WaveSound*>& openVoices() {
 }
 
 void reportUnreadable(const std::wstring& path) {
-    MessageBoxW(nullptr, formatWide(L"Unable to open wave file: \"%ls\".", path.c_str()).c_str(),
+    MessageBoxW(nullptr, formatWide(L"Unable to open wave file: \"%ls\".", displayPath(path).c_str()).c_str(),
                 L"File I/O Error", MB_OK);
 }
 

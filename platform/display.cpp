@@ -2,6 +2,8 @@
 
 #include "base/wide_string.h"
 #include "platform/clock.h"
+#include "platform/desktop_window.h"
+#include "platform/gamepad.h"
 #include "platform/gx.h"
 #include "platform/input.h"
 #include "platform/native_window.h"
@@ -58,6 +60,7 @@ bool startVideo() {
         return false;
     }
     d.videoStarted = true;
+    startGamepads();
     return true;
 }
 
@@ -104,6 +107,8 @@ bool insideScreen(int x, int y) {
 }
 
 void handleEvent(const SDL_Event& event) {
+    if (handleDesktopWindowEvent(display().window, event) || handleGamepadEvent(event))
+        return;
     switch (event.type) {
     case SDL_QUIT:
         closeRequested();
@@ -234,8 +239,7 @@ void openDisplayWindow(const std::wstring& title) {
         return;
     int width = 0, height = 0;
     initialWindowSize(width, height);
-    d.window = SDL_CreateWindow(toUtf8(title).c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
-                                height, SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
+    d.window = createDesktopWindow(toUtf8(title).c_str(), width, height);
     if (d.window)
         d.renderer = SDL_CreateRenderer(d.window, -1, SDL_RENDERER_SOFTWARE);
     const SIZE screen = screenSize();
@@ -256,6 +260,7 @@ void openDisplayWindow(const std::wstring& title) {
 
 void closeDisplayWindow() {
     Display& d = display();
+    rememberDesktopWindow(d.window);
     if (d.texture)
         SDL_DestroyTexture(d.texture);
     if (d.panelTexture)

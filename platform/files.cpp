@@ -4,11 +4,8 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <cwctype>
 #include <filesystem>
-#include <fstream>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -43,47 +40,6 @@ long readCharacter(std::FILE* stream) {
     if (c < smallest[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
         return replacementCharacter;
     return static_cast<long>(c);
-}
-
-std::wstring homeFolder() {
-    const char* home = std::getenv("HOME");
-    if (home && *home)
-        return fromUtf8(home);
-    const passwd* user = getpwuid(getuid());
-    return user && user->pw_dir ? fromUtf8(user->pw_dir) : L"/";
-}
-
-// The documents folder named by the user-dirs file, with $HOME expanded; empty when not named.
-std::wstring documentsFolderFromUserDirs(const std::wstring& home) {
-    const char* configHome = std::getenv("XDG_CONFIG_HOME");
-    const std::wstring configFolder =
-        configHome && configHome[0] == '/' ? fromUtf8(configHome) : home + L"/.config";
-    std::ifstream file(toUtf8(configFolder + L"/user-dirs.dirs"));
-    constexpr std::string_view name = "XDG_DOCUMENTS_DIR=";
-    std::string line;
-    std::string value;
-    while (std::getline(file, line)) {
-        const size_t start = line.find_first_not_of(" \t");
-        if (start != std::string::npos && line.compare(start, name.size(), name) == 0)
-            value = line.substr(start + name.size()); // a later line wins, as in the shell
-    }
-    // The value is a shell word: "quoted", with backslash escapes.
-    std::string unquoted;
-    for (size_t i = 0; i < value.size(); ++i) {
-        if (value[i] == '"')
-            continue;
-        if (value[i] == '\\' && i + 1 < value.size())
-            ++i;
-        unquoted += value[i];
-    }
-    constexpr std::string_view homeVariable = "$HOME";
-    if (unquoted.compare(0, homeVariable.size(), homeVariable) == 0) {
-        const std::string rest = unquoted.substr(homeVariable.size());
-        if (!rest.empty() && rest[0] != '/')
-            return L""; // another variable that merely starts with HOME
-        return home + fromUtf8(rest);
-    }
-    return unquoted.starts_with('/') ? fromUtf8(unquoted) : L"";
 }
 
 } // namespace
@@ -253,6 +209,20 @@ bool renameFile(std::wstring_view from, std::wstring_view to) {
     return std::rename(source.c_str(), target.c_str()) == 0;
 }
 
+bool replaceFile(std::wstring_view path, std::string_view bytes) {
+    const std::wstring temporary = std::wstring(path) + L".tmp";
+    std::FILE* out = openFile(temporary, "wb");
+    if (!out)
+        return false;
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    written = flushToStorage(out) && written;
+    written = std::fclose(out) == 0 && written;
+    if (written && renameFile(temporary, path))
+        return true;
+    deleteFile(temporary);
+    return false;
+}
+
 bool pathExists(std::wstring_view path) {
     struct stat status;
     return !path.empty() && stat(toOsPath(path).c_str(), &status) == 0;
@@ -263,17 +233,12 @@ bool isFolder(std::wstring_view path) {
     return !path.empty() && stat(toOsPath(path).c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
-std::wstring documentsFolder() {
-    const std::wstring home = homeFolder();
-    std::wstring folder = documentsFolderFromUserDirs(home);
-    if (folder.empty())
-        folder = home + L"/Documents";
-    while (folder.size() > 1 && folder.back() == L'/')
-        folder.pop_back();
-    std::error_code error;
-    std::filesystem::create_directories(toUtf8(folder), error);
-    replaceChar(folder, L'/', L'\\');
-    return folder;
+std::wstring displayPath(std::wstring_view gamePath) {
+    std::wstring path(gamePath);
+    replaceChar(path, L'/', L'\\');
+    collapseDotDot(path);
+    replaceChar(path, L'\\', L'/');
+    return path;
 }
 
 } // namespace velmora

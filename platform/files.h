@@ -67,6 +67,11 @@ bool makeDirectories(std::wstring_view path, size_t from);
 // Deletes every file directly in a folder; subfolders and their contents stay.
 void deleteFilesInFolder(std::wstring_view folder);
 
+// Writes bytes as the whole file at path, replacing it in one step: they go into a temporary file
+// beside it ("<path>.tmp"), which is flushed to storage and then renamed over it. On any failure the
+// old file stays as it was and false is returned.
+bool replaceFile(std::wstring_view path, std::string_view bytes);
+
 // Moves a file to a new path in one step, replacing a file there, so that readers of the target see
 // either the old or the new file, never a part of one. Fails, leaving both files as they were, when
 // the target is read-only (no write permission bits); a replaced target's permissions carry over.
@@ -75,9 +80,7 @@ bool renameFile(std::wstring_view from, std::wstring_view to);
 bool pathExists(std::wstring_view path);
 bool isFolder(std::wstring_view path);
 
-// The user's documents folder as a game path without a trailing separator ("\home\ann\Documents"):
-// XDG_DOCUMENTS_DIR from the user-dirs file of the configuration folder, else "Documents" in the home
-// folder. It is created when missing.
-std::wstring documentsFolder();
+// A game path as the player should read it in a message: '/' between folders, "\..\" resolved.
+std::wstring displayPath(std::wstring_view gamePath);
 
 } // namespace velmora

@@ -165,6 +165,8 @@ int virtualKeyForSdl(int32_t key) {
         return VK_APP3;
     case SDLK_F4:
         return VK_APP4;
+    case SDLK_APPLICATION:
+        return VK_APPS;
     case SDLK_SEMICOLON:
         return VK_OEM_1;
     case SDLK_EQUALS:

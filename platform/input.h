@@ -28,7 +28,8 @@ void activationChanged(bool active);
 void closeRequested();
 
 // The virtual key of an SDL key code, or 0 for keys the game does not know. The action key
-// (0x86) is the keypad Enter and the right Ctrl key; F1 to F4 are the application buttons.
+// (0x86) is the keypad Enter and the right Ctrl key; F1 to F4 are the application buttons; the
+// Menu key is the menu key.
 int virtualKeyForSdl(int32_t sdlKeycode);
 
 } // namespace velmora

@@ -113,6 +113,7 @@ enum VirtualKey : int {
     VK_INSERT = 0x2D,
     VK_DELETE = 0x2E,
     // '0'-'9' are 0x30-0x39 and 'A'-'Z' are 0x41-0x5A, as the characters.
+    VK_APPS = 0x5D, // the menu key: opens a page's system menu
     VK_F1 = 0x70,
     VK_ACTION = 0x86,     // the handheld's action key (the centre of the direction pad)
     VK_OEM_1 = 0xBA,      // ;:

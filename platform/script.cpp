@@ -69,6 +69,7 @@ int virtualKeyNamed(const std::string& word) {
         {"space", VK_SPACE},   {"left", VK_LEFT},      {"right", VK_RIGHT},   {"up", VK_UP},
         {"down", VK_DOWN},     {"action", VK_ACTION},  {"app1", VK_APP1},     {"app2", VK_APP2},
         {"app3", VK_APP3},     {"app4", VK_APP4},      {"shift", VK_SHIFT},   {"control", VK_CONTROL},
+        {"menu", VK_APPS},
     };
     auto found = names.find(lowerCase(word));
     if (found != names.end())

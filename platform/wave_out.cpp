@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
+#include "platform/sound_library_messages.h"
 
 #include <SDL.h>
 
@@ -188,8 +189,9 @@ void closeDeviceAtExit() {
 }
 
 bool openDevice(Mixer& m) {
+    silenceSoundLibraryMessages();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        std::fprintf(stderr, "velmora: no sound (%s); playing silently\n", SDL_GetError());
+        std::fprintf(stderr, "velmora: no sound, the game plays silently (%s)\n", SDL_GetError());
         return false;
     }
     SDL_AudioSpec wanted{};
@@ -202,7 +204,7 @@ bool openDevice(Mixer& m) {
     const SDL_AudioDeviceID device =
         SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
     if (device == 0) {
-        std::fprintf(stderr, "velmora: no sound device (%s); playing silently\n", SDL_GetError());
+        std::fprintf(stderr, "velmora: no sound device, the game plays silently (%s)\n", SDL_GetError());
         return false;
     }
     {

@@ -3,9 +3,8 @@
 #include "base/wide_string.h"
 #include "media/resource_archive.h"
 #include "media/wave_sound.h"
-#include "platform/files.h"
+#include "platform/game_folders.h"
 #include "platform/messages.h"
-#include "platform/process.h"
 #include "shell/start_up.h"
 
 namespace velmora {
@@ -16,12 +15,12 @@ constexpr int iconResource = 101;
 
 Application::Application() : Window(title, nullptr, false) {
     style_ = WS_VISIBLE;
-    programFolder_ = moduleFolder();
-    setTempFolder(documentsFolder() + L"\\Tavrin.tmp\\");
-    registerArchive(L"GUI.zip", programFolder_ + L"..\\resources\\GUI");
-    registerArchive(L"scenes.zip", programFolder_ + L"..\\resources\\scenes");
-    registerArchive(L"sounds.zip", programFolder_ + L"..\\resources\\sounds");
-    guiFolder_ = programFolder_ + L"..\\resources\\GUI\\";
+    resourcesFolder_ = velmora::resourcesFolder();
+    setTempFolder(temporaryFolder());
+    registerArchive(L"GUI.zip", resourcesFolder_ + L"GUI");
+    registerArchive(L"scenes.zip", resourcesFolder_ + L"scenes");
+    registerArchive(L"sounds.zip", resourcesFolder_ + L"sounds");
+    guiFolder_ = resourcesFolder_ + L"GUI\\";
     soundEnabled = readSoundSetting(guiFolder_);
     velmora::soundEnabled = soundEnabled;
     windowClass_.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));

@@ -28,15 +28,15 @@ public:
     std::vector<std::wstring> sceneImages;     // the course names, from scenes\*.jpg
     bool soundEnabled = false;                 // the settings' sound switch, for the sound layer
 
-    const std::wstring& programFolder() const { return programFolder_; }
-    // The program folder followed by "..\resources\GUI\".
+    // The shipped data ("...\resources\", see platform/game_folders.h) and its "GUI\" folder.
+    const std::wstring& resourcesFolder() const { return resourcesFolder_; }
     const std::wstring& guiFolder() const { return guiFolder_; }
 
     // Adds a page as a child window over the page area, shows it and gives it the focus.
     void addPage(FramePage* page);
 
 private:
-    std::wstring programFolder_;
+    std::wstring resourcesFolder_;
     std::wstring guiFolder_;
 };
 

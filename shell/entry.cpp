@@ -14,6 +14,7 @@
 #include "shell/application.h"
 #include "shell/first_page.h"
 #include "shell/message_loop.h"
+#include "shell/program_options.h"
 #include "shell/start_up.h"
 #include "surface/surface.h"
 
@@ -21,6 +22,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 namespace velmora {
 
@@ -60,6 +62,8 @@ void openRequestedDirectVideo(HWND window) {
 } // namespace
 
 int velmoraMain(int argc, char** argv) {
+    if (const std::optional<int> exitCode = handleProgramOptions(argc, argv))
+        return *exitCode;
     initializePlatform(argc, argv);
     traceTiming("process started");
     if (checkMemory(nullptr, requiredMemoryMegabytes, freeMemoryMegabytes()) != IDYES)

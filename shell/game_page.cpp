@@ -9,6 +9,7 @@
 #include "media/resource_archive.h"
 #include "media/wave_sound.h"
 #include "platform/clock.h"
+#include "platform/game_folders.h"
 #include "platform/message_queue.h"
 #include "platform/messages.h"
 #include "render/group2d.h"
@@ -33,6 +34,7 @@ constexpr float slideClockPerSecond = 3.0f;
 constexpr float slideHeight = 80.0f; // the slides sit this far above the centre of their scene
 constexpr float promptScrollPerSecond = 0.03f;
 constexpr size_t slotDigitPosition = 6; // "arrowU2": the slot digit follows "arrowU" or "arrowD"
+constexpr wchar_t loadPageFile[] = L"loadGame.properties";
 
 bool contains(const std::wstring& text, const wchar_t* part) {
     return text.find(part) != std::wstring::npos;
@@ -41,8 +43,8 @@ bool contains(const std::wstring& text, const wchar_t* part) {
 } // namespace
 
 FrontEndSetup frontEndSetupOf(const Application& application) {
-    return {application.programFolder(), application.guiFolder(), application.characterImages,
-            application.sceneImages};
+    return {application.resourcesFolder(), application.guiFolder(), manualFolder(),
+            application.characterImages, application.sceneImages};
 }
 
 GamePage::GamePage(FrontEndSetup setup)
@@ -148,16 +150,20 @@ void GamePage::onPageLeaving() {
 }
 
 void GamePage::fillLoadPage() {
-    PropertyTemplate slots;
-    slots.load(setup_.guiFolder, L"loadGame.properties");
-    const int stored = slots.getInt(L"checkboxGolf", L"selected", -1);
+    const int stored = storedLoadSlot();
     selectedSlot_ = stored >= 0 && stored < saveSlotCount ? stored : -1;
-    const std::wstring resources = setup_.programFolder + L"..\\resources\\";
     for (int slot = 0; slot < saveSlotCount; ++slot) {
         const std::wstring node = L"txtLoadSlot" + std::to_wstring(slot);
-        setText(node, readSlotName(resources, slotKey(slot)).value_or(emptySlotText));
+        setText(node, readSlotName(setup_.resourcesFolder, slotKey(slot)).value_or(emptySlotText));
         setTextColour(node, slot == selectedSlot_ ? chosenSlotColour : otherSlotColour);
     }
+}
+
+// The load page's ticked slot as its persistent check boxes last saved it (-1: none).
+int GamePage::storedLoadSlot() const {
+    PropertyTemplate slots;
+    slots.load(guiFileFolder(loadPageFile, setup_.guiFolder), loadPageFile);
+    return slots.getInt(L"checkboxGolf", L"selected", -1);
 }
 
 void GamePage::fillPlayerMenu() {
@@ -210,7 +216,7 @@ void GamePage::showCharacter(int slot) {
     const int32_t character = characters_.selected(slot);
     const std::wstring number = std::to_wstring(slot);
     setPicture(L"Player" + number,
-               imageCache.lookup(setup_.programFolder + L"..\\resources\\characters\\",
+               imageCache.lookup(setup_.resourcesFolder + L"characters\\",
                                  formatWide(L"character%d.gif", character), PowerOfTwo::No));
     showNode((L"playerName" + number).c_str(), character != 0);
 }
@@ -218,7 +224,7 @@ void GamePage::showCharacter(int slot) {
 void GamePage::showCourse(int index) {
     courseIndex_ = index;
     courseName_ = setup_.sceneImages[index];
-    setPicture(L"sptCoursePreview", imageCache.lookup(setup_.programFolder + L"..\\resources\\scenes\\",
+    setPicture(L"sptCoursePreview", imageCache.lookup(setup_.resourcesFolder + L"scenes\\",
                                                       courseName_ + L".jpg", PowerOfTwo::No));
     setText(L"sptCourseName", prettyCourseName(courseName_));
     bestScores_ = loadBestScores(setup_.guiFolder, courseName_);
@@ -286,7 +292,7 @@ void GamePage::onCommand(Window*, UINT message, WPARAM, int, int) {
     } else if (contains(name, L"btnStartGame")) {
         startGame();
     } else if (contains(name, L"cmdManual")) {
-        exits.openDocument(setup_.programFolder + L"..\\manual\\", L"index.htm");
+        exits.openDocument(setup_.manualFolder, L"index.htm");
     } else if (contains(name, L"rdoSound")) {
         soundEnabled = selectedIndex(L"soundEffect") == 0;
     } else if (contains(name, L"cmdGSetting")) {
@@ -297,7 +303,7 @@ void GamePage::onCommand(Window*, UINT message, WPARAM, int, int) {
     } else if (contains(name, L"btnEnterPlayerMenu")) {
         goTo(L"playerMenu.properties");
     } else if (contains(name, L"cmdLoadGame")) {
-        goTo(L"loadGame.properties");
+        goTo(loadPageFile);
         repaint();
     } else if (contains(name, L"btnLoadBack")) {
         goTo(L"intro.properties");
@@ -389,11 +395,9 @@ void GamePage::startGame() {
 }
 
 void GamePage::loadSavedGame() {
-    PropertyTemplate slots;
-    slots.load(setup_.guiFolder, L"loadGame.properties");
-    const int slot = slots.getInt(L"checkboxGolf", L"selected", -1);
-    const bool saved = slot >= 0 && slot < saveSlotCount &&
-                       readSlotName(setup_.programFolder + L"..\\resources\\", slotKey(slot)).has_value();
+    const int slot = storedLoadSlot();
+    const bool saved =
+        slot >= 0 && slot < saveSlotCount && readSlotName(setup_.resourcesFolder, slotKey(slot)).has_value();
     if (!saved) {
         showMessage(*this, selectSlotMessage, selectMessageKey, MessageButtons::Ok, nullptr, false);
         repaint();
@@ -451,8 +455,6 @@ void GamePage::setPicture(const std::wstring& nodeName, Texture* picture) {
 // The program's first page -----------------------------------------------------------------------
 
 void makeFrontEndPage(Application& application, const LaunchChoice& choice) {
-    if (choice.page == FirstPage::Game || choice.page == FirstPage::SavedGame)
-        return;
     auto* page = new GamePage(frontEndSetupOf(application));
     application.frontPage = page;
     application.addPage(page); // the child list owns the page from here

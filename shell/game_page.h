@@ -26,8 +26,9 @@ struct Texture;
 
 // What the front end needs of the instance: its folders and the picture lists found at start.
 struct FrontEndSetup {
-    std::wstring programFolder;                // with its trailing backslash
-    std::wstring guiFolder;                    // programFolder + "..\resources\GUI\"
+    std::wstring resourcesFolder;              // the shipped data, with its trailing backslash
+    std::wstring guiFolder;                    // resourcesFolder + "GUI\"
+    std::wstring manualFolder;                 // holds "index.htm"
     std::vector<std::wstring> characterImages; // "character0" ... in order
     std::vector<std::wstring> sceneImages;     // the course names, sorted
 };
@@ -47,8 +48,8 @@ inline constexpr wchar_t selectSlotMessage[] = L"Select non-empty slot to contin
 inline constexpr wchar_t selectMessageKey[] = L"ERR_SELECT";
 // Without golfer or course pictures the menus have nothing to offer; OK closes these messages.
 // The message box has room for two lines.
-inline constexpr wchar_t noGolfersMessage[] = L"No golfer pictures in ..\\resources\\characters\\.";
-inline constexpr wchar_t noCoursesMessage[] = L"No course pictures found in ..\\resources\\scenes\\.";
+inline constexpr wchar_t noGolfersMessage[] = L"No golfer pictures in ../resources/characters/.";
+inline constexpr wchar_t noCoursesMessage[] = L"No course pictures found in ../resources/scenes/.";
 inline constexpr wchar_t missingContentKey[] = L"ERR_CONTENT";
 
 class GamePage : public Canvas, public MouseListener {
@@ -93,6 +94,7 @@ private:
     void setPicture(const std::wstring& nodeName, Texture* picture);
 
     void fillLoadPage();
+    int storedLoadSlot() const;
     void fillPlayerMenu();
     void fillCourseMenu();
     void startSlideShow();
@@ -125,8 +127,8 @@ private:
     float promptScroll_ = 0.0f;
 };
 
-// The page maker of the program: the front end for no launch record, "intro" and a results
-// record; the game's records are left to the game.
+// The front end's first page: the cover for no launch record, the main menu for "intro", the
+// congratulations for a results record.
 void makeFrontEndPage(Application& application, const LaunchChoice& choice);
 
 } // namespace velmora

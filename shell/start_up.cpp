@@ -3,6 +3,7 @@
 #include "base/wide_string.h"
 #include "gui/property_template.h"
 #include "platform/files.h"
+#include "platform/game_folders.h"
 #include "platform/message_box.h"
 #include "platform/process.h"
 
@@ -69,8 +70,9 @@ std::vector<std::wstring> listPictureNames(std::wstring pattern) {
 }
 
 bool readSoundSetting(const std::wstring& guiFolder) {
+    constexpr wchar_t settingsFile[] = L"gsetting.properties";
     PropertyTemplate settings(L'=', L',', L':');
-    settings.load(guiFolder, L"gsetting.properties");
+    settings.load(guiFileFolder(settingsFile, guiFolder), settingsFile);
     return settings.getInt(L"soundEffect", L"selected", -1) == 0;
 }
 

@@ -81,6 +81,8 @@ TEST_F(GameLoaders, ReadEveryPictureOfTheArchivesAsTheyWereWritten) {
     for (const char* folder : {"GUI", "scenes"}) {
         for (const auto& [name, entry] : archiveEntries(folder)) {
             const std::string relative = std::string(folder) + "/" + name;
+            if (!endsWith(name, ".gif") && !endsWith(name, ".jpg") && !endsWith(name, ".bmp"))
+                continue; // models and templates
             SCOPED_TRACE(relative);
             ++pictures;
             if (endsWith(name, ".gif")) {

@@ -1,6 +1,8 @@
-// The best-score file and the saved-game file as the front end reads them, on any bytes: every
-// line as a course's entries and their five rows, and every line's slot name.
+// The best-score file and the saved-game file as the front end and a starting game read them, on
+// any bytes: every line as a course's entries and their five rows, every line's slot name, and every
+// line as a saved game's course and players.
 #include "game/best_scores.h"
+#include "game/save_slots.h"
 #include "gui/property_template.h"
 
 #include <cstdint>
@@ -27,6 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 __builtin_trap(); // every row shows a value
         }
         file.getString(key, L"slotName");
+        if (const auto start = velmora::slotStartOf(file, key); start && start->players.size() > 4)
+            __builtin_trap(); // at most four players, whatever the file says
     }
     return 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A canvas page inside a 240 x 320 main window, headless on a fake clock, with the test pages of
-// tests/gui/pages copied into a folder of its own (so that saving writes there).
+// tests/gui/pages copied into a folder of its own and a player's data folder of its own (where
+// saving writes).
 
 #include "gui/canvas.h"
 #include "platform/clock.h"
@@ -60,6 +61,8 @@ protected:
     bool load(const std::wstring& file, bool reload = true) {
         return page->loadTemplate(temp.game(), file, reload);
     }
+    // The player's data folder, where saved templates go.
+    std::wstring userFolder() const { return temp.game("user/velmora") + L"\\"; }
     Sprite* sprite(const std::wstring& name) const { return dynamic_cast<Sprite*>(page->findNode(name)); }
     void tap(int x, int y) {
         pointerPressed(x, y, PointerButton::Left);
@@ -74,6 +77,7 @@ protected:
     FakeClock clock;
     ScopedClock useClock{clock};
     TempFolder temp;
+    ScopedVariable userData{"XDG_DATA_HOME", temp.os("user").c_str()};
     std::unique_ptr<Window> main;
     TestCanvas* page = nullptr;
 };

@@ -163,6 +163,22 @@ TEST_F(Keys, HeldKeyPressesItsShortcutOnce) {
     EXPECT_EQ(page->commands.size(), 4u) << "a new press after the release counts again";
 }
 
+TEST_F(Keys, MenuKeyPressesTheMenuButtonWhileThePageShowsIt) {
+    ASSERT_TRUE(load(L"widgets.properties"));
+    key(VK_APPS, true);
+    key(VK_APPS, false);
+    EXPECT_TRUE(page->commands.empty()) << "this page has no menu button";
+    page->menuButton = L"btnCancel";
+    key(VK_APPS, true);
+    key(VK_APPS, true, true);
+    key(VK_APPS, false);
+    EXPECT_EQ(page->commands, (std::vector<std::wstring>{L"down btnCancel", L"up btnCancel"}));
+    sprite(L"btnCancel")->visible = false;
+    key(VK_APPS, true);
+    key(VK_APPS, false);
+    EXPECT_EQ(page->commands.size(), 2u) << "a hidden button is not pressed";
+}
+
 TEST_F(Keys, HeldBitsAndTheLastReleasedKey) {
     key(VK_LEFT, true);
     key(VK_ACTION, true);

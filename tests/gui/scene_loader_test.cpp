@@ -106,12 +106,13 @@ TEST_F(Loader, SecondTemplateRebuildsItsOwnKeysOnlyAndSavingKeepsThePageFile) {
     page->pageTemplate.setItem(L"btnCancel", L"x", L"99");
     ASSERT_TRUE(page->saveTemplate());
     PropertyTemplate written;
-    ASSERT_TRUE(written.load(temp.game(), L"widgets.properties"));
+    ASSERT_TRUE(written.load(userFolder(), L"widgets.properties"));
     EXPECT_EQ(written.getInt(L"btnCancel", L"x", 0), 99);
     EXPECT_TRUE(written.get(L"btnBack")) << "the page's template holds what both files gave";
-    PropertyTemplate second;
-    ASSERT_TRUE(second.load(temp.game(), L"second.properties"));
-    EXPECT_FALSE(second.get(L"btnCancel"));
+    EXPECT_FALSE(std::filesystem::exists(temp.os("user/velmora/second.properties")));
+    PropertyTemplate shipped;
+    ASSERT_TRUE(shipped.load(temp.game(), L"widgets.properties"));
+    EXPECT_EQ(shipped.getInt(L"btnCancel", L"x", 0), 100) << "the shipped page is never written";
 }
 
 TEST_F(Loader, MissingTemplateComplainsAndAnAddedLoadKeepsThePage) {
@@ -119,13 +120,13 @@ TEST_F(Loader, MissingTemplateComplainsAndAnAddedLoadKeepsThePage) {
     EXPECT_FALSE(load(L"absent.properties", false));
     EXPECT_EQ(lastMessageBox().caption, L"Error");
     EXPECT_EQ(lastMessageBox().text,
-              L"Can not find the template file: " + temp.game() + L"absent.properties.");
+              L"Can not find the template file: " + temp.os().wstring() + L"absent.properties.");
     EXPECT_NE(page->findNode(L"btnOk"), nullptr);
     EXPECT_EQ(page->templateName, L"widgets.properties");
     page->pageTemplate.setItem(L"btnOk", L"x", L"11");
     ASSERT_TRUE(page->saveTemplate());
     PropertyTemplate written;
-    ASSERT_TRUE(written.load(temp.game(), L"widgets.properties"));
+    ASSERT_TRUE(written.load(userFolder(), L"widgets.properties"));
     EXPECT_EQ(written.getInt(L"btnOk", L"x", 0), 11);
 }
 

@@ -79,11 +79,12 @@ TEST_F(Sounds, FilesThatCannotBePlayedAreReportedAndStaySilent) {
     WaveSound missing;
     EXPECT_FALSE(missing.load(folder.game("sub") + L"\\..\\none.wav"));
     EXPECT_EQ(lastMessageBox().caption, L"File I/O Error");
-    EXPECT_EQ(lastMessageBox().text, L"Unable to open wave file: \"" + folder.game("none.wav") + L"\".");
+    EXPECT_EQ(lastMessageBox().text,
+              L"Unable to open wave file: \"" + folder.os("none.wav").wstring() + L"\".");
     WaveSound truncated;
     const auto path = writeBytes(folder, "short.wav", std::vector<uint8_t>(43, 'R'));
     EXPECT_FALSE(truncated.load(path));
-    EXPECT_EQ(lastMessageBox().text, L"Unable to open wave file: \"" + path + L"\".");
+    EXPECT_EQ(lastMessageBox().text, L"Unable to open wave file: \"" + displayPath(path) + L"\".");
     EXPECT_EQ(messageBoxCount(), boxes + 2);
     EXPECT_EQ(truncated.play(window), MMSYSERR_NOERROR);
     EXPECT_FALSE(truncated.isPlaying());

@@ -102,17 +102,10 @@ TEST(Files, RenameReplacesTheTargetButNotAReadOnlyOne) {
     EXPECT_EQ(readFile(folder.os("newer")), "newer");
 }
 
-TEST(Files, DocumentsFolderComesFromUserDirsOrTheHomeFolder) {
-    TempFolder home;
-    const test::ScopedVariable homeVariable("HOME", home.os().c_str());
-    const test::ScopedVariable configVariable("XDG_CONFIG_HOME", nullptr);
-    EXPECT_EQ(documentsFolder(), home.game("Documents"));
-    EXPECT_TRUE(std::filesystem::is_directory(home.os("Documents")));
-
-    writeFile(home.os(".config/user-dirs.dirs"), "# comment\nXDG_DESKTOP_DIR=\"$HOME/Desk\"\n"
-                                                 "XDG_DOCUMENTS_DIR=\"$HOME/My \\\"Docs\\\"/\"\n");
-    EXPECT_EQ(documentsFolder(), home.game("My \"Docs\""));
-    EXPECT_TRUE(std::filesystem::is_directory(home.os("My \"Docs\"")));
+TEST(Files, DisplayPathUsesSlashesAndResolvesParentFolders) {
+    EXPECT_EQ(displayPath(L"\\opt\\v\\bin\\..\\resources\\GUI\\intro.properties"),
+              L"/opt/v/resources/GUI/intro.properties");
+    EXPECT_EQ(displayPath(L"..\\resources/characters\\"), L"../resources/characters/");
 }
 
 } // namespace

@@ -1,13 +1,13 @@
 // The front end of the real program, walked by an automation script through the cover, the main
 // menu, the players, the courses, the settings and the goodbye page, in an install tree of its own
-// (the built program, resources and manual, and two course pictures). Each snapshot is checked for
+// (the built program, resources and manual, with the shipped courses). Each snapshot is checked for
 // the nodes that must show on it: the generated picture of a node, copied unscaled at 480 x 640,
 // covers most of its rectangle (index texts and 16-bit colours aside).
 #include "../support/program_run.h"
+#include "base/wide_string.h"
 #include "gui/property_template.h"
 #include "media/image_loader.h"
 #include "media/resource_archive.h"
-#include "media/resource_file.h"
 #include "platform/files.h"
 
 #include <gtest/gtest.h>
@@ -46,28 +46,21 @@ class FrontEndProgram : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(fs::exists(built / "resources" / "GUI" / "GUI.zip")) << "build the content first";
-        root = test::temporaryPath("install");
+        // One install tree per test: the trees stay until the tests end.
+        root = test::temporaryPath(std::string("install_") +
+                                   testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(fs::path(root) / "bin");
         fs::copy_file(VELMORA_PROGRAM, fs::path(root) / "bin" / "velmora");
         fs::copy(built / "resources", fs::path(root) / "resources", fs::copy_options::recursive);
         fs::copy(built / "manual", fs::path(root) / "manual", fs::copy_options::recursive);
-        // The generated art is read from the build's own archive; two of its 320 x 240 pictures
-        // stand in for course pictures, so that the two courses look different.
+        // The generated art is read from the build's own archive.
         gui = fromOsPath((built / "resources" / "GUI").string()) + L"\\";
         registerArchive(L"GUI.zip", gui);
-        fs::create_directories(fs::path(root) / "resources" / "scenes");
-        copyArt(L"dropInHole.jpg", "dunes.jpg");
-        copyArt(L"slideBlank.jpg", "lake_side.jpg");
+        scenes = fromOsPath((fs::path(root) / "resources" / "scenes").string()) + L"\\";
     }
     void TearDown() override { closeArchives(); }
     void walkTheMenus(const std::string& speed, int timeoutMs);
 
-    void copyArt(const std::wstring& picture, const std::string& course) {
-        const auto bytes = readResourceFile(gui + picture);
-        ASSERT_TRUE(bytes);
-        test::writeFile((fs::path(root) / "resources" / "scenes" / course).string(),
-                        std::string(bytes->begin(), bytes->end()));
-    }
     // Snapshots stay in the build tree for people to look at (snapshots/front_end/NAME.png, and
     // front_end_max/ for the run at full speed); the checks read the BMP copy, which the game's own
     // loaders decode.
@@ -79,8 +72,14 @@ protected:
 
     // Whether the snapshot shows the generated picture at layout point (x, y).
     double share(const std::string& snapshot, const std::wstring& picture, int x, int y) {
+        return shareOf(snapshot, gui + picture, x, y);
+    }
+    double courseShare(const std::string& snapshot, const std::wstring& course, int x, int y) {
+        return shareOf(snapshot, scenes + course + L".jpg", x, y);
+    }
+    double shareOf(const std::string& snapshot, const std::wstring& path, int x, int y) {
         Surface shown, art;
-        if (!loadImage(shown, fromOsPath(snapshot), false) || !loadImage(art, gui + picture, false)) {
+        if (!loadImage(shown, fromOsPath(snapshot), false) || !loadImage(art, path, false)) {
             ADD_FAILURE() << snapshot << " or the picture cannot be read";
             return 0.5; // neither shown nor hidden
         }
@@ -89,6 +88,7 @@ protected:
 
     std::string root;
     std::wstring gui;
+    std::wstring scenes;
 };
 
 // The walk through every menu, at real time or (speed "max") as fast as the machine draws.
@@ -124,9 +124,9 @@ void FrontEndProgram::walkTheMenus(const std::string& speed, int timeoutMs) {
     EXPECT_GT(share(players, L"editName.gif", 108, 52), 0.8) << "player 1 has a golfer and a name";
     EXPECT_LT(share(players, L"editName.gif", 108, 110), 0.3) << "player 2 has none";
     EXPECT_GT(share(players, L"btnNext.gif", 130, 280), 0.9);
-    EXPECT_GT(share(courses, L"dropInHole.jpg", 40, 38), 0.9) << "the first course, dunes";
+    EXPECT_GT(courseShare(courses, L"heron_dunes", 40, 38), 0.9) << "the first course";
     EXPECT_GT(share(courses, L"btnTeeOff.gif", 130, 284), 0.9);
-    EXPECT_GT(share(nextCourse, L"slideBlank.jpg", 40, 38), 0.9) << "the next course, lake_side";
+    EXPECT_GT(courseShare(nextCourse, L"maple_grove", 40, 38), 0.9) << "the next course";
     EXPECT_GT(share(settings, L"optOn_on.gif", 24, 62), 0.9) << "sound on is ticked";
     EXPECT_GT(share(settings, L"optOff.gif", 128, 62), 0.9);
     EXPECT_GT(share(soundOff, L"optOff_on.gif", 128, 62), 0.9) << "sound off is ticked";
@@ -134,9 +134,9 @@ void FrontEndProgram::walkTheMenus(const std::string& speed, int timeoutMs) {
     EXPECT_GT(share(goodbye, L"btnExit.gif", 70, 282), 0.9);
 
     PropertyTemplate stored;
-    ASSERT_TRUE(stored.load(fromOsPath(root + "/resources/GUI/"), L"gsetting.properties"));
+    ASSERT_TRUE(stored.load(fromOsPath(test::programUserData()), L"gsetting.properties"));
     EXPECT_EQ(stored.getInt(L"soundEffect", L"selected", -1), 1) << "the sound switch was saved";
-    ASSERT_TRUE(stored.load(fromOsPath(root + "/resources/GUI/"), L"courseMenu.properties"));
+    ASSERT_TRUE(stored.load(fromOsPath(test::programUserData()), L"courseMenu.properties"));
     EXPECT_EQ(stored.getInt(L"courseSelected", L"", -1), 1) << "the course shown when the menu was left";
 }
 
@@ -203,6 +203,29 @@ TEST_F(FrontEndProgram, DirectVideoShowsWhatTheWindowsShowOnEveryHandheld) {
         EXPECT_TRUE(intro == windowIntro)
             << device.name << ": the main menu differs from the windows' picture";
     }
+}
+
+TEST_F(FrontEndProgram, ACourseMadeFromASeedAppearsInTheCourseMenu) {
+    // Seed 11 makes a links course whose name sorts before the shipped ones: the menu opens on it.
+    const std::string scenesFolder = (fs::path(root) / "resources" / "scenes").string();
+    Program tool({}, {"course-gen", "11", "links", scenesFolder}, VELMORA_TOOL);
+    ASSERT_EQ(tool.wait(120000), 0) << tool.errorText();
+    std::string made;
+    for (const auto& item : fs::directory_iterator(scenesFolder))
+        if (item.path().extension() == ".jpg" && item.path().stem() < "heron_dunes")
+            made = item.path().stem().string();
+    ASSERT_FALSE(made.empty()) << "no new course picture sorting first";
+    EXPECT_TRUE(fs::is_directory(fs::path(scenesFolder) / made)) << "the course folder beside its picture";
+
+    fs::create_directories(shots);
+    const std::string script =
+        "wait 600\ntap 240 320\nwait 1200\nkey 1\nwait 1200\ntap 360 590\nwait 1200\n" +
+        snapshot("new_course") + "\nquit\n";
+    const std::string scriptFile = test::temporaryPath("new_course.txt");
+    test::writeFile(scriptFile, script);
+    Program program(test::headless(scriptFile), {}, root + "/bin/velmora");
+    ASSERT_EQ(program.wait(30000), 0) << program.errorText();
+    EXPECT_GT(courseShare(shot("new_course"), fromUtf8(made), 40, 38), 0.9) << made << " is shown first";
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // The front-end page driven through its real templates, headless on the fake clock, in an install
-// tree of its own: the templates of the repository, the generated pictures and sounds, five golfer
-// pictures and three courses.
+// tree of its own (the templates of the repository, the generated pictures and sounds, five golfer
+// pictures and three courses) with a player's data folder of its own.
 #include "../support/temp_folder.h"
 #include "base/wide_string.h"
 #include "game/save_slots.h"
@@ -50,8 +50,9 @@ protected:
         setTempFolder(root.game("extracted/"));
         registerArchive(L"GUI.zip", root.game("resources/GUI"));
         registerArchive(L"sounds.zip", root.game("resources/sounds"));
-        setup.programFolder = root.game("bin") + L"\\";
-        setup.guiFolder = setup.programFolder + L"..\\resources\\GUI\\";
+        setup.resourcesFolder = root.game("resources") + L"\\";
+        setup.guiFolder = setup.resourcesFolder + L"GUI\\";
+        setup.manualFolder = root.game("manual") + L"\\";
         fs::create_directories(root.os("resources/characters"));
         for (int c = 0; c < 5; ++c) {
             const std::string name = "character" + std::to_string(c);
@@ -123,15 +124,17 @@ protected:
             tapNode(L"arrowU" + std::to_wstring(slot));
         ASSERT_EQ(page->characters().selected(slot), c);
     }
+    // The player's copy of a file the front end keeps.
     PropertyTemplate fileOf(const char* name) const {
         PropertyTemplate file;
-        file.load(setup.guiFolder, fromUtf8(name));
+        file.load(root.game("user/velmora"), fromUtf8(name));
         return file;
     }
 
     FakeClock clock;
     ScopedClock useClock{clock};
     test::TempFolder root;
+    test::ScopedVariable userData{"XDG_DATA_HOME", root.os("user").c_str()};
     FrontEndSetup setup;
     std::unique_ptr<Window> main;
     GamePage* page = nullptr;
@@ -150,7 +153,7 @@ TEST_F(FrontEndTest, EveryScreenLeadsWhereItsButtonsSay) {
     EXPECT_EQ(page->templateName, L"intro.properties");
     EXPECT_TRUE(page->isRunning()) << "the slide show runs";
     tapNode(L"cmdManual");
-    EXPECT_EQ(documents, std::vector<std::wstring>{setup.programFolder + L"..\\manual\\index.htm"});
+    EXPECT_EQ(documents, std::vector<std::wstring>{setup.manualFolder + L"index.htm"});
     tapNode(L"cmdLoadGame");
     EXPECT_EQ(page->templateName, L"loadGame.properties");
     tapNode(L"btnLoadBack");
@@ -182,9 +185,8 @@ TEST_F(FrontEndTest, UpArrowStepsThroughTheGolfersNobodyElseHolds) {
         EXPECT_EQ(sprite(L"playerName1")->visible, seen.back() != 0);
     }
     EXPECT_EQ(seen, (std::vector<int32_t>{1, 2, 4, 0, 1}));
-    EXPECT_EQ(sprite(L"Player1")->texture,
-              page->imageCache.lookup(setup.programFolder + L"..\\resources\\characters\\", L"character1.gif",
-                                      PowerOfTwo::No));
+    EXPECT_EQ(sprite(L"Player1")->texture, page->imageCache.lookup(setup.resourcesFolder + L"characters\\",
+                                                                   L"character1.gif", PowerOfTwo::No));
 }
 
 TEST_F(FrontEndTest, DownArrowReleasesTheFirstGolferAndNoPlayerCannotGoOn) {
@@ -328,6 +330,12 @@ TEST_F(FrontEndTest, LoadPageHighlightsTheTickedSlotAndResumesOnlySavedOnes) {
     tapNode(L"btnLoadGame");
     EXPECT_EQ(messageText(), selectSlotMessage);
     EXPECT_EQ(relaunches.size(), 1u);
+
+    // The player's own saved games hide the shipped file.
+    test::writeFile(root.os("user/velmora/saveGame.properties"), "slot5=slotName:Monday,courseName:dunes,\n");
+    openAt(L"loadGame");
+    EXPECT_EQ(sprite(L"txtLoadSlot5")->text, L"Monday");
+    EXPECT_EQ(sprite(L"txtLoadSlot3")->text, emptySlotText);
 }
 
 TEST_F(FrontEndTest, SettingsPersistAcrossARestartOfThePage) {
@@ -353,6 +361,9 @@ TEST_F(FrontEndTest, SettingsPersistAcrossARestartOfThePage) {
     tapNode(L"rdoSoundOn");
     EXPECT_TRUE(soundEnabled);
     EXPECT_TRUE(readSoundSetting(setup.guiFolder));
+    EXPECT_EQ(test::readFile(root.os("resources/GUI/gsetting.properties")),
+              test::readFile(sourceGui / "gsetting.properties"))
+        << "the shipped settings stay as they were";
 }
 
 TEST_F(FrontEndTest, WithoutGolferOrCoursePicturesTheMenusSayWhatIsMissing) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <utility>
 
@@ -101,6 +102,62 @@ TEST(Program, RelaunchedInstanceContinuesTheScript) {
         picture = readFile(shot);
     }
     EXPECT_EQ(pngSize(picture), std::make_pair(480, 640));
+}
+
+TEST(Program, HelpVersionAndUnknownOptionsEndBeforeTheGameStarts) {
+    const auto settings = headless("");
+    Program help(settings, {"--help"});
+    EXPECT_EQ(help.wait(), 0);
+    const std::string text = help.outputText();
+    for (const char* part : {"Usage: velmora [ARG:RECORD]", "--version", "VELMORA_SCREEN=WxH",
+                             "VELMORA_SCRIPT=FILE", "XDG_DATA_HOME", "XDG_RUNTIME_DIR", "F11 or Alt+Return"})
+        EXPECT_NE(text.find(part), std::string::npos) << part;
+    EXPECT_NE(text.find("your files     " + programUserData() + "/\n"), std::string::npos) << text;
+    EXPECT_EQ(help.errorText(), "");
+
+    Program version(settings, {"--version"});
+    EXPECT_EQ(version.wait(), 0);
+    EXPECT_EQ(version.outputText().rfind("Velmora ", 0), 0u);
+    EXPECT_EQ(version.outputText().find('\n'), version.outputText().size() - 1) << "one line";
+
+    Program unknown(settings, {"--fullscreen"});
+    EXPECT_EQ(unknown.wait(), 2);
+    EXPECT_EQ(unknown.errorText(),
+              "velmora: unknown option '--fullscreen' (velmora --help lists the options)\n");
+    EXPECT_EQ(unknown.outputText(), "");
+}
+
+// The lines of standard error that do not come from the script's own snapshots and the like.
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+TEST(Program, StartsQuietlyWithoutADisplayOrASoundCard) {
+    const std::string script = temporaryPath("quiet.txt");
+    // The main menu plays its music: the sound device is opened.
+    writeFile(script, "wait 300\ntap 240 320\nwait 600\nquit\n");
+    auto settings = headless(script);
+    for (const char* name :
+         {"VELMORA_HEADLESS", "DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER", "SDL_AUDIODRIVER"})
+        settings[name] = unsetVariable;
+    Program noDisplay(settings);
+    EXPECT_EQ(noDisplay.wait(), 0);
+    EXPECT_EQ(linesOf(noDisplay.errorText()),
+              std::vector<std::string>{
+                  "velmora: no display (DISPLAY and WAYLAND_DISPLAY are not set); running without a window"});
+
+    // A display (SDL's dummy one) and whatever sound this machine has: at most the game's own line.
+    settings["SDL_VIDEODRIVER"] = "dummy";
+    Program noSound(settings);
+    EXPECT_EQ(noSound.wait(), 0);
+    const std::vector<std::string> lines = linesOf(noSound.errorText());
+    EXPECT_LE(lines.size(), 1u) << noSound.errorText();
+    for (const std::string& line : lines)
+        EXPECT_EQ(line.rfind("velmora: no sound", 0), 0u) << line;
 }
 
 } // namespace

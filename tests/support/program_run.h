@@ -55,22 +55,29 @@ inline void writeFile(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-// A started program; its standard error goes to a file.
+// A setting with this value removes the variable from the program's environment.
+inline const std::string unsetVariable = "\x01unset";
+
+// A started program; its standard output and error go to files.
 struct Program {
     pid_t pid = 0;
+    std::string output;
     std::string errors;
 
     Program(const std::map<std::string, std::string>& settings,
             const std::vector<std::string>& arguments = {}, const std::string& program = VELMORA_PROGRAM)
-        : errors(temporaryPath("stderr_" + std::to_string(++count))) {
+        : output(temporaryPath("stdout_" + std::to_string(++count))),
+          errors(temporaryPath("stderr_" + std::to_string(count))) {
         std::vector<std::string> environment;
         for (char** variable = environ; *variable; ++variable) {
             const std::string entry = *variable;
             if (!settings.count(entry.substr(0, entry.find('='))))
                 environment.push_back(entry);
         }
-        for (const auto& [key, value] : settings)
-            environment.push_back(key + "=" + value);
+        for (const auto& [key, value] : settings) {
+            if (value != unsetVariable)
+                environment.push_back(key + "=" + value);
+        }
         std::vector<char*> envp, argv{const_cast<char*>(program.c_str())};
         for (std::string& entry : environment)
             envp.push_back(entry.data());
@@ -81,6 +88,7 @@ struct Program {
         argv.push_back(nullptr);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         posix_spawn_file_actions_addopen(&actions, 2, errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data());
         posix_spawn_file_actions_destroy(&actions);
@@ -99,17 +107,32 @@ struct Program {
         }
         return WIFEXITED(status) ? static_cast<int8_t>(WEXITSTATUS(status)) : -1001;
     }
+    std::string outputText() const { return readFile(output); }
     std::string errorText() const { return readFile(errors); }
     static inline int count = 0;
 };
 
-// Each run gets its own home, so that its documents folder (and the temporary folder in it) is its own.
-inline std::map<std::string, std::string> headless(const std::string& script) {
+// The home folder of the programs a test process starts: their data and temporary folders lie below
+// it, never in the real home.
+inline const std::string& programHome() {
     static const std::string home = temporaryPath("home");
-    std::filesystem::create_directories(home);
+    std::filesystem::create_directories(home + "/run");
+    std::filesystem::permissions(home + "/run", std::filesystem::perms::owner_all);
+    return home;
+}
+// Where the programs keep the player's files.
+inline std::string programUserData() {
+    return programHome() + "/data/velmora";
+}
+
+inline std::map<std::string, std::string> headless(const std::string& script) {
+    const std::string& home = programHome();
     return {{"VELMORA_HEADLESS", "1"},
             {"HOME", home},
             {"XDG_CONFIG_HOME", home + "/.config"},
+            {"XDG_DATA_HOME", home + "/data"},
+            {"XDG_CACHE_HOME", home + "/.cache"},
+            {"XDG_RUNTIME_DIR", home + "/run"},
             {"VELMORA_SCRIPT", script},
             {"VELMORA_INSTANCE", "program-test-" + std::to_string(getpid())},
             {"VELMORA_AVAILABLE_MEMORY_MB", "64"}};

@@ -4,6 +4,8 @@
 // one seen from the front (the reactions). Coordinates are in a 256 x 512 design space with the
 // ground at y = 500; callers scale it to the picture they draw.
 
+#include "plane.h"
+
 #include <cairo.h>
 #include <cstdint>
 #include <string>
@@ -13,21 +15,7 @@ namespace velmora::content {
 
 constexpr double kGround = 500;
 
-struct Vec {
-    double x = 0, y = 0;
-};
-inline Vec operator+(Vec a, Vec b) {
-    return {a.x + b.x, a.y + b.y};
-}
-inline Vec operator-(Vec a, Vec b) {
-    return {a.x - b.x, a.y - b.y};
-}
-inline Vec operator*(Vec a, double k) {
-    return {a.x * k, a.y * k};
-}
-inline Vec lerp(Vec a, Vec b, double t) {
-    return a + (b - a) * t;
-}
+using Vec = Vec2; // a point of the design space
 
 enum class Hair { Short, Ponytail, Bun, Curly, Receding };
 enum class Headwear { None, Cap, Visor, FlatCap };

@@ -33,5 +33,8 @@ int runModel(const std::vector<std::string>& arguments);
 int runGround(const std::vector<std::string>& arguments);
 int runTemplate(const std::vector<std::string>& arguments);
 int runRecord(const std::vector<std::string>& arguments);
+int runCourse(const std::vector<std::string>& arguments);
+int runCoursePicture(const std::vector<std::string>& arguments);
+int runCourseGen(const std::vector<std::string>& arguments);
 
 } // namespace velmora::tool

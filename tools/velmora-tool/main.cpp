@@ -2,6 +2,7 @@
 #include "commands.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace velmora::tool {
@@ -10,7 +11,8 @@ namespace {
 const Command commands[] = {
     {"help", "", "list the commands", nullptr},
     {"image", "FILE OUT",
-     "decode a BMP, GIF or JPEG picture with the game's loaders; write its frames as PPM (OUT, or OUT numbered\n"
+     "decode a BMP, GIF or JPEG picture with the game's loaders; write its frames as PPM (OUT, or OUT "
+     "numbered\n"
      "      per frame) and print size, frames, delays and keys",
      runImage},
     {"template", "FILE",
@@ -22,11 +24,25 @@ const Command commands[] = {
      "it",
      runRecord},
     {"model", "FILE [RADIUS]",
-     "read a 3DS model with the game's loader (normalised to RADIUS when given); print its meshes, materials\n"
+     "read a 3DS model with the game's loader (normalised to RADIUS when given); print its meshes, "
+     "materials\n"
      "      and size",
      runModel},
     {"ground", "FILE X Z",
-     "build the course grid over a hole's model as the game does and print the ground under (X, Z)", runGround},
+     "build the course grid over a hole's model as the game does and print the ground under (X, Z)",
+     runGround},
+    {"course", "FOLDER",
+     "check a course folder with the game's loaders: one line per hole (par, yards, faces, water, verdict),\n"
+     "      every breach named; exit code 1 on any breach",
+     runCourse},
+    {"course-gen", "SEED STYLE OUT_FOLDER",
+     "make a new course from a seed, STYLE parkland, lakes or links: its folder and picture go into "
+     "OUT_FOLDER\n"
+     "      (the game's resources/scenes, to find it in the course menu)",
+     runCourseGen},
+    {"course-picture", "FOLDER PICTURE [SHEET]",
+     "draw a course's 320 x 240 picture (JPEG), and a contact sheet of every hole (PNG) when SHEET is given",
+     runCoursePicture},
 };
 
 int printUsage(FILE* stream) {
@@ -41,6 +57,8 @@ int printUsage(FILE* stream) {
 
 int main(int argc, char** argv) {
     using namespace velmora::tool;
+    // A command-line tool shows no windows: the loaders' messages go to standard error.
+    setenv("VELMORA_HEADLESS", "1", 1);
     if (argc < 2)
         return printUsage(stderr);
     for (const Command& command : commands) {
