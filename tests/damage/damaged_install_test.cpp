@@ -16,7 +16,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <set>
 
 namespace velmora {
 namespace {
@@ -152,15 +151,39 @@ protected:
         return files;
     }
 
-    // Damages the file, runs both walks, and puts the file back.
-    void play(const DamageCase& c);
-
     // The front end's snapshots of the undamaged installation, to tell which damage shows.
+    // The snapshots are removed once read.
     static std::map<std::string, std::string> frontEndShots(const std::string& prefix) {
         std::map<std::string, std::string> shots;
-        for (const char* page : {"cover", "intro", "settings", "load", "players", "courses", "next_course"})
+        for (const char* page : {"cover", "intro", "settings", "load", "players", "courses", "next_course"}) {
             shots[page] = test::readFile(prefix + page + ".bmp");
+            fs::remove(prefix + page + ".bmp");
+        }
+        fs::remove(prefix + "tee.bmp");
         return shots;
+    }
+
+    // Writes the damaged file over the original: a loose file directly, an entry by repacking its
+    // archive with the others as they are.
+    static void damage(const DamageCase& c, const fs::path& target, const std::string& original) {
+        if (c.file.archive.empty()) {
+            test::writeFile(target.string(), test::damaged(original, c.damage, c.seed));
+            return;
+        }
+        const fs::path unpacked = root / "unpacked";
+        fs::remove_all(unpacked);
+        const auto archive = test::readZip(target.string());
+        ASSERT_TRUE(archive);
+        std::vector<content::ZipEntry> entries;
+        for (const auto& [name, entry] : *archive) {
+            const fs::path file = unpacked / name;
+            fs::create_directories(file.parent_path());
+            std::string bytes(entry.bytes.begin(), entry.bytes.end());
+            test::writeFile(file.string(),
+                            name == c.file.path ? test::damaged(bytes, c.damage, c.seed) : bytes);
+            entries.push_back({name, file.string()});
+        }
+        ASSERT_TRUE(content::writeZip(target.string(), entries, content::Deflate::Fastest));
     }
 
     RunEnd walk(const std::string& name, const std::string& script,
@@ -173,7 +196,9 @@ protected:
         const std::string home = test::temporaryPath(name + "_home");
         for (const char* variable : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
             settings[variable] = home + "/" + variable;
-        return runAll((root / "bin" / "velmora").string(), arguments, settings, timeoutMs);
+        RunEnd end = runAll((root / "bin" / "velmora").string(), arguments, settings, timeoutMs);
+        fs::remove_all(home);
+        return end;
     }
 
     static inline fs::path root;
@@ -208,26 +233,7 @@ TEST_F(DamagedInstall, NoDamagedDataFileCrashesOrHangsTheGame) {
         SCOPED_TRACE(label);
         const fs::path target = root / "resources" / (c.file.archive.empty() ? c.file.path : c.file.archive);
         const std::string original = test::readFile(target.string());
-        if (c.file.archive.empty()) {
-            test::writeFile(target.string(), test::damaged(original, c.damage, c.seed));
-        } else {
-            // The archive repacked from its entries with this one damaged.
-            const fs::path unpacked = root / "unpacked";
-            fs::remove_all(unpacked);
-            const auto archive = test::readZip(target.string());
-            ASSERT_TRUE(archive);
-            std::vector<content::ZipEntry> entries;
-            for (const auto& [name, entry] : *archive) {
-                const fs::path file = unpacked / name;
-                fs::create_directories(file.parent_path());
-                std::string bytes(entry.bytes.begin(), entry.bytes.end());
-                test::writeFile(file.string(),
-                                name == c.file.path ? test::damaged(bytes, c.damage, c.seed) : bytes);
-                entries.push_back({name, file.string()});
-            }
-            ASSERT_TRUE(content::writeZip(target.string(), entries, content::Deflate::Fastest));
-        }
-
+        ASSERT_NO_FATAL_FAILURE(damage(c, target, original));
         const std::string prefix = shots + std::to_string(tally.cases) + "_";
         const std::string run = std::to_string(tally.cases);
         const RunEnd frontEnd = walk("front_end_" + run, withShots(frontEndWalk, prefix), {});
