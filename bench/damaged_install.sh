@@ -19,5 +19,6 @@ if [[ ! -x $binary ]]; then
     exit 1
 fi
 cd "$build/tests/damage"
-VELMORA_DAMAGE_CASES=all VELMORA_HEADLESS=1 SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
+# At the lowest priority a run may wait long for the processor: ten minutes before it counts as hung.
+VELMORA_DAMAGE_CASES=all VELMORA_DAMAGE_TIMEOUT=600 VELMORA_HEADLESS=1 SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
     nice -n 19 "$binary" 2>&1 | tee "$build/damaged_install.log"
