@@ -130,6 +130,21 @@ TEST_F(Loader, MissingTemplateComplainsAndAnAddedLoadKeepsThePage) {
     EXPECT_EQ(written.getInt(L"btnOk", L"x", 0), 11);
 }
 
+TEST_F(Loader, APageTemplateWithoutANodeComplains) {
+    for (const std::string& text : {std::string(), std::string("\x8f\x03\xfe\x11garbage\n\x01=\x02\n"),
+                                    std::string("volume=3\nplayerName=Ann\n")}) {
+        SCOPED_TRACE(text);
+        writeFile(temp.os("damaged.properties"), text);
+        EXPECT_FALSE(load(L"damaged.properties"));
+        EXPECT_EQ(lastMessageBox().text,
+                  L"The template file is damaged: " + temp.os().wstring() + L"damaged.properties.");
+    }
+    const int boxes = messageBoxCount();
+    ASSERT_TRUE(load(L"widgets.properties"));
+    EXPECT_TRUE(load(L"damaged.properties", false)) << "an added file may bring settings alone";
+    EXPECT_EQ(messageBoxCount(), boxes);
+}
+
 TEST_F(Loader, LongNamesAreCutAndProgressIsReported) {
     struct Recorder : ProgressListener {
         void progress(const std::wstring& text, const std::wstring& name, int percent) override {
