@@ -154,6 +154,17 @@ bool Canvas::loadTemplate(const std::wstring& templateFolder, const std::wstring
         return false;
     }
     buildKeys(keysRead);
+    // A page's own template without a single node (an emptied or overwritten file) would leave a
+    // black page with nothing to press: the player learns which file is at fault.
+    const bool definesNodes = std::any_of(keysRead.begin(), keysRead.end(), [&](const std::wstring& key) {
+        return pageTemplate.getString(key, L"type").has_value();
+    });
+    if (reload && !definesNodes) {
+        const std::wstring message = formatWide(L"The template file is damaged: %ls%ls.",
+                                                displayPath(folder).c_str(), templateName.c_str());
+        MessageBoxW(handle(), message.c_str(), L"Error", MB_OK | MB_ICONSTOP);
+        return false;
+    }
     if (progress)
         progress->progress(L"Load", templateName, 100);
     onPageLoaded();

@@ -62,7 +62,8 @@ std::optional<BmpHeader> readHeaders(ByteReader& reader) {
 
 bool supportedLayout(const BmpHeader& header) {
     const int64_t height = std::abs(int64_t(header.height));
-    if (header.width < 1 || header.width > maxImageSide || height < 1 || height > maxImageSide || header.planes != 1)
+    if (header.width < 1 || header.width > maxImageSide || height < 1 || height > maxImageSide ||
+        header.width * height > maxPicturePixels || header.planes != 1)
         return false;
     switch (header.bitCount) {
     case 1:

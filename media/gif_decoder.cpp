@@ -16,6 +16,10 @@ namespace {
 
 constexpr uint8_t extensionIntroducer = 0x21, imageSeparator = 0x2C, trailer = 0x3B;
 constexpr uint8_t graphicControlLabel = 0xF9;
+// Indices decoded over all frames. A frame's image may be far larger than the screen and is decoded
+// whole before it is clipped: without a total, a file of many such frames would keep the game busy
+// for minutes while showing a few pixels. Frames that fit the screen never come near it.
+constexpr size_t maxDecodedIndices = 2 * size_t{maxPicturePixels};
 
 // 256 entries whatever the file says: indices past a short table read black.
 using ColorTable = std::array<uint32_t, 256>; // 0xRRGGBB
@@ -42,7 +46,8 @@ bool readColorTable(ByteReader& reader, int entries, ColorTable& table) {
         return false;
     table.fill(0);
     for (int i = 0; i < entries; ++i)
-        table[i] = (uint32_t((*bytes)[i * 3]) << 16) | (uint32_t((*bytes)[i * 3 + 1]) << 8) | (*bytes)[i * 3 + 2];
+        table[i] =
+            (uint32_t((*bytes)[i * 3]) << 16) | (uint32_t((*bytes)[i * 3 + 1]) << 8) | (*bytes)[i * 3 + 2];
     return true;
 }
 
@@ -193,7 +198,7 @@ private:
         return true;
     }
 
-    // False when the file ends inside the image.
+    // False when the file ends inside the image or the picture has no room for another frame.
     bool readImage() {
         const auto left = reader_.u16(), top = reader_.u16(), width = reader_.u16(), height = reader_.u16();
         const auto flags = reader_.u8();
@@ -213,8 +218,20 @@ private:
 
         const std::optional<GraphicControl> control = control_;
         control_.reset();
-        std::unique_ptr<Surface> frame = startFrame(control, table);
-        if (frame && decodeInto(*frame, image, *minCodeSize, *data, table)) {
+        const size_t pixelCount = indicesToDecode(image, *minCodeSize, *data);
+        if (!roomForFrame() || decodedIndices_ + pixelCount > maxDecodedIndices) {
+            ++result_.corruptFrames; // and no later frame fits either
+            return false;
+        }
+        decodedIndices_ += pixelCount;
+        // The indices first: a frame whose data cannot be decoded costs no screen-sized surface.
+        const std::optional<size_t> written = decodeIndices(*minCodeSize, *data, pixelCount);
+        std::unique_ptr<Surface> frame = written ? startFrame(control, table) : nullptr;
+        if (frame) {
+            if (frame->bitsPerPixel == 16)
+                composeFrame<Format16>(*frame, image, indices_.get(), *written, table);
+            else
+                composeFrame<Format32>(*frame, image, indices_.get(), *written, table);
             if (control) {
                 frame->frameDelay = control->delay * 0.01f;
                 frame->hasTransparentColor = control->transparent();
@@ -229,10 +246,17 @@ private:
         return true;
     }
 
+    // Each frame is a surface of the screen's size: the picture's frames together stay within
+    // maxPicturePixels.
+    bool roomForFrame() const {
+        const int64_t screen = int64_t{screenWidth_} * screenHeight_;
+        return screenWidth_ <= maxImageSide && screenHeight_ <= maxImageSide &&
+               screen * int64_t(result_.frames.size() + 1) <= maxPicturePixels;
+    }
+
     // A surface of the screen size, started as the previous frame's disposal asks.
-    std::unique_ptr<Surface> startFrame(const std::optional<GraphicControl>& control, const ColorTable& table) {
-        if (screenWidth_ > maxImageSide || screenHeight_ > maxImageSide)
-            return nullptr;
+    std::unique_ptr<Surface> startFrame(const std::optional<GraphicControl>& control,
+                                        const ColorTable& table) {
         auto frame = std::make_unique<Surface>();
         if (!frame->create(screenWidth_, screenHeight_, useDeviceDepth_))
             return nullptr;
@@ -248,28 +272,26 @@ private:
         return frame;
     }
 
-    bool decodeInto(Surface& frame, const ImageDescriptor& image, uint8_t minCodeSize,
-                    const std::vector<uint8_t>& data, const ColorTable& table) {
-        // Short data cannot fill a large frame: the k-th code after a clear adds at most k indices.
+    // The indices a frame's data can give for its image: short data cannot fill a large frame, as
+    // the k-th code after a clear adds at most k indices.
+    static size_t indicesToDecode(const ImageDescriptor& image, uint8_t minCodeSize,
+                                  const std::vector<uint8_t>& data) {
         const size_t codeCount = (data.size() - lzwSpareBytes) * 8 / (minCodeSize + 1);
         const size_t mostIndices = std::min(codeCount * 4096, codeCount * (codeCount + 1) / 2);
-        const size_t pixelCount = std::min(size_t(image.width) * image.height, mostIndices);
-        if (pixelCount > size_t(maxImageSide) * maxImageSide)
-            return false;
+        return std::min(size_t(image.width) * image.height, mostIndices);
+    }
+
+    // Decodes at most pixelCount colour indices of a frame into indices_: how many were written,
+    // or none for data that cannot be decoded.
+    std::optional<size_t> decodeIndices(uint8_t minCodeSize, const std::vector<uint8_t>& data,
+                                        size_t pixelCount) {
         // One index buffer serves every frame; only the indices a frame writes are read back.
         if (pixelCount > indexCapacity_) {
             indices_ = std::make_unique_for_overwrite<uint8_t[]>(pixelCount);
             indexCapacity_ = pixelCount;
         }
-        const auto written = decodeLzw(std::span(data).first(data.size() - lzwSpareBytes), minCodeSize,
-                                       std::span(indices_.get(), pixelCount));
-        if (!written)
-            return false;
-        if (frame.bitsPerPixel == 16)
-            composeFrame<Format16>(frame, image, indices_.get(), *written, table);
-        else
-            composeFrame<Format32>(frame, image, indices_.get(), *written, table);
-        return true;
+        return decodeLzw(std::span(data).first(data.size() - lzwSpareBytes), minCodeSize,
+                         std::span(indices_.get(), pixelCount));
     }
 
     ByteReader reader_;
@@ -283,6 +305,7 @@ private:
     int previousDisposal_ = 0;
     std::unique_ptr<uint8_t[]> indices_;
     size_t indexCapacity_ = 0;
+    size_t decodedIndices_ = 0; // over all frames, kept or not
 };
 
 } // namespace

@@ -16,7 +16,9 @@ enum class GifFrames { First, All };
 struct GifImage {
     std::vector<std::unique_ptr<Surface>> frames;
     bool validSignature = true; // false: not a GIF at all
-    int corruptFrames = 0;      // frames dropped because their data could not be decoded
+    // Frames dropped because their data could not be decoded, or because the picture had no room
+    // left for them (decoding stops there).
+    int corruptFrames = 0;
 };
 
 // Frames are made at the display's depth or at 32 bits. The transparent index is stored as its

@@ -65,7 +65,8 @@ std::vector<std::unique_ptr<Surface>> loadGif(const std::wstring& path, bool use
         showError(formatWide(L"Error: %ls is not a valid image.", displayPath(path).c_str()));
         return {};
     }
-    for (int i = 0; i < image.corruptFrames; ++i)
+    // One message however many frames were dropped: each is a box the player has to close.
+    if (image.corruptFrames > 0)
         showError(L"Image File Corrupt");
     if (image.frames.empty())
         showError(L"Premature End Of Image File");

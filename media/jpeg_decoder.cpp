@@ -36,9 +36,24 @@ void keepMessage(j_common_ptr info) {
     std::longjmp(manager->escape, 1);
 }
 
+// A progressive file may repeat its scans, and each scan walks every block of the picture again: a
+// small file of empty scans could keep the game busy for minutes. No encoder writes this many.
+constexpr int maxScans = 100;
+
+// Called by the library as it reads the data, many times per scan.
+void limitScans(j_common_ptr info) {
+    if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number <= maxScans)
+        return;
+    auto* manager = reinterpret_cast<ErrorManager*>(info->err);
+    std::snprintf(manager->message, sizeof manager->message, "Too many scans (more than %d)", maxScans);
+    manager->hasMessage = true;
+    std::longjmp(manager->escape, 1);
+}
+
 struct Decompressor {
     jpeg_decompress_struct info;
     ErrorManager errors;
+    jpeg_progress_mgr progress;
 };
 
 // Reads the header and starts decompression with RGB output; false on a library error or for a
@@ -48,7 +63,8 @@ bool start(Decompressor& jpeg, const uint8_t* data, unsigned long size) {
         return false;
     jpeg_mem_src(&jpeg.info, data, size);
     jpeg_read_header(&jpeg.info, TRUE);
-    if (jpeg.info.image_width > unsigned(maxImageSide) || jpeg.info.image_height > unsigned(maxImageSide)) {
+    if (jpeg.info.image_width > unsigned(maxImageSide) || jpeg.info.image_height > unsigned(maxImageSide) ||
+        int64_t{jpeg.info.image_width} * jpeg.info.image_height > maxPicturePixels) {
         std::snprintf(jpeg.errors.message, sizeof jpeg.errors.message, "Image too large (%ux%u)",
                       jpeg.info.image_width, jpeg.info.image_height);
         jpeg.errors.hasMessage = true;
@@ -93,6 +109,8 @@ JpegResult decodeJpeg(std::span<const uint8_t> data, bool useDeviceDepth, Surfac
     jpeg.errors.standard.error_exit = escapeOnError;
     jpeg.errors.standard.output_message = keepMessage;
     jpeg_create_decompress(&jpeg.info);
+    jpeg.progress.progress_monitor = limitScans;
+    jpeg.info.progress = &jpeg.progress;
 
     const bool started = start(jpeg, data.data(), static_cast<unsigned long>(data.size()));
     JSAMPROW row = started && jpeg.info.output_components == 3 ? allocateRow(jpeg) : nullptr;

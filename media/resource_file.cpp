@@ -13,9 +13,13 @@ std::optional<std::vector<uint8_t>> readResourceFile(const std::wstring& path) {
     std::vector<uint8_t> bytes;
     uint8_t block[65536];
     size_t count;
-    while ((count = std::fread(block, 1, sizeof block, file)) > 0)
-        bytes.insert(bytes.end(), block, block + count);
-    const bool failed = std::ferror(file);
+    bool tooLarge = false;
+    while (!tooLarge && (count = std::fread(block, 1, sizeof block, file)) > 0) {
+        tooLarge = bytes.size() + count > maxResourceFileBytes;
+        if (!tooLarge)
+            bytes.insert(bytes.end(), block, block + count);
+    }
+    const bool failed = tooLarge || std::ferror(file);
     closeResource(file);
     if (failed)
         return std::nullopt;

@@ -1,6 +1,7 @@
 #include "media/zip_archive.h"
 
 #include "base/wide_string.h"
+#include "media/resource_file.h"
 #include "platform/files.h"
 
 #include <unzip.h>
@@ -99,6 +100,14 @@ int extractEntry(ArchiveHandle archive, std::wstring_view name, std::wstring_vie
     const int located = unzLocateFile(zip, toUtf8(name).c_str(), ignoreCase);
     if (located != UNZ_OK)
         return located;
+    // The library never unpacks more than the entry declares: a declared size within the limit
+    // keeps a small archive from filling the disk with a huge copy.
+    unz_file_info64 info;
+    const int described = unzGetCurrentFileInfo64(zip, &info, nullptr, 0, nullptr, 0, nullptr, 0);
+    if (described != UNZ_OK)
+        return described;
+    if (info.uncompressed_size > maxResourceFileBytes)
+        return extractTooLarge;
 
     std::wstring fileName(name);
     if (subfolders == Subfolders::Flatten)

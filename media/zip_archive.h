@@ -17,7 +17,8 @@ enum class Subfolders {
 // extractEntry results besides the unzip library's own (negative) codes.
 constexpr int extractOk = 0;
 constexpr int extractWriteFailed = -1;
-constexpr int extractBadName = -102; // the library's parameter error
+constexpr int extractBadName = -102;  // the library's parameter error
+constexpr int extractTooLarge = -110; // the entry would be larger than any resource file is read
 
 // Null when the file cannot be opened or is not a zip archive.
 ArchiveHandle openArchive(std::wstring_view path);
@@ -29,9 +30,10 @@ void closeArchive(ArchiveHandle archive);
 bool isSafeEntryName(std::wstring_view name);
 
 // Writes the entry with the given name (found without regard to letter case) to folder + name, the
-// folder ending in a separator. Returns extractOk, or an error: extractBadName for an unsafe name, the
-// library's code when the entry is missing, damaged or fails its checksum, extractWriteFailed when
-// the file cannot be written. On an error no file is left behind.
+// folder ending in a separator. Returns extractOk, or an error: extractBadName for an unsafe name,
+// extractTooLarge for an entry that would unpack to more than maxResourceFileBytes, the library's
+// code when the entry is missing, damaged or fails its checksum, extractWriteFailed when the file
+// cannot be written. On an error no file is left behind.
 int extractEntry(ArchiveHandle archive, std::wstring_view name, std::wstring_view folder,
                  Subfolders subfolders);
 

@@ -12,6 +12,14 @@ namespace {
 constexpr size_t chunkHeaderSize = 6;
 constexpr size_t maxNesting = 64;   // deeper chunks are skipped whole
 constexpr size_t maxNameLength = 63; // longer names are cut
+// A mesh or material costs a few hundred bytes for its 6-byte chunk: a model keeps no more than any
+// model needs, so that a file of empty chunks cannot ask for gigabytes. Later ones are dropped.
+constexpr size_t maxMeshes = 4096;
+constexpr size_t maxMaterials = 4096;
+// Faces name their corners with 16-bit indices: a mesh uses no more vertices, and its face list
+// holds no more faces. Further lists of the same mesh add only up to these totals.
+constexpr size_t maxMeshVertices = 65535;
+constexpr size_t maxMeshFaces = 65535;
 
 enum ChunkId : uint16_t {
     ColourFloat = 0x0010,
@@ -128,6 +136,11 @@ private:
             currentName_ = readName(in);
             return true;
         case TriangleMesh: {
+            if (model_.meshes->size() >= maxMeshes) {
+                damaged_ = true;
+                mesh_ = nullptr;
+                return false;
+            }
             auto mesh = std::make_unique<Mesh3D>();
             mesh->name = currentName_;
             mesh_ = model_.addMesh(std::move(mesh));
@@ -147,6 +160,11 @@ private:
             readMapping(in);
             return false;
         case MaterialBlock:
+            if (model_.materials->size() >= maxMaterials) {
+                damaged_ = true;
+                material_ = nullptr;
+                return false;
+            }
             material_ = model_.addMaterial(std::make_unique<Material3D>());
             return true;
         default:
@@ -223,13 +241,14 @@ private:
         return name;
     }
 
-    // A count followed by records: the count is clipped to the records that are present.
-    size_t readCount(ByteReader& in, size_t recordSize) {
+    // A count followed by records: the count is clipped to the records that are present and to
+    // the room left below a total.
+    size_t readCount(ByteReader& in, size_t recordSize, size_t room) {
         const uint16_t count = in.u16().value_or(0);
-        const size_t present = in.remaining() / recordSize;
-        if (count > present) {
+        const size_t usable = std::min(in.remaining() / recordSize, room);
+        if (count > usable) {
             damaged_ = true;
-            return present;
+            return usable;
         }
         return count;
     }
@@ -237,7 +256,7 @@ private:
     void readVertices(ByteReader& in) {
         if (!mesh_)
             return;
-        const size_t count = readCount(in, 12);
+        const size_t count = readCount(in, 12, maxMeshVertices - mesh_->vertices.size());
         mesh_->vertices.reserve(mesh_->vertices.size() + count);
         for (size_t i = 0; i < count; ++i) {
             const float x = finiteClamped(*in.f32(), coordinateLimit);
@@ -254,7 +273,7 @@ private:
     void readFaces(ByteReader& in) {
         if (!mesh_)
             return;
-        const size_t count = readCount(in, 8);
+        const size_t count = readCount(in, 8, maxMeshFaces - mesh_->faces.size());
         mesh_->faces.reserve(mesh_->faces.size() + count);
         for (size_t i = 0; i < count; ++i) {
             const uint16_t a = *in.u16();
@@ -268,11 +287,7 @@ private:
     void readMapping(ByteReader& in) {
         if (!mesh_)
             return;
-        size_t count = readCount(in, 8);
-        if (count > mesh_->vertices.size()) {
-            damaged_ = true;
-            count = mesh_->vertices.size();
-        }
+        const size_t count = readCount(in, 8, mesh_->vertices.size());
         for (size_t i = 0; i < count; ++i) {
             const float u = finiteClamped(*in.f32(), textureLimit);
             const float v = finiteClamped(*in.f32(), textureLimit);

@@ -71,8 +71,21 @@ void applyNodeSettings(Object3D& node, const NodeSettings& settings) {
 }
 
 std::vector<std::unique_ptr<Object3D>> copiesOf(const Object3D& node, int number) {
+    size_t vertices = 0;
+    const auto count = [&vertices](const MeshList& meshes) {
+        for (const auto& mesh : meshes)
+            vertices += mesh->vertices.size();
+    };
+    count(*node.meshes);
+    if (node.levels) {
+        for (const auto& level : node.levels->models)
+            count(*level->meshes);
+    }
+    // The node and its copies hold maxCopiedVertices at most together: a large model asked for
+    // many times gets fewer copies.
+    const size_t fitting = vertices == 0 ? size_t(number) : std::max<size_t>(maxCopiedVertices / vertices, 1);
     std::vector<std::unique_ptr<Object3D>> copies;
-    for (int i = 1; i < number; ++i)
+    for (size_t i = 1; i < std::min(size_t(number), fitting); ++i)
         copies.push_back(node.copy(CopyMeshes | CopyMaterials | CopyLevels));
     return copies;
 }

@@ -63,7 +63,10 @@ std::unique_ptr<Scene3D> buildScene3D(const Scene3DSpec& values);
 std::unique_ptr<Object3D> buildGroup3D(const NodeSources& sources, const Group3DSpec& values);
 std::unique_ptr<Object3D> buildChip3D(const NodeSources& sources, const Chip3DSpec& values);
 void applyNodeSettings(Object3D& node, const NodeSettings& settings);
-// The copies of a line with "number" n >= 2: n - 1 copies duplicating meshes, materials and levels.
+// Vertices a node and its copies may hold together (some 90 MB): copies duplicate the geometry.
+inline constexpr size_t maxCopiedVertices = size_t{1} << 20;
+// The copies of a line with "number" n >= 2: n - 1 copies duplicating meshes, materials and levels,
+// fewer when they would hold more than maxCopiedVertices with the node.
 std::vector<std::unique_ptr<Object3D>> copiesOf(const Object3D& node, int number);
 // "LOD": models is '(a.3ds; b.3ds)' with levelNum names, each loaded like a "Group3D" model at
 // radius, handed to node with the segment length. False when nothing could be attached.

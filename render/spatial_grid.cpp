@@ -13,8 +13,11 @@ namespace velmora {
 namespace {
 
 constexpr size_t maxQuerySteps = 1 << 20;
-// Face entries over all cells; a finer grid that would need more is made coarser.
-constexpr uint64_t maxEntries = uint64_t{1} << 24;
+// Cells of the three views together, and face entries over all cells (some 20 and 32 MB): a finer
+// grid that would need more is made coarser. A coarser grid answers every query the same, only
+// with longer lists to test.
+constexpr uint64_t maxGridCells = uint64_t{1} << 18;
+constexpr uint64_t maxEntries = uint64_t{1} << 22;
 
 float component(const Vector3& v, int axis) { return axis == 0 ? v.x : (axis == 1 ? v.y : v.z); }
 
@@ -134,7 +137,9 @@ void SpatialGrid::fitGranularity(const Model3D& model, const std::wstring* wante
                 entries += ny * nz + nx * nz + nx * ny;
             }
         }
-        if (entries <= maxEntries || (granuX == 1 && granuY == 1 && granuZ == 1))
+        const uint64_t gx = granuX, gy = granuY, gz = granuZ;
+        const uint64_t cells = gy * gz + gx * gz + gx * gy;
+        if ((entries <= maxEntries && cells <= maxGridCells) || (granuX == 1 && granuY == 1 && granuZ == 1))
             return;
         int& largest = granuX >= granuY && granuX >= granuZ ? granuX : (granuY >= granuZ ? granuY : granuZ);
         largest = std::max(largest / 2, 1);

@@ -71,7 +71,7 @@ private:
     int cellIndex(float coordinate, float minimum, float size, int count) const;
     // The cell indices a face's bounds cover: x0, x1, y0, y1, z0, z1.
     std::array<int, 6> cellRange(const Mesh3D& mesh, const Face3D& face) const;
-    // Coarsens the granularity until the cell lists stay within a memory budget; sets cell.
+    // Coarsens the granularity until the cells and their lists stay within a memory budget; sets cell.
     void fitGranularity(const Model3D& model, const std::wstring* wanted, const std::wstring* unwanted);
     // A line outside the box is moved onto its border, so that the border cells answer for it.
     Vector3 clampedAcross(const Vector3& p, int axis) const;

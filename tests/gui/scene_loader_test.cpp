@@ -1,6 +1,7 @@
 #include "canvas_fixture.h"
 
 #include "base/wide_string.h"
+#include "gui/node_loaders.h"
 #include "render/object3d.h"
 #include "render/progress_listener.h"
 #include "render/scene3d.h"
@@ -62,6 +63,27 @@ TEST_F(Loader, NumberMakesCopiesNamedByIndexAndOnlyTheFirstKeepsTheIndexText) {
     EXPECT_EQ(page->customKeys, std::vector<std::wstring>{L"thing"});
 }
 
+TEST_F(Loader, NumbersOfATemplateAreHeldToWhatAPageCanUse) {
+    writeFile(temp.os("limits.properties"),
+              "sceneWide=type:SceneSprite, width:1000000, height:1000000, buffered:1\n"
+              "scene3d=type:Scene3D, width:1000000, height:1000000\n"
+              "sptMany=type:Sprite, container:sceneWide, width:8, height:8, number:100000, textSize:100000, "
+              "GUIType:editbox, maxLength:99999999\n"
+              "fntWide=type:BitmapFont, columns:1000, rows:1, bitmap:font.bmp\n");
+    ASSERT_TRUE(load(L"limits.properties"));
+    // Scenes (and their buffers) reach four pages at most.
+    for (const wchar_t* name : {L"sceneWide", L"scene3d"}) {
+        EXPECT_EQ(page->findScene(name)->width, 4 * 240) << name;
+        EXPECT_EQ(page->findScene(name)->height, 4 * 320) << name;
+    }
+    EXPECT_EQ(page->findScene(L"sceneWide")->children.count(), maxCopies);
+    const Sprite* many = sprite(L"sptMany0");
+    ASSERT_NE(many, nullptr);
+    EXPECT_EQ(many->textSize, 1024);
+    EXPECT_EQ(many->widgetText, L"65536,");
+    EXPECT_EQ(page->fontsByName.count(), 0) << "more cells than a font has characters";
+}
+
 TEST_F(Loader, PercentSizesFollowThePageWhateverTheScale) {
     setUiScale(2.0f);
     ASSERT_TRUE(load(L"scenes.properties"));
@@ -106,6 +128,21 @@ TEST_F(Loader, MissingTemplateComplainsAndAnAddedLoadKeepsThePage) {
     PropertyTemplate written;
     ASSERT_TRUE(written.load(userFolder(), L"widgets.properties"));
     EXPECT_EQ(written.getInt(L"btnOk", L"x", 0), 11);
+}
+
+TEST_F(Loader, APageTemplateWithoutANodeComplains) {
+    for (const std::string& text : {std::string(), std::string("\x8f\x03\xfe\x11garbage\n\x01=\x02\n"),
+                                    std::string("volume=3\nplayerName=Ann\n")}) {
+        SCOPED_TRACE(text);
+        writeFile(temp.os("damaged.properties"), text);
+        EXPECT_FALSE(load(L"damaged.properties"));
+        EXPECT_EQ(lastMessageBox().text,
+                  L"The template file is damaged: " + temp.os().wstring() + L"damaged.properties.");
+    }
+    const int boxes = messageBoxCount();
+    ASSERT_TRUE(load(L"widgets.properties"));
+    EXPECT_TRUE(load(L"damaged.properties", false)) << "an added file may bring settings alone";
+    EXPECT_EQ(messageBoxCount(), boxes);
 }
 
 TEST_F(Loader, LongNamesAreCutAndProgressIsReported) {

@@ -84,6 +84,13 @@ TEST(BmpDecoder, RefusesOtherHeadersSilentlyAndBadLayoutsWithAMessage) {
         EXPECT_EQ(decodeBmp(writeBmp(bad), false, surface), BmpStatus::InvalidImage) << bad.width << " " << bad.height;
         EXPECT_TRUE(surface.empty());
     }
+    // Sides within the limit but more pixels than one picture may hold, with every pixel present.
+    const BmpSpec tooMany{.width = 8192,
+                          .height = 4096,
+                          .bitCount = 1,
+                          .palette = {0, 0xFFFFFF},
+                          .pixelBytes = std::vector<uint8_t>(size_t{1024} * 4096, 0x55)};
+    EXPECT_EQ(decodeBmp(writeBmp(tooMany), false, surface), BmpStatus::InvalidImage);
     // A palette larger than the file.
     const BmpSpec hugePalette{.width = 1, .height = 1, .bitCount = 8, .colorsUsed = 0xFFFF, .pixelBytes = {0, 0, 0, 0}};
     EXPECT_EQ(decodeBmp(writeBmp(hugePalette), false, surface), BmpStatus::InvalidImage);

@@ -1,5 +1,6 @@
 #include "gif_writer.h"
 #include "media/gif_decoder.h"
+#include "media/image_limits.h"
 #include "media/lzw_decoder.h"
 
 #include "tests/surface/surface_test_util.h"
@@ -19,37 +20,55 @@ using test::pixels;
 
 TEST(GifDecoder, AnimationFramesFollowDisposalKeysDelaysAndClipping) {
     std::vector<GifFrameSpec> frames(4);
-    frames[0] = {.left = 0, .top = 0, .width = 4, .height = 3,
-                 .indices = {0, 1, 2, 3, 1, 2, 3, 0, 2, 3, 0, 1}, .disposal = 1, .delay = 10};
+    frames[0] = {.left = 0,
+                 .top = 0,
+                 .width = 4,
+                 .height = 3,
+                 .indices = {0, 1, 2, 3, 1, 2, 3, 0, 2, 3, 0, 1},
+                 .disposal = 1,
+                 .delay = 10};
     // A local table, kept on top of the previous frame; its yellow is the key.
-    frames[1] = {.left = 1, .top = 1, .width = 2, .height = 2, .indices = {0, 1, 1, 0},
-                 .localColors = {white, yellow}, .disposal = 2, .delay = 20, .transparentIndex = 1};
+    frames[1] = {.left = 1,
+                 .top = 1,
+                 .width = 2,
+                 .height = 2,
+                 .indices = {0, 1, 1, 0},
+                 .localColors = {white, yellow},
+                 .disposal = 2,
+                 .delay = 20,
+                 .transparentIndex = 1};
     // After "restore to background", filled with the colour of this frame's transparent index.
-    frames[2] = {.left = 3, .top = 0, .width = 1, .height = 1, .indices = {1}, .disposal = 2, .transparentIndex = 3};
+    frames[2] = {
+        .left = 3, .top = 0, .width = 1, .height = 1, .indices = {1}, .disposal = 2, .transparentIndex = 3};
     // After "restore to background" without a key: the background colour (index 2); clipped at the edges.
-    frames[3] = {.left = 2, .top = 1, .width = 3, .height = 3, .indices = {0, 0, 0, 0, 0, 0, 0, 0, 0},
+    frames[3] = {.left = 2,
+                 .top = 1,
+                 .width = 3,
+                 .height = 3,
+                 .indices = {0, 0, 0, 0, 0, 0, 0, 0, 0},
                  .withControl = false};
     const std::vector<uint8_t> file = writeGif(4, 3, {black, red, green, blue}, 2, frames);
 
     const GifImage image = decodeGif(file, false, GifFrames::All);
     ASSERT_EQ(image.frames.size(), 4u);
     EXPECT_EQ(image.corruptFrames, 0);
-    const std::vector<uint32_t> first = {black, red, green, blue, red, green, blue, black, green, blue, black, red};
+    const std::vector<uint32_t> first = {black, red,   green, blue, red,   green,
+                                         blue,  black, green, blue, black, red};
     EXPECT_EQ(pixels(*image.frames[0]), first);
     EXPECT_FLOAT_EQ(image.frames[0]->frameDelay, 0.1f);
     EXPECT_FALSE(image.frames[0]->hasTransparentColor);
 
     const Surface& second = *image.frames[1];
-    EXPECT_EQ(pixels(second), (std::vector<uint32_t>{black, red, green, blue, red, white, yellow, black, green,
-                                                     yellow, white, red}));
+    EXPECT_EQ(pixels(second), (std::vector<uint32_t>{black, red, green, blue, red, white, yellow, black,
+                                                     green, yellow, white, red}));
     EXPECT_TRUE(second.hasTransparentColor);
     EXPECT_EQ(second.transparentColor, yellow);
     EXPECT_FLOAT_EQ(second.frameDelay, 0.2f);
 
-    EXPECT_EQ(pixels(*image.frames[2]), (std::vector<uint32_t>{blue, blue, blue, red, blue, blue, blue, blue, blue,
-                                                               blue, blue, blue}));
-    EXPECT_EQ(pixels(*image.frames[3]), (std::vector<uint32_t>{green, green, green, green, green, green, black,
-                                                               black, green, green, black, black}));
+    EXPECT_EQ(pixels(*image.frames[2]),
+              (std::vector<uint32_t>{blue, blue, blue, red, blue, blue, blue, blue, blue, blue, blue, blue}));
+    EXPECT_EQ(pixels(*image.frames[3]), (std::vector<uint32_t>{green, green, green, green, green, green,
+                                                               black, black, green, green, black, black}));
     EXPECT_FALSE(image.frames[3]->hasTransparentColor);
 
     // The first-frame mode stops there; at device depth the colours are RGB565.
@@ -76,8 +95,10 @@ TEST(GifDecoder, DamagedFilesKeepWhatDecodedBeforeTheDamage) {
     GifFrameSpec frame{.width = 8, .height = 8, .indices = std::vector<uint8_t>(64, 1), .delay = 5};
     const std::vector<uint8_t> file = writeGif(8, 8, {black, red}, 0, {frame, frame});
 
-    EXPECT_FALSE(decodeGif(std::vector<uint8_t>{'G', 'I', 'X', '8', '9', 'a'}, false, GifFrames::All).validSignature);
-    EXPECT_TRUE(decodeGif(std::span(file).first(12), false, GifFrames::All).frames.empty()); // inside the screen
+    EXPECT_FALSE(
+        decodeGif(std::vector<uint8_t>{'G', 'I', 'X', '8', '9', 'a'}, false, GifFrames::All).validSignature);
+    EXPECT_TRUE(
+        decodeGif(std::span(file).first(12), false, GifFrames::All).frames.empty()); // inside the screen
     for (size_t cut = 13; cut < file.size(); ++cut) {
         const GifImage image = decodeGif(std::span(file).first(cut), false, GifFrames::All);
         EXPECT_LE(image.frames.size(), 2u);
@@ -89,6 +110,33 @@ TEST(GifDecoder, DamagedFilesKeepWhatDecodedBeforeTheDamage) {
         damaged[i] = 0xFF;
     const GifImage image = decodeGif(damaged, false, GifFrames::All);
     EXPECT_GE(image.frames.size(), 1u);
+}
+
+TEST(GifDecoder, AnAnimationKeepsTheFramesThatFitItsPixelBudget) {
+    // Every frame takes a surface of the screen's size, however small its image: 2048 x 2048 fits
+    // the budget four times, so the fifth frame is dropped and decoding stops there.
+    const int side = 2048;
+    static_assert(int64_t{side} * side * 4 == maxPicturePixels);
+    GifFrameSpec dot{.width = 1, .height = 1, .indices = {1}, .disposal = 1};
+    const GifImage image = decodeGif(writeGif(side, side, {black, red}, 0, std::vector<GifFrameSpec>(6, dot)),
+                                     true, GifFrames::All);
+    EXPECT_EQ(image.frames.size(), 4u);
+    EXPECT_EQ(image.corruptFrames, 1);
+
+    // A screen beyond the budget has no room for even one frame.
+    const GifImage wide = decodeGif(writeGif(8192, 4096, {black, red}, 0, {dot}), true, GifFrames::First);
+    EXPECT_TRUE(wide.frames.empty());
+    EXPECT_EQ(wide.corruptFrames, 1);
+}
+
+TEST(GifDecoder, FramesFarLargerThanTheScreenAreDecodedWithinATotal) {
+    // Each 1024 x 1024 frame is decoded whole and clipped to one pixel: 32 of them reach the total.
+    GifFrameSpec large{.width = 1024, .height = 1024, .indices = std::vector<uint8_t>(1 << 20, 1)};
+    const GifImage image = decodeGif(writeGif(1, 1, {black, red}, 0, std::vector<GifFrameSpec>(40, large)),
+                                     false, GifFrames::All);
+    EXPECT_EQ(image.frames.size(), 32u);
+    EXPECT_EQ(image.corruptFrames, 1);
+    EXPECT_EQ(image.frames[0]->getPixel(0, 0), red);
 }
 
 // Codes written by hand, least significant bit first.
@@ -111,7 +159,8 @@ std::vector<uint8_t> packCodes(const std::vector<std::pair<int, int>>& codes) { 
     return bytes;
 }
 
-std::optional<std::vector<uint8_t>> decode(const std::vector<uint8_t>& codes, int minCodeSize, size_t capacity) {
+std::optional<std::vector<uint8_t>> decode(const std::vector<uint8_t>& codes, int minCodeSize,
+                                           size_t capacity) {
     std::vector<uint8_t> out(capacity, 0xEE);
     const auto written = decodeLzw(std::span(codes).first(codes.size() - lzwSpareBytes), minCodeSize, out);
     if (!written)

@@ -80,6 +80,15 @@ TEST_F(ImageLoader, ReportsMissingUnsupportedAndCorruptFiles) {
               L"Error: Premature End Of Image File");
     EXPECT_EQ(messagesOf(write("other.bmp", {'B', 'M', 0})), L""); // not a BMP of ours: silent
     EXPECT_TRUE(loadGifFrames(write("none.gif", {}), false).empty());
+
+    // Frames that cannot be decoded (here: a minimum code size of 0) are dropped with one message
+    // for the whole picture, not a box per frame.
+    std::vector<uint8_t> frames = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0};
+    for (int i = 0; i < 50; ++i)
+        frames.insert(frames.end(), {0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 0, 1, 0, 0});
+    const int before = messageBoxCount();
+    EXPECT_TRUE(loadGifFrames(write("corrupt.gif", frames), false).empty());
+    EXPECT_EQ(messageBoxCount() - before, 2); // "Image File Corrupt", "Premature End Of Image File"
 }
 
 } // namespace

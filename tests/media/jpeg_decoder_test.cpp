@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <sstream>
@@ -40,7 +41,12 @@ std::optional<Ppm> djpeg(const std::filesystem::path& file) {
     return ppm;
 }
 
-bool haveDjpeg() { return std::system("djpeg -version >/dev/null 2>&1") == 0; }
+constexpr uint8_t startOfFrame[] = {0xFF, 0xC0}; // baseline
+constexpr uint8_t startOfScan[] = {0xFF, 0xDA};
+
+bool haveDjpeg() {
+    return std::system("djpeg -version >/dev/null 2>&1") == 0;
+}
 
 TEST(JpegSuite, DecodesExactlyAsTheLibrarysOwnDecoder) {
     const std::filesystem::path suite = test::testData("jpeg/suite");
@@ -97,6 +103,46 @@ TEST(JpegDecoder, DamagedDataIsReportedAndNeverEndsTheProgram) {
     EXPECT_TRUE(result.decoded);
     EXPECT_NE(result.message.find("Premature end"), std::string::npos) << result.message;
     EXPECT_EQ(surface.bitsPerPixel, displayDepth());
+
+    // A frame header claiming more pixels than a picture may hold is refused before decoding.
+    std::vector<uint8_t> large = file;
+    const auto frame =
+        std::search(large.begin(), large.end(), std::begin(startOfFrame), std::end(startOfFrame));
+    ASSERT_NE(frame, large.end());
+    const size_t at = size_t(frame - large.begin()) + 5; // marker, length, precision
+    large[at] = 4096 >> 8;                               // height
+    large[at + 1] = 0;
+    large[at + 2] = 8192 >> 8; // width
+    large[at + 3] = 0;
+    result = decodeJpeg(large, true, surface);
+    EXPECT_FALSE(result.decoded);
+    EXPECT_EQ(result.message, "Image too large (8192x4096)");
+    EXPECT_TRUE(surface.empty());
+}
+
+TEST(JpegDecoder, RepeatedScansAreRefusedBeforeTheyCostMinutes) {
+    const std::filesystem::path suite = test::testData("jpeg/suite");
+    if (suite.empty())
+        GTEST_SKIP() << "no JPEG test suite";
+    // The last scan of a progressive file, written again and again before the end marker: the
+    // library would decode each, with a warning only.
+    const std::vector<uint8_t> file = test::readBytes(suite / "progressive_huffman/32x32x8_ycbcr.jpg");
+    const auto lastScan =
+        std::find_end(file.begin(), file.end(), std::begin(startOfScan), std::end(startOfScan));
+    const auto end = file.end() - 2;
+    ASSERT_TRUE(lastScan != file.end() && end[0] == 0xFF && end[1] == 0xD9);
+    Surface surface;
+    for (const int scans : {20, 200}) {
+        std::vector<uint8_t> repeated(file.begin(), end);
+        for (int i = 0; i < scans; ++i)
+            repeated.insert(repeated.end(), lastScan, end);
+        repeated.insert(repeated.end(), end, file.end());
+        const JpegResult result = decodeJpeg(repeated, true, surface);
+        EXPECT_EQ(result.decoded, scans == 20) << result.message;
+        if (scans == 200) {
+            EXPECT_EQ(result.message, "Too many scans (more than 100)");
+        }
+    }
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "media/resource_archive.h"
+#include "media/resource_file.h"
 #include "media/zip_archive.h"
 
 #include "base/wide_string.h"
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <sstream>
+#include <unistd.h>
 #include <utility>
 
 namespace velmora {
@@ -197,6 +199,38 @@ TEST_F(ResourceArchives, DamagedEntryLeavesNoCopyBehind) {
     setTempFolder(temp());
     EXPECT_EQ(readResource(gui() + L"\\a.txt"), "<none>");
     EXPECT_TRUE(filesIn(folder_.os("Tavrin.tmp")).empty());
+}
+
+TEST_F(ResourceArchives, FilesAndEntriesLargerThanAnyResourceAreNotRead) {
+    // Zeros pack to a few kilobytes: a small archive must not unpack into a huge copy.
+    const fs::path archivePath = folder_.os("resources/GUI/GUI.zip");
+    fs::create_directories(archivePath.parent_path());
+    packWithMinizip(archivePath,
+                    {{"huge.bin", std::string(maxResourceFileBytes + 1, '\0')}, {"small.bin", "s"}});
+    ASSERT_LT(fs::file_size(archivePath), size_t{1} << 20);
+    ArchiveHandle archive = openArchive(fromOsPath(archivePath.string()));
+    ASSERT_NE(archive, nullptr);
+    fs::create_directory(folder_.os("out"));
+    EXPECT_EQ(extractEntry(archive, L"huge.bin", folder_.game("out") + L"\\", Subfolders::Flatten),
+              extractTooLarge);
+    EXPECT_EQ(extractEntry(archive, L"small.bin", folder_.game("out") + L"\\", Subfolders::Flatten),
+              extractOk);
+    closeArchive(archive);
+    EXPECT_THAT(filesIn(folder_.os("out")), ::testing::ElementsAre("small.bin"));
+
+    // Files on disk are read whole up to the same size (sparse files, quick to make).
+    for (const size_t size : {maxResourceFileBytes, maxResourceFileBytes + 1}) {
+        const fs::path file = folder_.os("disk.bin");
+        std::FILE* stream = std::fopen(file.c_str(), "wb");
+        ASSERT_NE(stream, nullptr);
+        ASSERT_EQ(ftruncate(fileno(stream), static_cast<off_t>(size)), 0);
+        std::fclose(stream);
+        const auto bytes = readResourceFile(fromOsPath(file.string()));
+        EXPECT_EQ(bytes.has_value(), size <= maxResourceFileBytes) << size;
+        if (bytes) {
+            EXPECT_EQ(bytes->size(), size);
+        }
+    }
 }
 
 // Archives written by many other tools: whatever our reader extracts must be what unzip extracts.

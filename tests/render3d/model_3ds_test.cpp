@@ -238,6 +238,17 @@ TEST_F(Lib3dsWritten, NormalisesToTheRadiusBySelection) {
     EXPECT_GT(unmoved.radius, 0.0f);
 }
 
+TEST(Normalise, AnAbsurdRadiusSaturatesTheCoordinates) {
+    Model3D model;
+    auto mesh = std::make_unique<Mesh3D>();
+    mesh->vertices.resize(2);
+    mesh->vertices[1].x = 2048; // one unit along x
+    model.addMesh(std::move(mesh));
+    normalise(model, 1e30f);
+    EXPECT_EQ(model.meshes->front()->vertices[0].x, -2100000000);
+    EXPECT_EQ(model.meshes->front()->vertices[1].x, 2100000000);
+}
+
 TEST(Normalise, SelectionIsASubstringTest) {
     EXPECT_TRUE(isSelected(L"GREEN", nullptr, nullptr));
     const std::wstring wanted = L"FAIRWAY,GREEN2";
@@ -322,6 +333,30 @@ TEST(Model3ds, DamagedFilesAreClippedNotOverrun) {
         const auto file =
             chunk(0x4D4D, concat({chunk(0x3D3D, chunk(0x4000, unterminated)), chunk(0x3D3D, {}, -4)}));
         EXPECT_EQ(read3ds(file, model, nullptr), Read3dsResult::Damaged);
+    }
+    { // More meshes and materials than any model holds: the first 4096 of each are kept.
+        std::vector<uint8_t> blocks;
+        for (int i = 0; i < 5000; ++i) {
+            const auto material = chunk(0xAFFF, {});
+            const auto object = chunk(0x4000, concat({{'M', 0}, chunk(0x4100, {})}));
+            blocks.insert(blocks.end(), material.begin(), material.end());
+            blocks.insert(blocks.end(), object.begin(), object.end());
+        }
+        Model3D model;
+        EXPECT_EQ(read3ds(chunk(0x4D4D, chunk(0x3D3D, blocks)), model, nullptr), Read3dsResult::Damaged);
+        EXPECT_EQ(model.meshes->size(), 4096u);
+        EXPECT_EQ(model.materials->size(), 4096u);
+    }
+    { // Vertex and face lists of one mesh beyond what one 16-bit count can hold.
+        std::vector<uint8_t> faces;
+        put16(faces, 40000);
+        faces.resize(2 + 40000 * 8, 0);
+        Model3D model;
+        const auto file = chunk(0x4D4D, objectWith(concat({vertexList(40000, 40000), vertexList(40000, 40000),
+                                                           chunk(0x4120, faces), chunk(0x4120, faces)})));
+        EXPECT_EQ(read3ds(file, model, nullptr), Read3dsResult::Damaged);
+        EXPECT_EQ(model.meshes->front()->vertices.size(), 65535u);
+        EXPECT_EQ(model.meshes->front()->faces.size(), 65535u);
     }
     { // Nesting far deeper than any real file: skipped, not recursed into.
         std::vector<uint8_t> nested = chunk(0x3D3D, {});

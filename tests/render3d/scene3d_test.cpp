@@ -1,6 +1,7 @@
 #include "render/chip3d.h"
 #include "render/mesh_prepare.h"
 #include "render/scene3d.h"
+#include "render/scene3d_nodes.h"
 #include "render/trig_tables.h"
 #include "render/view3d.h"
 #include "surface/surface.h"
@@ -304,6 +305,13 @@ TEST(Object3D, CopiesShareWhatTheyDoNotDuplicate) {
     // Meshes duplicated, materials shared: the duplicated meshes keep the shared materials.
     auto meshesOnly = node->copy(CopyMeshes);
     EXPECT_EQ(meshesOnly->meshes->front()->material, node->materials->front().get());
+}
+
+TEST(Object3D, CopiesOfALargeModelStayWithinTheVertexBudget) {
+    auto node = square(1.0f, 0x123456);
+    node->meshes->front()->vertices.resize(maxCopiedVertices / 4);
+    EXPECT_EQ(copiesOf(*node, 8).size(), 3u); // four in all
+    EXPECT_EQ(copiesOf(*square(1.0f, 0), 8).size(), 7u);
 }
 
 TEST(Object3D, LevelsOfDetailBySegment) {

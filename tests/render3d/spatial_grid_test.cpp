@@ -96,6 +96,42 @@ TEST(SpatialGrid, ComputedGranularityAndSelection) {
     EXPECT_EQ(grid->cellCount(), 3);
 }
 
+// Two faces whose bounds cover the whole box in every view.
+void addBoxFillingFaces(Model3D& model, int count) {
+    auto mesh = std::make_unique<Mesh3D>();
+    for (const Vector3& p : {Vector3{0, 0, 0}, Vector3{10, 10, 0}, Vector3{10, 0, 10}, Vector3{0, 10, 10}}) {
+        Vertex3D vertex;
+        vertex.x = toFixed11(p.x);
+        vertex.y = toFixed11(p.y);
+        vertex.z = toFixed11(p.z);
+        mesh->vertices.push_back(vertex);
+    }
+    for (int i = 0; i < count; ++i)
+        mesh->addFace(i % 2, i % 2 + 1, i % 2 + 2);
+    model.addMesh(std::move(mesh));
+}
+
+TEST(SpatialGrid, CellsAndTheirListsStayWithinTheirBudgets) {
+    { // 1000 cells a side would make three million cells: halved on the largest axis until they fit.
+        Model3D model;
+        addBoxFillingFaces(model, 2);
+        auto grid = SpatialGrid::build(model, 1.0f, nullptr, nullptr, 1000, 1000, 1000);
+        EXPECT_EQ(grid->granuX, 250);
+        EXPECT_EQ(grid->granuY, 250);
+        EXPECT_EQ(grid->granuZ, 250);
+        EXPECT_EQ(grid->cellCount(), 3 * 250 * 250);
+    }
+    { // The game's 50 x 1 x 50 with faces listed in every cell: 2600 entries a face is too many.
+        Model3D model;
+        addBoxFillingFaces(model, 2000);
+        auto grid = SpatialGrid::build(model, 1.0f, nullptr, nullptr, 50, 1, 50);
+        EXPECT_EQ(grid->granuX, 25);
+        EXPECT_EQ(grid->granuZ, 50);
+        Vector3 point{5, 20, 5}, normal;
+        EXPECT_NE(grid->dropToGround(point, normal), nullptr); // still answers
+    }
+}
+
 TEST(SpatialGrid, Description) {
     Model3D empty;
     auto grid = SpatialGrid::build(empty, 1.0f, nullptr, nullptr, 3, 3, 3);

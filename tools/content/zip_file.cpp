@@ -28,7 +28,7 @@ std::vector<std::string> listFiles(const std::string& folder) {
     return names;
 }
 
-bool writeZip(const std::string& archivePath, std::vector<ZipEntry> entries) {
+bool writeZip(const std::string& archivePath, std::vector<ZipEntry> entries, Deflate deflate) {
     std::sort(entries.begin(), entries.end(),
               [](const ZipEntry& a, const ZipEntry& b) { return a.name < b.name; });
     const std::string temporary = archivePath + ".part";
@@ -46,8 +46,9 @@ bool writeZip(const std::string& archivePath, std::vector<ZipEntry> entries) {
         zip_fileinfo info{};
         info.tmz_date = {0, 0, 12, 1, 0, 2024}; // 1 January 2024, noon
         const bool store = alreadyCompressed(name);
+        const int level = deflate == Deflate::Smallest ? Z_BEST_COMPRESSION : Z_BEST_SPEED;
         ok = zipOpenNewFileInZip(zip, name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr,
-                                 store ? 0 : Z_DEFLATED, store ? 0 : Z_BEST_COMPRESSION) == ZIP_OK &&
+                                 store ? 0 : Z_DEFLATED, store ? 0 : level) == ZIP_OK &&
              zipWriteInFileInZip(zip, bytes.data(), unsigned(bytes.size())) == ZIP_OK &&
              zipCloseFileInZip(zip) == ZIP_OK;
         if (!ok)

@@ -12,9 +12,13 @@ struct ZipEntry {
     std::string source; // file to pack
 };
 
+enum class Deflate { Smallest, Fastest };
+
 // Packs the entries in name order. Pictures that are compressed already are stored; everything
-// else is deflated. The archive is written beside its final name and renamed when complete.
-bool writeZip(const std::string& archivePath, std::vector<ZipEntry> entries);
+// else is deflated (at the best compression, or the fastest for archives that are rewritten often).
+// The archive is written beside its final name and renamed when complete.
+bool writeZip(const std::string& archivePath, std::vector<ZipEntry> entries,
+              Deflate deflate = Deflate::Smallest);
 
 // Sorted relative names of the regular files under folder.
 std::vector<std::string> listFiles(const std::string& folder);
