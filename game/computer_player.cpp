@@ -4,6 +4,7 @@
 #include "game/game_canvas.h"
 #include "gui/message_box.h"
 #include "platform/messages.h"
+#include "render/scalar_math.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,6 +18,17 @@ constexpr float aimTurnRate = 0.6f;     // radians a second, as a held key turns
 constexpr float readingSeconds = 1.2f;  // a message stays this long before its answer
 constexpr float resultSeconds = 2.0f;   // the hole's result and the end of the hole, longer
 constexpr int gaugePerFrame = 3;        // the gauge at 25 frames a second
+constexpr float aimStray = 0.03f;       // radians the aim may stray on a full-power shot
+constexpr int mistimedChance = 35;      // percent of shots off the putting green stopped a step off
+
+// The planner finds the best shot exactly; a practised player only comes close. The aim strays in
+// proportion to the power and the gauge is now and then stopped a step early or late, so approaches
+// finish near the flag instead of in the cup and a watcher sees golf rather than a machine.
+void playLikeAPerson(ShotChoice& shot) {
+    shot.aimTurn += randomFloat(-aimStray, aimStray) * static_cast<float>(shot.power) / 100.0f;
+    if (shot.swing != SwingPutt && randomInt(0, 99) < mistimedChance)
+        shot.power += randomInt(0, 1) == 0 ? -gaugePerFrame : gaugePerFrame;
+}
 } // namespace
 
 ShotWorld shotWorldOf(const GameCanvas& game) {
@@ -123,6 +135,7 @@ void ComputerPlayer::play(float dt) {
         if (!search_->advance(plannedShotsPerFrame) || waited_ < thinkingSeconds)
             break;
         shot_ = search_->plan().choice;
+        playLikeAPerson(shot_);
         shot_.power = std::clamp(shot_.power, gaugePerFrame, 100);
         search_.reset();
         if (game_.sceneClubMenu)
