@@ -20,9 +20,9 @@ const std::vector<uint8_t>& largeAnimation() {
         for (uint32_t i = 0; i < 256; ++i)
             colors.push_back((i << 16) | ((255 - i) << 8) | (i * 7 & 0xFF));
         std::mt19937 random(42);
-        std::vector<test::GifFrameSpec> frames;
+        std::vector<test::GifFrameLayout> frames;
         for (int frame = 0; frame < 24; ++frame) {
-            test::GifFrameSpec values{.width = 480, .height = 320, .disposal = 1, .delay = 4};
+            test::GifFrameLayout values{.width = 480, .height = 320, .disposal = 1, .delay = 4};
             values.indices.resize(size_t(480) * 320);
             for (int y = 0; y < 320; ++y)
                 for (int x = 0; x < 480; ++x)

@@ -65,7 +65,7 @@ void readSceneItems(Canvas& page, Scene& scene, const TemplateLine& line) {
 }
 
 std::unique_ptr<Scene> makeScene3D(Canvas& page, const TemplateLine& line, int width, int height) {
-    Scene3DSpec values;
+    Scene3DValues values;
     values.x = line.scaledInteger(L"x", 0);
     values.y = line.scaledInteger(L"y", 0);
     values.width = width;
@@ -183,7 +183,7 @@ void loadSceneLine(Canvas& page, const std::wstring& key, const std::wstring& ty
     } else if (type == L"Scene3D") {
         scene = makeScene3D(page, line, width, height);
     } else {
-        scene = buildScene2D(Scene2DSpec{0, 0, width, height});
+        scene = buildScene2D(Scene2DValues{0, 0, width, height});
     }
     readSceneItems(page, *scene, line);
     if (scene->kind == SceneKind::AWT) {
@@ -272,7 +272,7 @@ void loadGroup2DLine(Canvas& page, const std::wstring& key, const TemplateLine& 
     Scene* scene = containerOf(page, line, SceneKind::Scene2D);
     if (!scene)
         return;
-    Group2DSpec values;
+    Group2DValues values;
     values.scale = line.real(L"scale", 1.0f);
     values.texture = line.text(L"texture", L"");
     values.mask = line.text(L"mask", L"");

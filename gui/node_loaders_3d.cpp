@@ -18,8 +18,8 @@ NodeSources sourcesOf(Canvas& page) {
     return NodeSources{&page.modelCache, &page.imageCache, page.folder};
 }
 
-Group3DSpec modelSpec(const TemplateLine& line) {
-    Group3DSpec values;
+Group3DValues modelValues(const TemplateLine& line) {
+    Group3DValues values;
     values.radius = line.real(L"radius", 1.0f);
     values.model = line.text(L"model", L"");
     values.wantedObjects = line.text(L"wantedObjectsWhenNormalize");
@@ -27,8 +27,8 @@ Group3DSpec modelSpec(const TemplateLine& line) {
     return values;
 }
 
-Chip3DSpec chipSpec(const TemplateLine& line) {
-    Chip3DSpec values;
+Chip3DValues chipValues(const TemplateLine& line) {
+    Chip3DValues values;
     values.radius = line.real(L"radius", 1.0f);
     values.width = line.real(L"width", 1.0f);
     values.height = line.real(L"height", 1.0f);
@@ -56,8 +56,8 @@ void loadObject3DLine(Canvas& page, const std::wstring& key, const std::wstring&
     Scene3D* scene = sceneContainer(page, line);
     if (!scene)
         return; // it could not be found by name: building the model would only fill the caches
-    std::unique_ptr<Object3D> node = type == L"Group3D" ? buildGroup3D(sourcesOf(page), modelSpec(line))
-                                                        : buildChip3D(sourcesOf(page), chipSpec(line));
+    std::unique_ptr<Object3D> node = type == L"Group3D" ? buildGroup3D(sourcesOf(page), modelValues(line))
+                                                        : buildChip3D(sourcesOf(page), chipValues(line));
     if (!node)
         return;
     applyNodeSettings(*node, nodeSettings(line));
@@ -74,7 +74,7 @@ void loadLodLine(Canvas& page, const TemplateLine& line) {
         return;
     const int levels = std::clamp(line.integer(L"levelNum", 1), 1, maxCopies);
     attachLevels(*node, sourcesOf(page), line.text(L"model", L""), levels, line.real(L"segment", 1.0f),
-                 modelSpec(line));
+                 modelValues(line));
 }
 
 void loadLightLine(Canvas& page, const std::wstring& key, const TemplateLine& line) {

@@ -13,7 +13,7 @@ Texture* picture(ImageCache* images, const std::wstring& folder, const std::wstr
 
 } // namespace
 
-std::unique_ptr<Scene2D> buildScene2D(const Scene2DSpec& values) {
+std::unique_ptr<Scene2D> buildScene2D(const Scene2DValues& values) {
     auto scene = std::make_unique<Scene2D>();
     scene->x = values.x;
     scene->y = values.y;
@@ -24,7 +24,7 @@ std::unique_ptr<Scene2D> buildScene2D(const Scene2DSpec& values) {
 }
 
 std::unique_ptr<Group2D> buildGroup2D(ImageCache* images, const std::wstring& folder,
-                                      const Group2DSpec& values) {
+                                      const Group2DValues& values) {
     auto rect = buildRect2D(picture(images, folder, values.texture), picture(images, folder, values.mask),
                             values.scale);
     if (!rect)

@@ -8,7 +8,8 @@
 namespace velmora {
 namespace {
 
-ModelRequest requestFor(const NodeSources& sources, const Group3DSpec& values, const std::wstring& fileName) {
+ModelRequest requestFor(const NodeSources& sources, const Group3DValues& values,
+                        const std::wstring& fileName) {
     ModelRequest request;
     request.folder = sources.folder;
     request.fileName = fileName;
@@ -31,7 +32,7 @@ Texture* picture(const NodeSources& sources, const std::wstring& name) {
 
 } // namespace
 
-std::unique_ptr<Scene3D> buildScene3D(const Scene3DSpec& values) {
+std::unique_ptr<Scene3D> buildScene3D(const Scene3DValues& values) {
     auto scene = std::make_unique<Scene3D>();
     scene->x = values.x;
     scene->y = values.y;
@@ -44,13 +45,13 @@ std::unique_ptr<Scene3D> buildScene3D(const Scene3DSpec& values) {
     return scene;
 }
 
-std::unique_ptr<Object3D> buildGroup3D(const NodeSources& sources, const Group3DSpec& values) {
+std::unique_ptr<Object3D> buildGroup3D(const NodeSources& sources, const Group3DValues& values) {
     if (values.model.empty())
         return nullptr;
     return loadThroughCache(sources, requestFor(sources, values, values.model));
 }
 
-std::unique_ptr<Object3D> buildChip3D(const NodeSources& sources, const Chip3DSpec& values) {
+std::unique_ptr<Object3D> buildChip3D(const NodeSources& sources, const Chip3DValues& values) {
     ChipParameters parameters;
     parameters.radiusScale = values.radius;
     parameters.width = values.width;
@@ -91,7 +92,7 @@ std::vector<std::unique_ptr<Object3D>> copiesOf(const Object3D& node, int number
 }
 
 bool attachLevels(Object3D& node, const NodeSources& sources, const std::wstring& models, int levelNum,
-                  float segment, const Group3DSpec& shared) {
+                  float segment, const Group3DValues& shared) {
     std::wstring list = models;
     trim(list, L"() ");
     std::vector<std::unique_ptr<Object3D>> levels;

@@ -32,14 +32,14 @@ struct NodeSettings {
     int cullingPolicy = 1;
 };
 
-struct Group3DSpec {
+struct Group3DValues {
     float radius = 1.0f;
     std::wstring model;
     std::optional<std::wstring> wantedObjects;
     std::optional<std::wstring> unwantedObjects;
 };
 
-struct Chip3DSpec {
+struct Chip3DValues {
     float radius = 1.0f;
     float width = 1.0f;
     float height = 1.0f;
@@ -49,7 +49,7 @@ struct Chip3DSpec {
     bool mirror = false;
 };
 
-struct Scene3DSpec {
+struct Scene3DValues {
     int x = 0, y = 0, width = 0, height = 0; // pixels, already scaled
     uint32_t ambient = 0;
     float frontClip = 1.0f;
@@ -58,10 +58,10 @@ struct Scene3DSpec {
 };
 
 // A 3D scene of at least 8 x 8 pixels with its painter, camera viewport and z-buffer.
-std::unique_ptr<Scene3D> buildScene3D(const Scene3DSpec& values);
+std::unique_ptr<Scene3D> buildScene3D(const Scene3DValues& values);
 // A model node, or none when its file cannot be read.
-std::unique_ptr<Object3D> buildGroup3D(const NodeSources& sources, const Group3DSpec& values);
-std::unique_ptr<Object3D> buildChip3D(const NodeSources& sources, const Chip3DSpec& values);
+std::unique_ptr<Object3D> buildGroup3D(const NodeSources& sources, const Group3DValues& values);
+std::unique_ptr<Object3D> buildChip3D(const NodeSources& sources, const Chip3DValues& values);
 void applyNodeSettings(Object3D& node, const NodeSettings& settings);
 // Vertices a node and its copies may hold together (some 90 MB): copies duplicate the geometry.
 inline constexpr size_t maxCopiedVertices = size_t{1} << 20;
@@ -71,7 +71,7 @@ std::vector<std::unique_ptr<Object3D>> copiesOf(const Object3D& node, int number
 // "LOD": models is '(a.3ds; b.3ds)' with levelNum names, each loaded like a "Group3D" model at
 // radius, handed to node with the segment length. False when nothing could be attached.
 bool attachLevels(Object3D& node, const NodeSources& sources, const std::wstring& models, int levelNum,
-                  float segment, const Group3DSpec& shared);
+                  float segment, const Group3DValues& shared);
 // "Light": the direction text '(x;y;z)' (default down), one colour for diffuse and specular.
 Light3D templateLight(const std::wstring& name, const std::optional<std::wstring>& direction,
                       uint32_t colour);

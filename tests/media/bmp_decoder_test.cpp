@@ -13,7 +13,7 @@
 namespace velmora {
 namespace {
 
-using test::BmpSpec;
+using test::BmpLayout;
 using test::writeBmp;
 
 using test::pixels;
@@ -21,23 +21,32 @@ using test::pixels;
 TEST(BmpDecoder, DecodesEveryDepthTopDown) {
     Surface surface;
     // 24 bits, bottom-up, 2 x 2 with 2 bytes of row padding.
-    const BmpSpec rgb{.width = 2, .height = 2, .pixelBytes = {0x30, 0x20, 0x10, 0xFF, 0x00, 0x00, 0, 0, //
-                                                              0x00, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0, 0}};
+    const BmpLayout rgb{.width = 2,
+                        .height = 2,
+                        .pixelBytes = {0x30, 0x20, 0x10, 0xFF, 0x00, 0x00, 0, 0, //
+                                       0x00, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0, 0}};
     ASSERT_EQ(decodeBmp(writeBmp(rgb), false, surface), BmpStatus::Decoded);
     EXPECT_EQ(pixels(surface), (std::vector<uint32_t>{0xFF0000, 0x00FF00, 0x102030, 0x0000FF}));
 
     // 8 bits, top-down; index 3 lies past the two-entry palette and reads black.
-    BmpSpec indexed{.width = 3, .height = -1, .bitCount = 8, .colorsUsed = 2, .palette = {0x123456, 0xABCDEF},
-                    .pixelBytes = {1, 0, 3, 0}};
+    BmpLayout indexed{.width = 3,
+                      .height = -1,
+                      .bitCount = 8,
+                      .colorsUsed = 2,
+                      .palette = {0x123456, 0xABCDEF},
+                      .pixelBytes = {1, 0, 3, 0}};
     ASSERT_EQ(decodeBmp(writeBmp(indexed), false, surface), BmpStatus::Decoded);
     EXPECT_EQ(pixels(surface), (std::vector<uint32_t>{0xABCDEF, 0x123456, 0}));
 
     // 1 and 4 bits: the first pixel in the high bits.
-    const BmpSpec mono{.width = 10, .height = 1, .bitCount = 1, .palette = {0x000000, 0xFFFFFF},
-                       .pixelBytes = {0b10100000, 0b01000000, 0, 0}};
+    const BmpLayout mono{.width = 10,
+                         .height = 1,
+                         .bitCount = 1,
+                         .palette = {0x000000, 0xFFFFFF},
+                         .pixelBytes = {0b10100000, 0b01000000, 0, 0}};
     ASSERT_EQ(decodeBmp(writeBmp(mono), false, surface), BmpStatus::Decoded);
     EXPECT_EQ(pixels(surface), (std::vector<uint32_t>{0xFFFFFF, 0, 0xFFFFFF, 0, 0, 0, 0, 0, 0, 0xFFFFFF}));
-    BmpSpec nibbles{.width = 3, .height = 1, .bitCount = 4, .pixelBytes = {0x21, 0xF0, 0, 0}};
+    BmpLayout nibbles{.width = 3, .height = 1, .bitCount = 4, .pixelBytes = {0x21, 0xF0, 0, 0}};
     nibbles.palette.assign(16, 0);
     nibbles.palette[1] = 0x111111;
     nibbles.palette[2] = 0x222222;
@@ -46,11 +55,15 @@ TEST(BmpDecoder, DecodesEveryDepthTopDown) {
     EXPECT_EQ(pixels(surface), (std::vector<uint32_t>{0x222222, 0x111111, 0xFFFFFF}));
 
     // 16 bits: 5-5-5 by default, other layouts through bit fields; channels expand to 8 bits.
-    const BmpSpec rgb555{.width = 2, .height = 1, .bitCount = 16, .pixelBytes = {0x00, 0x7C, 0x1F, 0x00}};
+    const BmpLayout rgb555{.width = 2, .height = 1, .bitCount = 16, .pixelBytes = {0x00, 0x7C, 0x1F, 0x00}};
     ASSERT_EQ(decodeBmp(writeBmp(rgb555), false, surface), BmpStatus::Decoded);
     EXPECT_EQ(pixels(surface), (std::vector<uint32_t>{0xFF0000, 0x0000FF}));
-    const BmpSpec rgb565{.width = 2, .height = 1, .bitCount = 16, .compression = 3,
-                         .masks = {0xF800, 0x07E0, 0x001F}, .pixelBytes = {0xE0, 0x07, 0x10, 0x84}};
+    const BmpLayout rgb565{.width = 2,
+                           .height = 1,
+                           .bitCount = 16,
+                           .compression = 3,
+                           .masks = {0xF800, 0x07E0, 0x001F},
+                           .pixelBytes = {0xE0, 0x07, 0x10, 0x84}};
     ASSERT_EQ(decodeBmp(writeBmp(rgb565), true, surface), BmpStatus::Decoded);
     if (surface.bitsPerPixel == 16) { // a 565 file at 16 bits keeps its words exactly
         uint16_t words[2];
@@ -58,41 +71,48 @@ TEST(BmpDecoder, DecodesEveryDepthTopDown) {
         EXPECT_EQ(words[0], 0x07E0);
         EXPECT_EQ(words[1], 0x8410);
     }
-    const BmpSpec xbgr{.width = 1, .height = 1, .bitCount = 32, .compression = 3,
-                       .masks = {0x000000FF, 0x0000FF00, 0x00FF0000}, .pixelBytes = {0x11, 0x22, 0x33, 0x44}};
+    const BmpLayout xbgr{.width = 1,
+                         .height = 1,
+                         .bitCount = 32,
+                         .compression = 3,
+                         .masks = {0x000000FF, 0x0000FF00, 0x00FF0000},
+                         .pixelBytes = {0x11, 0x22, 0x33, 0x44}};
     ASSERT_EQ(decodeBmp(writeBmp(xbgr), false, surface), BmpStatus::Decoded);
     EXPECT_EQ(surface.getPixel(0, 0), 0x112233u);
 }
 
 TEST(BmpDecoder, RefusesOtherHeadersSilentlyAndBadLayoutsWithAMessage) {
     Surface surface;
-    const BmpSpec good{.width = 1, .height = 1, .pixelBytes = {1, 2, 3, 0}};
+    const BmpLayout good{.width = 1, .height = 1, .pixelBytes = {1, 2, 3, 0}};
     std::vector<uint8_t> file = writeBmp(good);
     file[1] = 'X';
     EXPECT_EQ(decodeBmp(file, false, surface), BmpStatus::NotBmp);
-    BmpSpec later = good;
+    BmpLayout later = good;
     later.headerSize = 108;
     EXPECT_EQ(decodeBmp(writeBmp(later), false, surface), BmpStatus::NotBmp);
     file = writeBmp(good);
     EXPECT_EQ(decodeBmp(std::span(file).first(40), false, surface), BmpStatus::NotBmp);
     EXPECT_EQ(decodeBmp(std::span(file).first(file.size() - 1), false, surface), BmpStatus::InvalidImage);
 
-    for (BmpSpec bad : {BmpSpec{.width = 0, .height = 1}, BmpSpec{.width = 9000, .height = 1},
-                        BmpSpec{.width = 1, .height = -9000}, BmpSpec{.width = 1, .height = 1, .bitCount = 2},
-                        BmpSpec{.width = 1, .height = 1, .bitCount = 8, .compression = 1}}) {
+    for (BmpLayout bad :
+         {BmpLayout{.width = 0, .height = 1}, BmpLayout{.width = 9000, .height = 1},
+          BmpLayout{.width = 1, .height = -9000}, BmpLayout{.width = 1, .height = 1, .bitCount = 2},
+          BmpLayout{.width = 1, .height = 1, .bitCount = 8, .compression = 1}}) {
         bad.pixelBytes.assign(4, 0);
-        EXPECT_EQ(decodeBmp(writeBmp(bad), false, surface), BmpStatus::InvalidImage) << bad.width << " " << bad.height;
+        EXPECT_EQ(decodeBmp(writeBmp(bad), false, surface), BmpStatus::InvalidImage)
+            << bad.width << " " << bad.height;
         EXPECT_TRUE(surface.empty());
     }
     // Sides within the limit but more pixels than one picture may hold, with every pixel present.
-    const BmpSpec tooMany{.width = 8192,
-                          .height = 4096,
-                          .bitCount = 1,
-                          .palette = {0, 0xFFFFFF},
-                          .pixelBytes = std::vector<uint8_t>(size_t{1024} * 4096, 0x55)};
+    const BmpLayout tooMany{.width = 8192,
+                            .height = 4096,
+                            .bitCount = 1,
+                            .palette = {0, 0xFFFFFF},
+                            .pixelBytes = std::vector<uint8_t>(size_t{1024} * 4096, 0x55)};
     EXPECT_EQ(decodeBmp(writeBmp(tooMany), false, surface), BmpStatus::InvalidImage);
     // A palette larger than the file.
-    const BmpSpec hugePalette{.width = 1, .height = 1, .bitCount = 8, .colorsUsed = 0xFFFF, .pixelBytes = {0, 0, 0, 0}};
+    const BmpLayout hugePalette{
+        .width = 1, .height = 1, .bitCount = 8, .colorsUsed = 0xFFFF, .pixelBytes = {0, 0, 0, 0}};
     EXPECT_EQ(decodeBmp(writeBmp(hugePalette), false, surface), BmpStatus::InvalidImage);
 }
 

@@ -7,7 +7,7 @@
 
 namespace velmora::test {
 
-struct BmpSpec {
+struct BmpLayout {
     int width = 0, height = 0, bitCount = 24;
     uint32_t compression = 0, headerSize = 40, colorsUsed = 0;
     std::vector<uint32_t> palette = {};   // 0xRRGGBB
@@ -24,7 +24,7 @@ inline void put32(std::vector<uint8_t>& out, uint32_t value) {
     put16(out, value >> 16);
 }
 
-inline std::vector<uint8_t> writeBmp(const BmpSpec& values) {
+inline std::vector<uint8_t> writeBmp(const BmpLayout& values) {
     std::vector<uint8_t> out = {'B', 'M'};
     const uint32_t offset =
         14 + values.headerSize + 4 * uint32_t(values.masks.size() + values.palette.size());
@@ -52,7 +52,7 @@ inline std::vector<uint8_t> writeBmp(const BmpSpec& values) {
 
 // A 24-bit top-down picture of 0xRRGGBB pixels, rows padded as the format wants.
 inline std::vector<uint8_t> writeRgbBmp(int width, int height, const std::vector<uint32_t>& pixels) {
-    BmpSpec values{.width = width, .height = -height};
+    BmpLayout values{.width = width, .height = -height};
     const size_t rowBytes = (size_t(width) * 3 + 3) / 4 * 4;
     std::vector<uint8_t> row(rowBytes, 0);
     for (int y = 0; y < height; ++y) {

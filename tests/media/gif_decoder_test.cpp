@@ -10,7 +10,7 @@
 namespace velmora {
 namespace {
 
-using test::GifFrameSpec;
+using test::GifFrameLayout;
 using test::writeGif;
 
 constexpr uint32_t black = 0x000000, red = 0xFF0000, green = 0x00FF00, blue = 0x0000FF;
@@ -19,7 +19,7 @@ constexpr uint32_t white = 0xFFFFFF, yellow = 0xFFFF00;
 using test::pixels;
 
 TEST(GifDecoder, AnimationFramesFollowDisposalKeysDelaysAndClipping) {
-    std::vector<GifFrameSpec> frames(4);
+    std::vector<GifFrameLayout> frames(4);
     frames[0] = {.left = 0,
                  .top = 0,
                  .width = 4,
@@ -79,7 +79,7 @@ TEST(GifDecoder, AnimationFramesFollowDisposalKeysDelaysAndClipping) {
 }
 
 TEST(GifDecoder, InterlacedRowsLandInTheirPlaces) {
-    GifFrameSpec frame{.width = 2, .height = 11, .interlaced = true, .withControl = false};
+    GifFrameLayout frame{.width = 2, .height = 11, .interlaced = true, .withControl = false};
     for (int row = 0; row < 11; ++row)
         frame.indices.insert(frame.indices.end(), {uint8_t(row), uint8_t(row)});
     std::vector<uint32_t> grey;
@@ -92,7 +92,7 @@ TEST(GifDecoder, InterlacedRowsLandInTheirPlaces) {
 }
 
 TEST(GifDecoder, DamagedFilesKeepWhatDecodedBeforeTheDamage) {
-    GifFrameSpec frame{.width = 8, .height = 8, .indices = std::vector<uint8_t>(64, 1), .delay = 5};
+    GifFrameLayout frame{.width = 8, .height = 8, .indices = std::vector<uint8_t>(64, 1), .delay = 5};
     const std::vector<uint8_t> file = writeGif(8, 8, {black, red}, 0, {frame, frame});
 
     EXPECT_FALSE(
@@ -117,9 +117,9 @@ TEST(GifDecoder, AnAnimationKeepsTheFramesThatFitItsPixelBudget) {
     // the budget four times, so the fifth frame is dropped and decoding stops there.
     const int side = 2048;
     static_assert(int64_t{side} * side * 4 == maxPicturePixels);
-    GifFrameSpec dot{.width = 1, .height = 1, .indices = {1}, .disposal = 1};
-    const GifImage image = decodeGif(writeGif(side, side, {black, red}, 0, std::vector<GifFrameSpec>(6, dot)),
-                                     true, GifFrames::All);
+    GifFrameLayout dot{.width = 1, .height = 1, .indices = {1}, .disposal = 1};
+    const GifImage image = decodeGif(
+        writeGif(side, side, {black, red}, 0, std::vector<GifFrameLayout>(6, dot)), true, GifFrames::All);
     EXPECT_EQ(image.frames.size(), 4u);
     EXPECT_EQ(image.corruptFrames, 1);
 
@@ -131,8 +131,8 @@ TEST(GifDecoder, AnAnimationKeepsTheFramesThatFitItsPixelBudget) {
 
 TEST(GifDecoder, FramesFarLargerThanTheScreenAreDecodedWithinATotal) {
     // Each 1024 x 1024 frame is decoded whole and clipped to one pixel: 32 of them reach the total.
-    GifFrameSpec large{.width = 1024, .height = 1024, .indices = std::vector<uint8_t>(1 << 20, 1)};
-    const GifImage image = decodeGif(writeGif(1, 1, {black, red}, 0, std::vector<GifFrameSpec>(40, large)),
+    GifFrameLayout large{.width = 1024, .height = 1024, .indices = std::vector<uint8_t>(1 << 20, 1)};
+    const GifImage image = decodeGif(writeGif(1, 1, {black, red}, 0, std::vector<GifFrameLayout>(40, large)),
                                      false, GifFrames::All);
     EXPECT_EQ(image.frames.size(), 32u);
     EXPECT_EQ(image.corruptFrames, 1);

@@ -9,12 +9,12 @@
 
 namespace velmora::test {
 
-struct GifFrameSpec {
+struct GifFrameLayout {
     int left = 0, top = 0, width = 0, height = 0;
     std::vector<uint8_t> indices = {}; // rows in natural order
     bool interlaced = false;
     std::vector<uint32_t> localColors = {}; // 0xRRGGBB; empty: the global table
-    bool withControl = true;           // a graphic control block before the image
+    bool withControl = true;                // a graphic control block before the image
     int disposal = 0;
     int delay = 0; // hundredths of a second
     int transparentIndex = NO_TRANSPARENT_COLOR;
@@ -44,8 +44,9 @@ inline void dropLocalTable(GifFileType* file) {
 }
 } // namespace detail
 
-inline std::vector<uint8_t> writeGif(int screenWidth, int screenHeight, const std::vector<uint32_t>& globalColors,
-                                     int backgroundIndex, const std::vector<GifFrameSpec>& frames) {
+inline std::vector<uint8_t> writeGif(int screenWidth, int screenHeight,
+                                     const std::vector<uint32_t>& globalColors, int backgroundIndex,
+                                     const std::vector<GifFrameLayout>& frames) {
     std::vector<uint8_t> bytes;
     int error = 0;
     GifFileType* file = EGifOpen(&bytes, detail::appendBytes, &error);
@@ -55,7 +56,7 @@ inline std::vector<uint8_t> writeGif(int screenWidth, int screenHeight, const st
     ColorMapObject* global = detail::makeColorMap(globalColors);
     EGifPutScreenDesc(file, screenWidth, screenHeight, 8, backgroundIndex, global);
     GifFreeMapObject(global);
-    for (const GifFrameSpec& frame : frames) {
+    for (const GifFrameLayout& frame : frames) {
         if (frame.withControl) {
             GraphicsControlBlock control{frame.disposal, false, frame.delay, frame.transparentIndex};
             GifByteType extension[4];

@@ -23,7 +23,7 @@ protected:
 };
 
 TEST_F(ImageLoader, ChoosesTheDecoderByTheExtensionAnywhereInThePath) {
-    test::GifFrameSpec frame{.width = 2, .height = 1, .indices = {1, 0}, .delay = 7, .transparentIndex = 0};
+    test::GifFrameLayout frame{.width = 2, .height = 1, .indices = {1, 0}, .delay = 7, .transparentIndex = 0};
     const std::vector<uint8_t> gif = test::writeGif(2, 1, {0x0000FF, 0xFF0000}, 0, {frame, frame});
     // ".JPEG" is looked for before ".gif": a GIF under such a name goes to the JPEG decoder and fails.
     const std::wstring misnamed = write("a.JPEG.gif", gif);

@@ -8,7 +8,7 @@
 
 namespace velmora::test {
 
-struct WaveSpec {
+struct WaveLayout {
     int formatTag = 1, channels = 1, rate = 22050, bits = 16;
     int blockAlign = -1;               // -1: channels x bytes per sample
     std::vector<uint8_t> samples = {}; // the data chunk's bytes
@@ -21,7 +21,7 @@ inline void appendLittleEndian(std::vector<uint8_t>& out, uint32_t value, int by
         out.push_back(uint8_t(value >> (8 * i)));
 }
 
-inline std::vector<uint8_t> writeWave(const WaveSpec& values) {
+inline std::vector<uint8_t> writeWave(const WaveLayout& values) {
     std::vector<uint8_t> out = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' '};
     const int blockAlign = values.blockAlign >= 0 ? values.blockAlign : values.channels * values.bits / 8;
     appendLittleEndian(out, 16, 4);

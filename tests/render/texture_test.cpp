@@ -1,6 +1,6 @@
+#include "platform/message_box.h"
 #include "render/image_cache.h"
 #include "render/texture.h"
-#include "platform/message_box.h"
 #include "tests/media/bmp_writer.h"
 #include "tests/media/gif_writer.h"
 #include "tests/media/test_files.h"
@@ -17,7 +17,7 @@ struct RecordingListener : TextureFrameListener {
 };
 
 std::vector<uint8_t> threeFrameGif() {
-    std::vector<test::GifFrameSpec> frames(3);
+    std::vector<test::GifFrameLayout> frames(3);
     for (int i = 0; i < 3; ++i)
         frames[i] = {.width = 3, .height = 2, .indices = std::vector<uint8_t>(6, uint8_t(i)), .delay = 10};
     return test::writeGif(3, 2, {0xFF0000, 0x00FF00, 0x0000FF}, 0, frames);
@@ -64,7 +64,8 @@ TEST(Texture, AnimationStepsByDelayAndStopsOnTheLastFrameUnlessLooping) {
 
 TEST(Texture, PowerOfTwoSizesPadOrStretchEachFrame) {
     test::TempFolder folder;
-    const std::wstring path = test::writeBytes(folder, "a.bmp", test::writeRgbBmp(48, 5, std::vector<uint32_t>(240, 0xFFFFFF)));
+    const std::wstring path =
+        test::writeBytes(folder, "a.bmp", test::writeRgbBmp(48, 5, std::vector<uint32_t>(240, 0xFFFFFF)));
     auto padded = Texture::load(path, PowerOfTwo::Pad);
     EXPECT_EQ(padded->width, 64);
     EXPECT_EQ(padded->height, 8);

@@ -86,7 +86,7 @@ TEST_F(ModelFolder, TemplateNodesAreBuiltFromTheirValues) {
     EXPECT_EQ(scene->view.camera.viewport().height, 300);
     EXPECT_FLOAT_EQ(scene->view.settings.backClip, 500.0f);
 
-    Group3DSpec values;
+    Group3DValues values;
     values.model = L"block.3ds";
     values.radius = 3.0f;
     auto group = buildGroup3D(sources(), values);

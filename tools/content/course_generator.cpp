@@ -46,17 +46,17 @@ std::string displayName(const std::string& name) {
     return shown;
 }
 
-std::string courseTemplate(const CourseSpec& spec, const CourseLayout& layout,
+std::string courseTemplate(const CourseRecipe& recipe, const CourseLayout& layout,
                            const std::vector<std::string>& trees) {
-    std::string text = "# " + displayName(spec.name) + ": a " + styleName(spec.style) +
-                       " course of nine holes, made from seed " + std::to_string(spec.seed) + ".\n";
+    std::string text = "# " + displayName(recipe.name) + ": a " + styleName(recipe.style) +
+                       " course of nine holes, made from seed " + std::to_string(recipe.seed) + ".\n";
     text += "pars=";
     for (size_t i = 0; i < layout.pars.size(); ++i)
         text += (i ? "," : "") + std::to_string(layout.pars[i]);
     text += "\ntreesName=";
     for (size_t i = 0; i < trees.size(); ++i)
         text += (i ? ", " : "") + trees[i];
-    text += "\nscene.bkgColor=" + colourText(lookOf(spec.style).land) + "\n";
+    text += "\nscene.bkgColor=" + colourText(lookOf(recipe.style).land) + "\n";
     text += "scene.envSound=type:WaveSound, src:..\\..\\sounds\\ambience.wav\n";
     text += "directionalLight=type:Light, container:mainScene, dir:(-0.35;-1;0.45), color:(255;250;235)\n";
     text += propTemplateLines();
@@ -99,26 +99,27 @@ std::string courseNameFor(uint64_t seed, CourseStyle style) {
     return first + "_" + seconds[random.integer(0, 5)];
 }
 
-bool writeCourse(const CourseSpec& spec, const std::string& folder, std::vector<HoleSummary>& holes) {
+bool writeCourse(const CourseRecipe& recipe, const std::string& folder, std::vector<HoleSummary>& holes) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     const auto path = [&](const std::string& name) {
         return (std::filesystem::path(folder) / name).string();
     };
-    const StyleRules& rules = rulesOf(spec.style);
-    const CourseLook& look = lookOf(spec.style);
-    const std::string tag = pictureTag(spec.name);
+    const StyleRules& rules = rulesOf(recipe.style);
+    const CourseLook& look = lookOf(recipe.style);
+    const std::string tag = pictureTag(recipe.name);
     bool ok = true;
 
     SurfaceMaps maps;
     for (int s = 0; s < surfaceCount; ++s) {
         const Surface surface = Surface(s);
         maps[size_t(s)] = tag + "_" + surfaceName(surface) + ".jpg";
-        ok &= writeJpeg(path(maps[size_t(s)]), surfaceTexture(surface, look, derived(spec.seed, 10 + s)), 90);
+        ok &=
+            writeJpeg(path(maps[size_t(s)]), surfaceTexture(surface, look, derived(recipe.seed, 10 + s)), 90);
     }
-    ok &= writeJpeg(path("Skydome.jpg"), skyPicture(look, derived(spec.seed, 2)), 90);
-    ok &= writeGif(path("landscape.gif"), landscapePicture(look, derived(spec.seed, 3)));
-    ok &= writeGif(path("woods.gif"), woodsPicture(look, derived(spec.seed, 4)));
+    ok &= writeJpeg(path("Skydome.jpg"), skyPicture(look, derived(recipe.seed, 2)), 90);
+    ok &= writeGif(path("landscape.gif"), landscapePicture(look, derived(recipe.seed, 3)));
+    ok &= writeGif(path("woods.gif"), woodsPicture(look, derived(recipe.seed, 4)));
     std::vector<std::pair<std::string, PlantKind>> plants;
     if (look.gorse)
         plants = {{"gorse", PlantKind::Gorse}, {"bush", PlantKind::Bush}, {"tree", PlantKind::Broadleaf}};
@@ -129,14 +130,15 @@ bool writeCourse(const CourseSpec& spec, const std::string& folder, std::vector<
     std::vector<std::string> trees;
     for (size_t i = 0; i < plants.size(); ++i) {
         trees.push_back(tag + "_" + plants[i].first + ".gif");
-        ok &= writeGif(path(trees.back()), plantPicture(plants[i].second, look, derived(spec.seed, 30 + i)));
+        ok &=
+            writeGif(path(trees.back()), plantPicture(plants[i].second, look, derived(recipe.seed, 30 + i)));
     }
 
-    Random courseRandom(derived(spec.seed, 5));
+    Random courseRandom(derived(recipe.seed, 5));
     const CourseLayout layout = planCourse(rules, courseRandom);
     holes.clear();
     for (int h = 0; h < 9; ++h) {
-        Random random(derived(spec.seed, 100 + h));
+        Random random(derived(recipe.seed, 100 + h));
         const HolePlan plan = planHole(rules, h + 1, layout.pars[size_t(h)], layout.water[size_t(h)], random);
         const HoleGround ground(plan, rules);
         const Model3ds model = buildHoleModel(plan, ground, maps);
@@ -146,7 +148,7 @@ bool writeCourse(const CourseSpec& spec, const std::string& folder, std::vector<
         holes.push_back(summary);
         ok &= write3ds(path("hole" + std::to_string(h + 1) + ".3ds"), model);
     }
-    ok &= writeText(path("courseGrps.properties"), courseTemplate(spec, layout, trees));
+    ok &= writeText(path("courseGrps.properties"), courseTemplate(recipe, layout, trees));
     return ok;
 }
 

@@ -11,7 +11,7 @@
 
 namespace velmora::content {
 
-struct CourseSpec {
+struct CourseRecipe {
     std::string name; // lower-case words joined by '_'
     CourseStyle style = CourseStyle::Parkland;
     uint64_t seed = 1;
@@ -30,7 +30,7 @@ bool isCourseName(std::string_view name);
 std::string courseNameFor(uint64_t seed, CourseStyle style);
 
 // Writes the course folder (created if needed); false when a file could not be written.
-bool writeCourse(const CourseSpec& spec, const std::string& folder, std::vector<HoleSummary>& holes);
+bool writeCourse(const CourseRecipe& recipe, const std::string& folder, std::vector<HoleSummary>& holes);
 
 // Writes the shared objects of scenes/golfball into folder; false when a file could not be written.
 bool writeGolfball(const std::string& folder);

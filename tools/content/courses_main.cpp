@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
         return 2;
     const auto start = std::chrono::steady_clock::now();
     // Fixed seeds: the same courses on every build.
-    const CourseSpec courses[] = {
+    const CourseRecipe courses[] = {
         {"maple_grove", CourseStyle::Parkland, 1841},
         {"silver_lakes", CourseStyle::Lakes, 2207},
         {"heron_dunes", CourseStyle::Links, 3461},
@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     };
     // Each course on a thread of its own: they share nothing.
     std::vector<std::future<Result>> results;
-    for (const CourseSpec& course : courses) {
+    for (const CourseRecipe& course : courses) {
         const std::string folder =
             outputPath(folders, Place::Archive, "scenes/" + course.name + "/courseGrps.properties");
         results.push_back(std::async(std::launch::async, [course, folder] {
