@@ -27,6 +27,7 @@ constexpr float cupMarkerDepth = 20.0f;
 constexpr int cupMarkerHalf = 6;
 constexpr uint32_t panelTextColour = 0x509650; // (80, 150, 80)
 constexpr int panelTextHeight = 16;
+constexpr int panelTextMargin = 4; // between the text and the picture's right edge
 
 // The camera's heading as a share of a full turn (0 ... 1) and its pitch (the y of its unit view
 // direction).
@@ -74,20 +75,38 @@ void fitToWidth(Texture& picture, int width) {
     picture.height = height;
 }
 
-void drawPanelText(Texture& picture, const std::wstring& text, int x, int y) {
-    HDC dc = picture.frames.front()->memoryDC;
-    if (!dc)
-        return;
+// Runs `use` with "Arial" of the given height selected into the context.
+template <typename Use> void withPanelFont(HDC dc, int height, Use use) {
     LOGFONTW font;
-    font.lfHeight = scaled(panelTextHeight);
+    font.lfHeight = height;
     std::wcsncpy(font.lfFaceName, L"Arial", 31);
     HFONT arial = CreateFontIndirectW(&font);
     HGDIOBJ previous = SelectObject(dc, arial);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, rgbToColorRef(panelTextColour));
-    ExtTextOutW(dc, scaled(x), scaled(y), 0, nullptr, text.c_str(), -1, nullptr);
+    use();
     SelectObject(dc, previous);
     DeleteObject(arial);
+}
+
+// The text is drawn 16 high (scaled) unless that runs past the picture's right edge: the desktop's
+// sans-serif is wider than the handheld's, and "Hole 1 / Par 4" would lose its last character, so
+// the height shrinks in proportion until the text fits (never below half).
+void drawPanelText(Texture& picture, const std::wstring& text, int x, int y) {
+    const Surface& frame = *picture.frames.front();
+    HDC dc = frame.memoryDC;
+    if (!dc)
+        return;
+    const int left = scaled(x);
+    const int room = frame.width - left - scaled(panelTextMargin);
+    const int length = static_cast<int>(text.size());
+    int height = scaled(panelTextHeight);
+    SIZE extent{};
+    withPanelFont(dc, height, [&] { GetTextExtentPoint32W(dc, text.c_str(), length, &extent); });
+    if (extent.cx > room)
+        height = std::max(height / 2, height * std::max(room, 0) / static_cast<int>(extent.cx));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, rgbToColorRef(panelTextColour));
+    withPanelFont(dc, height,
+                  [&] { ExtTextOutW(dc, left, scaled(y), 0, nullptr, text.c_str(), length, nullptr); });
 }
 
 } // namespace

@@ -139,6 +139,22 @@ TEST_F(GameTest, PanelsFitThePageAndCarryTheCourseAndTheHole) {
         }
     }
     EXPECT_GT(green, 30);
+
+    // "Hole 1 / Par 4" at 16 pixels would run past the right edge of a 240-pixel panel: it is made
+    // smaller so that its last character stays whole.
+    const Surface& bottom = canvas->sptBottomPanel->texture->surface();
+    const auto isTextColour = [](uint32_t rgb) {
+        return std::abs(static_cast<int>((rgb >> 16) & 255) - 80) < 9 &&
+               std::abs(static_cast<int>((rgb >> 8) & 255) - 150) < 9 &&
+               std::abs(static_cast<int>(rgb & 255) - 80) < 9;
+    };
+    int rightmost = -1;
+    for (int y = 0; y < bottom.height; ++y)
+        for (int x = 152; x < bottom.width; ++x)
+            if (isTextColour(bottom.getPixel(x, y)))
+                rightmost = std::max(rightmost, x);
+    EXPECT_GT(rightmost, 200) << "the text is drawn";
+    EXPECT_LT(rightmost, bottom.width - 3) << "and ends inside the picture";
 }
 
 TEST_F(GameTest, SkyAndHillsCoverTheViewWhateverTheHeadingAndTheDrift) {
