@@ -42,6 +42,8 @@ ShotWorld shotWorldOf(const GameCanvas& game) {
     world.windMph = game.windSpeed;
     world.windHeading = game.windDirection;
     world.powerStep = gaugePerFrame;
+    world.aimStray = aimStray;
+    world.powerStray = gaugePerFrame;
     return world;
 }
 

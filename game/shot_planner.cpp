@@ -257,18 +257,38 @@ void ShotSearch::nextRound() {
         }
         round_ = Round::Fine;
     } else if (round_ == Round::Fine) {
-        // The launch's random step spreads every shot: the finalists are judged at both its ends.
+        // The launch's random step spreads every shot, and the player strays from the plan: the
+        // finalists are judged again at the ends of both.
         finalists_ = best(6, false);
         finalistStrokes_.clear();
+        finalistTries_.clear();
         for (size_t i = 0; i < finalists_.size(); ++i) {
+            const ShotChoice& choice = finalists_[i].choice;
+            const int finalist = static_cast<int>(i);
             finalistStrokes_.push_back(finalists_[i].strokes);
+            finalistTries_.push_back(1);
             for (const int randomStep : {-5, 5})
-                jobs_.push_back({finalists_[i].choice, randomStep, static_cast<int>(i)});
+                jobs_.push_back({choice, randomStep, finalist});
+            const float aimStray = world_.aimStray * static_cast<float>(choice.power) / 100.0f;
+            if (aimStray > 0.0f) {
+                for (const float side : {-1.0f, 1.0f}) {
+                    ShotChoice strayed = choice;
+                    strayed.aimTurn += side * aimStray;
+                    jobs_.push_back({strayed, 0, finalist});
+                }
+            }
+            if (world_.powerStray > 0 && choice.swing != SwingPutt) {
+                for (const int side : {-1, 1}) {
+                    ShotChoice strayed = choice;
+                    strayed.power = std::clamp(choice.power + side * world_.powerStray, 1, 100);
+                    jobs_.push_back({strayed, 0, finalist});
+                }
+            }
         }
         round_ = Round::Final;
     } else {
         for (size_t i = 0; i < finalists_.size(); ++i) {
-            const float strokes = finalistStrokes_[i] / 3.0f;
+            const float strokes = finalistStrokes_[i] / static_cast<float>(finalistTries_[i]);
             if (i == 0 || strokes < plan_.strokes) {
                 plan_.strokes = strokes;
                 plan_.choice = finalists_[i].choice;
@@ -290,8 +310,10 @@ bool ShotSearch::advance(int budget) {
         const Candidate candidate = evaluate(job.choice, job.randomStep);
         if (job.finalist < 0)
             played_.push_back(candidate);
-        else
+        else {
             finalistStrokes_[static_cast<size_t>(job.finalist)] += candidate.strokes;
+            ++finalistTries_[static_cast<size_t>(job.finalist)];
+        }
     }
     return round_ == Round::Done;
 }

@@ -28,6 +28,10 @@ struct ShotWorld {
     float windHeading = 0.0f;
     // The gauge moves by this much a frame while it charges: only its multiples can be played.
     int powerStep = 1;
+    // How far the player's own shot may miss the planned one: the aim by up to this many radians
+    // at full power (less in proportion), and off the putting green the gauge by this much.
+    float aimStray = 0.0f;
+    int powerStray = 0;
 };
 
 struct ShotChoice {
@@ -64,7 +68,9 @@ ShotOutcome simulateShot(const ShotWorld& world, const Vector3& ballPosition, co
 float strokesToHoleOut(const ShotWorld& world, const ShotOutcome& outcome, const Vector3& strikePoint);
 // The search for the best shot from the ball's position, in three rounds: every club and swing
 // straight at the cup over the whole gauge; the best few turned to either side and a little
-// harder or softer; the best of those again with the launch's random step at both ends.
+// harder or softer; the best of those again with the launch's random step at both ends and the
+// player's own stray at its ends, so that a shot which only works when struck perfectly (a long
+// putt rammed at the cup, an approach flown straight in) loses to a safe one.
 class ShotSearch {
 public:
     ShotSearch(const ShotWorld& world, const Vector3& ballPosition);
@@ -84,7 +90,7 @@ private:
     struct Job {
         ShotChoice choice;
         int randomStep = 0;
-        int finalist = -1; // the finalist judged again, or -1 for a new candidate
+        int finalist = -1; // the finalist judged again (its choice strayed), or -1 for a new candidate
     };
 
     Candidate evaluate(const ShotChoice& choice, int randomStep);
@@ -99,7 +105,8 @@ private:
     size_t nextJob_ = 0;
     std::vector<Candidate> played_;
     std::vector<Candidate> finalists_;
-    std::vector<float> finalistStrokes_; // summed over the random steps tried
+    std::vector<float> finalistStrokes_; // summed over the spreads tried
+    std::vector<int> finalistTries_;
     ShotPlan plan_;
 };
 

@@ -3,13 +3,16 @@
 // and a person's key or press ends the demonstration and goes back to the front end.
 #include "game/computer_player.h"
 #include "game/demo_mode.h"
+#include "game/shot_planner.h"
 #include "platform/messages.h"
 #include "tests/game/game_fixture.h"
 
 namespace velmora {
 namespace {
 
-class ComputerPlayerTest : public test::GameTest {
+using test::GameTest;
+
+class ComputerPlayerTest : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
@@ -77,6 +80,36 @@ TEST_F(ComputerPlayerTest, AKeyOrAPressTakesOverAndGoesBackToTheFrontEnd) {
     EXPECT_EQ(returns, 2);
     canvas->computerPlayer.reset();
     EXPECT_EQ(canvas->mouseListener(), canvas) << "the page has its own listener back";
+}
+
+// From 55 yards out on the hand-made hole, a punched wood that runs the ball up to the cup is
+// perfect only when struck perfectly: a little off line or a gauge step off it runs out of bounds.
+// The player's plan allows for how the player strays, so it takes the safe shot.
+TEST_F(GameTest, ThePlanAllowsForThePlayersStrayAndTakesTheSafeShot) {
+    open(1);
+    ASSERT_TRUE(loaded);
+    ShotWorld world = shotWorldOf(*canvas);
+    ASSERT_GT(world.aimStray, 0.0f);
+    ASSERT_GT(world.powerStray, 0);
+    const Vector3 from{9.39f, 0.27f, -115.83f};
+    const auto penaltiesWhenStrayed = [&](const ShotChoice& planned) {
+        int penalties = 0;
+        for (const float aim : {-1.0f, 0.0f, 1.0f}) {
+            for (const int power : {-world.powerStray, 0, world.powerStray}) {
+                ShotChoice strayed = planned;
+                strayed.aimTurn += aim * world.aimStray * static_cast<float>(planned.power) / 100.0f;
+                strayed.power += power;
+                const ShotEnd end = simulateShot(world, from, strayed, 0).end;
+                penalties += end == ShotEnd::OutOfBounds || end == ShotEnd::Water;
+            }
+        }
+        return penalties;
+    };
+    ShotWorld perfect = world;
+    perfect.aimStray = 0.0f;
+    perfect.powerStray = 0;
+    EXPECT_GT(penaltiesWhenStrayed(planShot(perfect, from).choice), 4) << "the trap is there";
+    EXPECT_EQ(penaltiesWhenStrayed(planShot(world, from).choice), 0);
 }
 
 } // namespace
