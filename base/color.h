@@ -17,7 +17,8 @@ constexpr uint16_t rgbTo565(uint32_t rgb) {
 
 // The low bits of each channel come back as zero: 0xFFFF gives 0xF8FCF8.
 constexpr uint32_t rgbFrom565(uint16_t pixel) {
-    return (uint32_t(pixel & 0xF800) << 8) | (uint32_t(pixel & 0x07E0) << 5) | (uint32_t(pixel & 0x001F) << 3);
+    return (uint32_t(pixel & 0xF800) << 8) | (uint32_t(pixel & 0x07E0) << 5) |
+           (uint32_t(pixel & 0x001F) << 3);
 }
 
 // Each channel spread over its whole byte (its top bits repeated in the low ones), so 0xFFFF gives

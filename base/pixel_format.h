@@ -25,8 +25,7 @@ struct Format32 { // 0x00RRGGBB
 };
 
 // A row of pixels; bitmaps keep rows 4-byte aligned.
-template <typename Format>
-inline typename Format::Pixel* pixelRow(uint8_t* bits, int stride, int y) {
+template <typename Format> inline typename Format::Pixel* pixelRow(uint8_t* bits, int stride, int y) {
     return reinterpret_cast<typename Format::Pixel*>(bits + static_cast<intptr_t>(y) * stride);
 }
 template <typename Format>
@@ -36,8 +35,7 @@ inline const typename Format::Pixel* pixelRow(const uint8_t* bits, int stride, i
 
 // Calls body.template operator()<Format>() with the format of the given depth: the one runtime
 // choice, made before any pixel loop.
-template <typename Body>
-decltype(auto) withFormat(int bitsPerPixel, Body&& body) {
+template <typename Body> decltype(auto) withFormat(int bitsPerPixel, Body&& body) {
     if (bitsPerPixel == 16)
         return body.template operator()<Format16>();
     return body.template operator()<Format32>();
