@@ -1,5 +1,8 @@
 #include "base/pixel_rows.h"
 
+#include <array>
+#include <utility>
+
 namespace velmora {
 
 namespace {
@@ -44,32 +47,19 @@ void combineRow(typename Format::Pixel* out, const typename Format::Pixel* in, i
     }
 }
 
-template <typename Format, bool solid> RowKernel<Format> kernelOf(PixelOp op) {
-    switch (op) {
-    case PixelOp::Copy:
-        return combineRow<Format, PixelOp::Copy, solid>;
-    case PixelOp::Or:
-        return combineRow<Format, PixelOp::Or, solid>;
-    case PixelOp::And:
-        return combineRow<Format, PixelOp::And, solid>;
-    case PixelOp::Xor:
-        return combineRow<Format, PixelOp::Xor, solid>;
-    case PixelOp::NotCopy:
-        return combineRow<Format, PixelOp::NotCopy, solid>;
-    case PixelOp::NotXor:
-        return combineRow<Format, PixelOp::NotXor, solid>;
-    case PixelOp::Invert:
-        return combineRow<Format, PixelOp::Invert, solid>;
-    case PixelOp::Keep:
-        break;
-    }
-    return combineRow<Format, PixelOp::Keep, solid>;
+constexpr size_t opCount = static_cast<size_t>(PixelOp::Keep) + 1;
+
+template <typename Format, bool solid, size_t... op>
+constexpr std::array<RowKernel<Format>, opCount> kernelTable(std::index_sequence<op...>) {
+    return {combineRow<Format, static_cast<PixelOp>(op), solid>...};
 }
 
 } // namespace
 
 template <typename Format> RowKernel<Format> rowKernel(PixelOp op, bool solid) {
-    return solid ? kernelOf<Format, true>(op) : kernelOf<Format, false>(op);
+    static constexpr auto solidKernels = kernelTable<Format, true>(std::make_index_sequence<opCount>());
+    static constexpr auto rowKernels = kernelTable<Format, false>(std::make_index_sequence<opCount>());
+    return (solid ? solidKernels : rowKernels)[static_cast<size_t>(op)];
 }
 
 template RowKernel<Format16> rowKernel<Format16>(PixelOp, bool);

@@ -20,7 +20,7 @@ enum class PixelOp {
     NotCopy, // ~source
     NotXor,  // ~(source ^ destination)
     Invert,  // ~destination; the source is not read
-    Keep,    // destination unchanged
+    Keep,    // destination unchanged; stays the last
 };
 
 template <typename Format>
@@ -61,7 +61,8 @@ inline void copyRowKeyed(typename To::Pixel* out, const typename From::Pixel* in
         if constexpr (From::bitsPerPixel == To::bitsPerPixel)
             out[i] = in[i];
         else
-            out[i] = static_cast<typename To::Pixel>(convertPixel(in[i], From::bitsPerPixel, To::bitsPerPixel));
+            out[i] =
+                static_cast<typename To::Pixel>(convertPixel(in[i], From::bitsPerPixel, To::bitsPerPixel));
     }
 }
 
