@@ -1,8 +1,8 @@
 #include "media/bmp_decoder.h"
 
 #include "base/byte_reader.h"
+#include "base/pixel_format.h"
 #include "media/image_limits.h"
-#include "surface/pixel_format.h"
 
 #include <array>
 #include <bit>

@@ -1,8 +1,8 @@
 #include "media/gdi_text.h"
 
+#include "base/color.h"
 #include "platform/drawing.h"
 #include "platform/text.h"
-#include "surface/color.h"
 
 #include <cwchar>
 

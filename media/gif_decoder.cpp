@@ -1,10 +1,10 @@
 #include "media/gif_decoder.h"
 
 #include "base/byte_reader.h"
+#include "base/pixel_format.h"
 #include "media/image_limits.h"
 #include "media/lzw_decoder.h"
 #include "surface/blitters.h"
-#include "surface/pixel_format.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #include "media/jpeg_decoder.h"
 
+#include "base/pixel_format.h"
 #include "media/image_limits.h"
-#include "surface/pixel_format.h"
 
 #include <csetjmp>
 #include <cstdio>

@@ -1,10 +1,12 @@
-// Blits between contexts: BitBlt, StretchBlt, TransparentImage and PatBlt.
+// Blits between contexts: BitBlt, StretchBlt, TransparentImage and PatBlt. Each call settles its
+// operation, both depths and the mapping of destination to source columns once, then hands
+// clipped rows to the shared row kernels.
 #include "platform/drawing.h"
 
+#include "base/pixel_rows.h"
 #include "platform/draw_target.h"
 
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 namespace velmora {
@@ -15,28 +17,25 @@ bool needsSource(DWORD rop) {
     return rop == SRCCOPY || rop == SRCPAINT || rop == SRCAND || rop == SRCINVERT || rop == NOTSRCCOPY;
 }
 
-uint32_t combine(DWORD rop, uint32_t source, uint32_t destination, uint32_t pattern, uint32_t mask) {
+PixelOp rowOperationOf(DWORD rop) {
     switch (rop) {
     case SRCCOPY:
-        return source;
-    case SRCPAINT:
-        return source | destination;
-    case SRCAND:
-        return source & destination;
-    case SRCINVERT:
-        return source ^ destination;
-    case NOTSRCCOPY:
-        return ~source & mask;
-    case DSTINVERT:
-        return ~destination & mask;
     case PATCOPY:
-        return pattern;
     case BLACKNESS:
-        return 0;
     case WHITENESS:
-        return mask;
+        return PixelOp::Copy;
+    case SRCPAINT:
+        return PixelOp::Or;
+    case SRCAND:
+        return PixelOp::And;
+    case SRCINVERT:
+        return PixelOp::Xor;
+    case NOTSRCCOPY:
+        return PixelOp::NotCopy;
+    case DSTINVERT:
+        return PixelOp::Invert;
     default:
-        return destination;
+        return PixelOp::Keep;
     }
 }
 
@@ -48,13 +47,6 @@ struct SourceView {
     int originY = 0;
     std::vector<uint8_t> copy;
     const uint8_t* bits = nullptr;
-
-    bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < bitmap->width && y < bitmap->height; }
-    uint32_t pixel(int x, int y) const {
-        const uint8_t* row = bits + static_cast<ptrdiff_t>(y) * bitmap->stride;
-        return bitmap->bitsPerPixel == 16 ? reinterpret_cast<const uint16_t*>(row)[x]
-                                          : reinterpret_cast<const uint32_t*>(row)[x];
-    }
 };
 
 bool openSource(HDC dc, const DrawTarget& destination, SourceView& view) {
@@ -74,44 +66,68 @@ bool openSource(HDC dc, const DrawTarget& destination, SourceView& view) {
     return true;
 }
 
-uint32_t depthMask(int bitsPerPixel) {
-    return bitsPerPixel == 16 ? 0xFFFFu : 0xFFFFFFu;
-}
+// A blit after mirroring, mapping and clipping to the bitmaps. Rows are in context coordinates,
+// columns in bitmap coordinates.
+struct BlitPlan {
+    const DrawTarget* target = nullptr;
+    const SourceView* source = nullptr; // none for the operations without a source
+    PixelOp op = PixelOp::Keep;
+    uint32_t solidPixel = 0; // what the operations without a source write or combine with
+    bool keyed = false;
+    uint32_t key = 0;         // as stored in the source
+    int runX = 0, runEnd = 0; // the destination run [runX, runEnd) in context coordinates
+    int top = 0, bottom = 0;  // destination rows [top, bottom)
+    int left = 0, right = 0;  // the columns [left, right) that have a source pixel
+    int columnOffset = 0;     // source column = column + columnOffset, when columns is empty
+    std::vector<int> columns; // otherwise the source column of each column from left
+};
 
-// One destination row span [left, right) in bitmap coordinates, reading source column
-// sourceColumn(x) of source row sourceRow (already in source bitmap coordinates).
-template <typename Column>
-void blitRow(const DrawTarget& target, int row, int left, int right, const SourceView* source, int sourceRow,
-             Column sourceColumn, DWORD rop, uint32_t pattern, bool keyed, uint32_t key) {
-    Bitmap& bitmap = *target.bitmap;
-    const int bits = bitmap.bitsPerPixel;
-    const uint32_t mask = depthMask(bits);
-    const bool sameDepth = source && source->bitmap->bitsPerPixel == bits;
-    // An unscaled, unmirrored copy at the same depth is one block copy per row.
-    if (source && rop == SRCCOPY && sameDepth && !keyed &&
-        sourceColumn(right - 1) - sourceColumn(left) == right - 1 - left &&
-        (right - left == 1 || sourceColumn(left + 1) == sourceColumn(left) + 1) &&
-        source->contains(sourceColumn(left), sourceRow) &&
-        source->contains(sourceColumn(right - 1), sourceRow)) {
-        const int bytes = bits / 8;
-        std::memcpy(bitmap.bits + static_cast<ptrdiff_t>(row) * bitmap.stride + left * bytes,
-                    source->bits + static_cast<ptrdiff_t>(sourceRow) * source->bitmap->stride +
-                        sourceColumn(left) * bytes,
-                    static_cast<size_t>(right - left) * bytes);
-        return;
-    }
-    for (int x = left; x < right; ++x) {
-        uint32_t sourcePixel = 0;
-        if (source) {
-            const int column = sourceColumn(x);
-            if (!source->contains(column, sourceRow))
+// Runs the plan from a source of format From onto a destination of format To; sourceRowOf maps a
+// destination bitmap row to its source row.
+template <typename To, typename From, typename RowMap>
+void blitRows(const BlitPlan& plan, RowMap sourceRowOf) {
+    using Out = typename To::Pixel;
+    using In = typename From::Pixel;
+    Bitmap& bitmap = *plan.target->bitmap;
+    const RowKernel<To> kernel = rowKernel<To>(plan.op, plan.source == nullptr);
+    const auto solid = static_cast<Out>(plan.solidPixel);
+    const auto runLength = static_cast<size_t>(plan.right - plan.left);
+    std::vector<In> gathered(plan.columns.empty() ? 0 : runLength);
+    constexpr bool converting = From::bitsPerPixel != To::bitsPerPixel;
+    std::vector<Out> converted(converting && plan.source && !plan.keyed ? runLength : 0);
+    for (int y = plan.top; y < plan.bottom; ++y) {
+        const In* sourceRow = nullptr;
+        if (plan.source) {
+            const int64_t row = sourceRowOf(y + plan.target->originY);
+            if (row < 0 || row >= plan.source->bitmap->height)
                 continue;
-            sourcePixel = source->pixel(column, sourceRow);
-            if (keyed && sourcePixel == key)
-                continue;
-            sourcePixel = convertPixel(sourcePixel, source->bitmap->bitsPerPixel, bits);
+            sourceRow = pixelRow<From>(plan.source->bits, plan.source->bitmap->stride, static_cast<int>(row));
         }
-        writePixel(bitmap, x, row, combine(rop, sourcePixel, readPixel(bitmap, x, row), pattern, mask));
+        forEachClippedSpan(*plan.target, y, plan.runX, plan.runEnd, [&](int left, int right, int by) {
+            left = std::max(left, plan.left);
+            right = std::min(right, plan.right);
+            if (left >= right)
+                return;
+            const int count = right - left;
+            Out* out = pixelRow<To>(bitmap.bits, bitmap.stride, by) + left;
+            if (!sourceRow) {
+                kernel(out, &solid, count);
+                return;
+            }
+            const In* in = gathered.data();
+            if (plan.columns.empty())
+                in = sourceRow + (left + plan.columnOffset);
+            else
+                gatherRow(gathered.data(), sourceRow, plan.columns.data() + (left - plan.left), count);
+            if (plan.keyed) {
+                copyRowKeyed<From, To>(out, in, count, static_cast<In>(plan.key));
+            } else if constexpr (converting) {
+                convertRow<From, To>(converted.data(), in, count);
+                kernel(out, converted.data(), count);
+            } else {
+                kernel(out, in, count);
+            }
+        });
     }
 }
 
@@ -127,14 +143,22 @@ bool stretch(HDC destinationDC, int x, int y, int width, int height, HDC sourceD
     const bool withSource = needsSource(rop) || keyed;
     if (withSource && !openSource(sourceDC, target, source))
         return false;
-    uint32_t pattern = 0;
+    const int depth = target.bitmap->bitsPerPixel;
+    BlitPlan plan;
+    plan.target = &target;
+    plan.source = withSource ? &source : nullptr;
+    plan.op = rowOperationOf(rop);
     if (rop == PATCOPY) {
         const auto* brush = static_cast<const Brush*>(destinationDC->brush);
         if (!brush || brush->hollow)
             return true;
-        pattern = toNativePixel(brush->color, target.bitmap->bitsPerPixel);
+        plan.solidPixel = toNativePixel(brush->color, depth);
+    } else if (rop == WHITENESS) {
+        plan.solidPixel = encodePixel(0xFFFFFF, depth);
     }
-    const uint32_t key = keyed ? toNativePixel(keyColor, source.bitmap->bitsPerPixel) : 0;
+    plan.keyed = keyed;
+    if (keyed)
+        plan.key = toNativePixel(keyColor, source.bitmap->bitsPerPixel);
 
     // Mirroring: a negative size on one side flips the mapping.
     bool mirrorX = false, mirrorY = false;
@@ -161,31 +185,57 @@ bool stretch(HDC destinationDC, int x, int y, int width, int height, HDC sourceD
     if (width == 0 || height == 0 || (withSource && (sourceWidth == 0 || sourceHeight == 0)))
         return true;
 
+    const Bitmap& bitmap = *target.bitmap;
+    plan.runX = x;
+    plan.runEnd = static_cast<int>(std::min<int64_t>(int64_t(x) + width, INT32_MAX));
+    plan.top = std::max(y, -target.originY);
+    plan.bottom = static_cast<int>(std::min<int64_t>(int64_t(y) + height, bitmap.height - target.originY));
+    int64_t left = std::max<int64_t>(int64_t(x) + target.originX, 0);
+    int64_t right = std::min<int64_t>(int64_t(x) + width + target.originX, bitmap.width);
+
     // Destination pixel i of a run maps to source pixel ((2i + 1) * sourceSize) / (2 * size): the
     // nearest pixel, and the identity when both sizes agree.
-    const int64_t spanX = static_cast<int64_t>(sourceWidth), spanY = static_cast<int64_t>(sourceHeight);
-    auto mapX = [&](int bx) {
-        int64_t i = bx - target.originX - x;
-        if (mirrorX)
-            i = width - 1 - i;
-        return static_cast<int>(sourceX + source.originX + (2 * i + 1) * spanX / (2 * int64_t(width)));
+    auto mapped = [](int64_t i, int64_t size, int64_t sourceSize, bool mirror) {
+        if (mirror)
+            i = size - 1 - i;
+        return (2 * i + 1) * sourceSize / (2 * size);
     };
-    auto mapY = [&](int by) {
-        int64_t i = by - target.originY - y;
-        if (mirrorY)
-            i = height - 1 - i;
-        return static_cast<int>(sourceY + source.originY + (2 * i + 1) * spanY / (2 * int64_t(height)));
-    };
-    const int top = std::max(y, -target.originY);
-    const int bottom =
-        static_cast<int>(std::min<int64_t>(int64_t(y) + height, target.bitmap->height - target.originY));
-    for (int row = top; row < bottom; ++row) {
-        forEachClippedSpan(target, row, x, static_cast<int>(std::min<int64_t>(int64_t(x) + width, INT32_MAX)),
-                           [&](int left, int right, int by) {
-                               blitRow(target, by, left, right, withSource ? &source : nullptr,
-                                       withSource ? mapY(by) : 0, mapX, rop, pattern, keyed, key);
-                           });
+    if (withSource) {
+        const int64_t firstColumn = int64_t(sourceX) + source.originX;
+        const int64_t sourceColumns = source.bitmap->width;
+        if (!mirrorX && width == sourceWidth) {
+            const int64_t offset = firstColumn - x - target.originX;
+            left = std::max(left, -offset);
+            right = std::min(right, sourceColumns - offset);
+            plan.columnOffset = static_cast<int>(offset);
+        } else {
+            // The mapping is monotonic, so the columns with a source pixel are one interval.
+            for (int64_t column = left; column < right; ++column) {
+                const int64_t sourceColumn =
+                    firstColumn + mapped(column - target.originX - x, width, sourceWidth, mirrorX);
+                if (sourceColumn >= 0 && sourceColumn < sourceColumns)
+                    plan.columns.push_back(static_cast<int>(sourceColumn));
+                else if (!plan.columns.empty())
+                    break;
+                else
+                    left = column + 1;
+            }
+            right = left + static_cast<int64_t>(plan.columns.size());
+        }
     }
+    if (left >= right || plan.top >= plan.bottom)
+        return true;
+    plan.left = static_cast<int>(left);
+    plan.right = static_cast<int>(right);
+
+    const int64_t firstRow = int64_t(sourceY) + source.originY;
+    auto sourceRowOf = [&](int bitmapRow) {
+        return firstRow + mapped(int64_t(bitmapRow) - target.originY - y, height, sourceHeight, mirrorY);
+    };
+    const int sourceDepth = withSource ? source.bitmap->bitsPerPixel : depth;
+    withFormat(depth, [&]<typename To>() {
+        withFormat(sourceDepth, [&]<typename From>() { blitRows<To, From>(plan, sourceRowOf); });
+    });
     return true;
 }
 

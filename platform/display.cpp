@@ -1,5 +1,6 @@
 #include "platform/display.h"
 
+#include "base/pixel_rows.h"
 #include "base/wide_string.h"
 #include "platform/clock.h"
 #include "platform/desktop_window.h"
@@ -175,10 +176,6 @@ SDL_Texture* screenTexture() {
     return d.texture;
 }
 
-uint32_t rgbOf565(uint32_t p) {
-    return ((p & 0xF800) << 8) | ((p & 0x07E0) << 5) | ((p & 0x001F) << 3);
-}
-
 } // namespace
 
 bool isHeadless() {
@@ -336,21 +333,17 @@ std::vector<uint32_t> captureScreen() {
                 static_cast<size_t>(static_cast<int64_t>(y) * panel.cy / size.cy) * panel.cx;
             for (int x = 0; x < size.cx; ++x) {
                 const auto panelX = static_cast<size_t>(static_cast<int64_t>(x) * panel.cx / size.cx);
-                picture[static_cast<size_t>(y) * size.cx + x] = rgbOf565(framebuffer[panelRow + panelX]);
+                picture[static_cast<size_t>(y) * size.cx + x] = rgbFrom565(framebuffer[panelRow + panelX]);
             }
         }
         return picture;
     }
     HBITMAP screen = screenBitmap();
-    for (int y = 0; y < size.cy; ++y) {
-        const uint8_t* row = screen->bits + static_cast<ptrdiff_t>(y) * screen->stride;
-        for (int x = 0; x < size.cx; ++x) {
-            const uint32_t p = screen->bitsPerPixel == 16
-                                   ? rgbOf565(reinterpret_cast<const uint16_t*>(row)[x])
-                                   : reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFF;
-            picture[static_cast<size_t>(y) * size.cx + x] = p;
-        }
-    }
+    withFormat(screen->bitsPerPixel, [&]<typename Format>() {
+        for (int y = 0; y < size.cy; ++y)
+            decodeRow<Format>(picture.data() + static_cast<size_t>(y) * size.cx,
+                              pixelRow<Format>(screen->bits, screen->stride, y), size.cx);
+    });
     return picture;
 }
 

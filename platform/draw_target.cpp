@@ -1,44 +1,10 @@
 #include "platform/draw_target.h"
 
+#include "base/pixel_rows.h"
 #include "platform/display.h"
 #include "platform/window_state.h"
 
 namespace velmora {
-
-namespace {
-
-template <typename Pixel> void applyRop(Pixel* pixels, int count, Pixel source, int rop2, Pixel mask) {
-    switch (rop2) {
-    case R2_BLACK:
-        for (int i = 0; i < count; ++i)
-            pixels[i] = 0;
-        break;
-    case R2_WHITE:
-        for (int i = 0; i < count; ++i)
-            pixels[i] = mask;
-        break;
-    case R2_NOP:
-        break;
-    case R2_NOT:
-        for (int i = 0; i < count; ++i)
-            pixels[i] = static_cast<Pixel>(~pixels[i] & mask);
-        break;
-    case R2_XORPEN:
-        for (int i = 0; i < count; ++i)
-            pixels[i] = static_cast<Pixel>(pixels[i] ^ source);
-        break;
-    case R2_NOTXORPEN:
-        for (int i = 0; i < count; ++i)
-            pixels[i] = static_cast<Pixel>(~(pixels[i] ^ source) & mask);
-        break;
-    default:
-        for (int i = 0; i < count; ++i)
-            pixels[i] = source;
-        break;
-    }
-}
-
-} // namespace
 
 bool resolveTarget(HDC dc, DrawTarget& target) {
     target = DrawTarget{};
@@ -92,38 +58,37 @@ bool resolveSource(HDC dc, DrawTarget& source) {
     return true;
 }
 
-uint32_t toNativePixel(COLORREF color, int bitsPerPixel) {
-    const uint32_t r = color & 0xFF;
-    const uint32_t g = (color >> 8) & 0xFF;
-    const uint32_t b = (color >> 16) & 0xFF;
-    if (bitsPerPixel == 16)
-        return ((r >> 3) << 11) | ((g >> 2) << 5) | (b >> 3);
-    return (r << 16) | (g << 8) | b;
-}
-
-COLORREF fromNativePixel(uint32_t pixel, int bitsPerPixel) {
-    if (bitsPerPixel == 16)
-        return RGB(static_cast<int>((pixel >> 11) & 0x1F) << 3, static_cast<int>((pixel >> 5) & 0x3F) << 2,
-                   static_cast<int>(pixel & 0x1F) << 3);
-    return RGB(static_cast<int>((pixel >> 16) & 0xFF), static_cast<int>((pixel >> 8) & 0xFF),
-               static_cast<int>(pixel & 0xFF));
-}
-
-uint32_t convertPixel(uint32_t pixel, int fromBits, int toBits) {
-    if (fromBits == toBits)
-        return pixel;
-    return toNativePixel(fromNativePixel(pixel, fromBits), toBits);
-}
-
 void fillSpan(const DrawTarget& target, int y, int x0, int x1, uint32_t pixel, int rop2) {
     Bitmap& bitmap = *target.bitmap;
-    forEachClippedSpan(target, y, x0, x1, [&](int left, int right, int row) {
-        uint8_t* line = bitmap.bits + static_cast<ptrdiff_t>(row) * bitmap.stride;
-        if (bitmap.bitsPerPixel == 16)
-            applyRop<uint16_t>(reinterpret_cast<uint16_t*>(line) + left, right - left,
-                               static_cast<uint16_t>(pixel), rop2, 0xFFFF);
-        else
-            applyRop<uint32_t>(reinterpret_cast<uint32_t*>(line) + left, right - left, pixel, rop2, 0xFFFFFF);
+    withFormat(bitmap.bitsPerPixel, [&]<typename Format>() {
+        using Pixel = typename Format::Pixel;
+        auto pen = static_cast<Pixel>(pixel);
+        PixelOp op = PixelOp::Copy;
+        switch (rop2) {
+        case R2_BLACK:
+            pen = 0;
+            break;
+        case R2_WHITE:
+            pen = Format::white;
+            break;
+        case R2_NOP:
+            return;
+        case R2_NOT:
+            op = PixelOp::Invert;
+            break;
+        case R2_XORPEN:
+            op = PixelOp::Xor;
+            break;
+        case R2_NOTXORPEN:
+            op = PixelOp::NotXor;
+            break;
+        default: // every other mix writes the pen
+            break;
+        }
+        const RowKernel<Format> kernel = rowKernel<Format>(op, true);
+        forEachClippedSpan(target, y, x0, x1, [&](int left, int right, int row) {
+            kernel(pixelRow<Format>(bitmap.bits, bitmap.stride, row) + left, &pen, right - left);
+        });
     });
 }
 

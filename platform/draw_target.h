@@ -3,6 +3,7 @@
 // it and the rectangles drawing may touch. Every drawing primitive resolves its context once and
 // then writes clipped spans through these helpers. Not for use outside platform/.
 
+#include "base/color.h"
 #include "platform/device_context.h"
 
 #include <cstdint>
@@ -24,10 +25,12 @@ bool resolveTarget(HDC dc, DrawTarget& target);
 bool resolveSource(HDC dc, DrawTarget& source);
 
 // 0x00BBGGRR to the bitmap's pixel (RGB565 or 0x00RRGGBB) and back.
-uint32_t toNativePixel(COLORREF color, int bitsPerPixel);
-COLORREF fromNativePixel(uint32_t pixel, int bitsPerPixel);
-// Converts between the two pixel formats; 565 to 888 leaves the low bits of each channel zero.
-uint32_t convertPixel(uint32_t pixel, int fromBits, int toBits);
+inline uint32_t toNativePixel(COLORREF color, int bitsPerPixel) {
+    return encodePixel(rgbFromColorRef(color), bitsPerPixel);
+}
+inline COLORREF fromNativePixel(uint32_t pixel, int bitsPerPixel) {
+    return rgbToColorRef(decodePixel(pixel, bitsPerPixel));
+}
 
 inline uint32_t readPixel(const Bitmap& bitmap, int x, int y) {
     const uint8_t* row = bitmap.bits + static_cast<ptrdiff_t>(y) * bitmap.stride;

@@ -18,6 +18,14 @@ using COLORREF = uint32_t; // 0x00BBGGRR, the order the graphics calls take colo
 constexpr COLORREF RGB(int r, int g, int b) {
     return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
+// Between the engine's 0xRRGGBB and the drawing calls' 0x00BBGGRR.
+constexpr COLORREF rgbToColorRef(uint32_t rgb) {
+    return RGB(static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
+               static_cast<int>(rgb & 0xFF));
+}
+constexpr uint32_t rgbFromColorRef(COLORREF color) {
+    return ((color & 0xFF) << 16) | (color & 0xFF00) | ((color >> 16) & 0xFF);
+}
 
 enum class GdiKind { Bitmap, Pen, Brush, Font };
 

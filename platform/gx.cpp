@@ -1,5 +1,6 @@
 #include "platform/gx.h"
 
+#include "base/color.h"
 #include "platform/device_profile.h"
 #include "platform/display.h"
 #include "platform/messages.h"
@@ -103,8 +104,7 @@ void copyScreenIntoFramebuffer(Framebuffer& fb) {
         for (int x = 0; x < fb.size.cx; ++x) {
             const int screenX = static_cast<int>(static_cast<int64_t>(x) * screen.cx / fb.size.cx);
             const uint32_t c = picture[static_cast<size_t>(screenY) * screen.cx + screenX];
-            pixelAt(fb, x, y) =
-                static_cast<uint16_t>(((c >> 8) & 0xF800) | ((c >> 5) & 0x07E0) | ((c >> 3) & 0x1F));
+            pixelAt(fb, x, y) = rgbTo565(c);
         }
     }
 }

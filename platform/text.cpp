@@ -1,5 +1,6 @@
 #include "platform/text.h"
 
+#include "base/pixel_format.h"
 #include "platform/draw_target.h"
 #include "platform/font.h"
 
@@ -26,28 +27,19 @@ size_t lengthOf(const wchar_t* text, int count) {
     return count < 0 ? std::wcslen(text) : static_cast<size_t>(count);
 }
 
-template <typename Pixel>
-Pixel blend(Pixel destination, uint32_t red, uint32_t green, uint32_t blue, uint32_t coverage);
-
-template <>
-uint16_t blend<uint16_t>(uint16_t destination, uint32_t red, uint32_t green, uint32_t blue,
-                         uint32_t coverage) {
-    const uint32_t r = (destination >> 11) & 0x1F, g = (destination >> 5) & 0x3F, b = destination & 0x1F;
-    const uint32_t dr = (r << 3) | (r >> 2), dg = (g << 2) | (g >> 4), db = (b << 3) | (b >> 2);
-    const uint32_t nr = (dr * (255 - coverage) + red * coverage + 127) / 255;
-    const uint32_t ng = (dg * (255 - coverage) + green * coverage + 127) / 255;
-    const uint32_t nb = (db * (255 - coverage) + blue * coverage + 127) / 255;
-    return static_cast<uint16_t>(((nr >> 3) << 11) | ((ng >> 2) << 5) | (nb >> 3));
-}
-
-template <>
-uint32_t blend<uint32_t>(uint32_t destination, uint32_t red, uint32_t green, uint32_t blue,
-                         uint32_t coverage) {
-    const uint32_t dr = (destination >> 16) & 0xFF, dg = (destination >> 8) & 0xFF, db = destination & 0xFF;
-    const uint32_t nr = (dr * (255 - coverage) + red * coverage + 127) / 255;
-    const uint32_t ng = (dg * (255 - coverage) + green * coverage + 127) / 255;
-    const uint32_t nb = (db * (255 - coverage) + blue * coverage + 127) / 255;
-    return (nr << 16) | (ng << 8) | nb;
+// Mixes a glyph's colour (0xRRGGBB) into a pixel by coverage 0 ... 255, rounding each channel.
+// A 16-bit pixel is widened to full bytes first so that partly covered pixels next to white stay
+// white.
+template <typename Format>
+typename Format::Pixel blend(typename Format::Pixel destination, uint32_t rgb, uint32_t coverage) {
+    const uint32_t under = Format::bitsPerPixel == 16 ? rgbFrom565Full(static_cast<uint16_t>(destination))
+                                                      : decodePixel(destination, Format::bitsPerPixel);
+    auto channel = [&](int shift) {
+        const uint32_t from = (under >> shift) & 0xFF, to = (rgb >> shift) & 0xFF;
+        return ((from * (255 - coverage) + to * coverage + 127) / 255) << shift;
+    };
+    return static_cast<typename Format::Pixel>(
+        encodePixel(channel(16) | channel(8) | channel(0), Format::bitsPerPixel));
 }
 
 struct TextPainter {
@@ -56,22 +48,22 @@ struct TextPainter {
     COLORREF color = 0;
 
     // Draws a glyph with its pen position at (x, baseline), in context coordinates.
-    template <typename Pixel> void drawGlyph(const GlyphImage& glyph, int x, int baseline) {
-        const uint32_t red = color & 0xFF, green = (color >> 8) & 0xFF, blue = (color >> 16) & 0xFF;
-        const Pixel solid = static_cast<Pixel>(toNativePixel(color, target.bitmap->bitsPerPixel));
+    template <typename Format> void drawGlyph(const GlyphImage& glyph, int x, int baseline) {
+        using Pixel = typename Format::Pixel;
+        const uint32_t rgb = rgbFromColorRef(color);
+        const auto solid = static_cast<Pixel>(encodePixel(rgb, Format::bitsPerPixel));
         const int left = x + glyph.left, top = baseline - glyph.top;
         Bitmap& bitmap = *target.bitmap;
         for (int row = 0; row < glyph.rows; ++row) {
             const uint8_t* coverage = glyph.coverage.data() + static_cast<size_t>(row) * glyph.width;
             forEachClippedSpan(target, top + row, left, left + glyph.width, [&](int first, int last, int by) {
-                Pixel* pixels =
-                    reinterpret_cast<Pixel*>(bitmap.bits + static_cast<ptrdiff_t>(by) * bitmap.stride);
+                Pixel* pixels = pixelRow<Format>(bitmap.bits, bitmap.stride, by);
                 for (int bx = first; bx < last; ++bx) {
                     const uint32_t a = coverage[bx - target.originX - left];
                     if (a == 255)
                         pixels[bx] = solid;
                     else if (a != 0)
-                        pixels[bx] = blend<Pixel>(pixels[bx], red, green, blue, a);
+                        pixels[bx] = blend<Format>(pixels[bx], rgb, a);
                 }
             });
         }
@@ -85,10 +77,8 @@ struct TextPainter {
         const uint32_t pixel = toNativePixel(color, target.bitmap->bitsPerPixel);
         for (size_t i = 0; i < count; ++i) {
             const GlyphImage& glyph = face->glyph(static_cast<char32_t>(text[i]));
-            if (target.bitmap->bitsPerPixel == 16)
-                drawGlyph<uint16_t>(glyph, penX, baseline);
-            else
-                drawGlyph<uint32_t>(glyph, penX, baseline);
+            withFormat(target.bitmap->bitsPerPixel,
+                       [&]<typename Format>() { drawGlyph<Format>(glyph, penX, baseline); });
             const int advance = widths ? widths[i] : glyph.advance;
             if (underlined && i < underlined->size() && (*underlined)[i])
                 underline(penX, penX + advance, baseline, pixel);

@@ -3,8 +3,8 @@
 // taken per 5-6-5 field ((a x b) >> 5 for red and blue, >> 6 for green) and sums saturate each field
 // at its maximum; at 32 bits each field is a byte (>> 8, saturating at 255).
 
-#include "surface/color.h"
-#include "surface/pixel_format.h"
+#include "base/color.h"
+#include "base/pixel_format.h"
 
 #include <bit>
 #include <cstdint>

@@ -2,9 +2,9 @@
 // Scenes and their nodes as plain records: what every scene kind shares. The page's template
 // loader fills them; each kind's painter draws them. Kinds are told apart by their number.
 
+#include "base/color.h"
 #include "base/ptr_vector.h"
 #include "render/texture.h"
-#include "surface/color.h"
 #include "surface/surface.h"
 
 #include <cstdint>

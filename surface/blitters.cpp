@@ -1,6 +1,6 @@
 #include "surface/blitters.h"
 
-#include "surface/pixel_format.h"
+#include "base/pixel_rows.h"
 
 #include <algorithm>
 #include <cstring>
@@ -34,21 +34,16 @@ void copyRows(Surface& destination, const Surface& source, int x, int y, Rect re
                         pixelRow<Format>(source.bits, source.stride, rect.y), size_t(rect.height) * source.stride);
             return;
         }
-        const size_t rowBytes = size_t(rect.width) * sizeof(Pixel);
         for (int row = 0; row < rect.height; ++row)
-            std::memcpy(pixelRow<Format>(destination.bits, destination.stride, y + row) + x,
-                        pixelRow<Format>(source.bits, source.stride, rect.y + row) + rect.x, rowBytes);
+            copyRow(pixelRow<Format>(destination.bits, destination.stride, y + row) + x,
+                    pixelRow<Format>(source.bits, source.stride, rect.y + row) + rect.x, rect.width);
         return;
     }
     const Pixel storedKey = static_cast<Pixel>(encodePixel(key, destination.bitsPerPixel));
-    for (int row = 0; row < rect.height; ++row) {
-        Pixel* out = pixelRow<Format>(destination.bits, destination.stride, y + row) + x;
-        const Pixel* in = pixelRow<Format>(source.bits, source.stride, rect.y + row) + rect.x;
-        for (int column = 0; column < rect.width; ++column) {
-            if (in[column] != storedKey)
-                out[column] = in[column];
-        }
-    }
+    for (int row = 0; row < rect.height; ++row)
+        copyRowKeyed<Format>(pixelRow<Format>(destination.bits, destination.stride, y + row) + x,
+                             pixelRow<Format>(source.bits, source.stride, rect.y + row) + rect.x, rect.width,
+                             storedKey);
 }
 
 // The number of leading steps i (of count) whose position start + (i * step >> 12) stays below limit.
@@ -94,8 +89,7 @@ void stretchRows(Surface& destination, const Surface& source, const StretchSetup
 
 template <typename Format>
 void fillSpan(Surface& destination, typename Format::Pixel pixel, int x, int y, int count) {
-    typename Format::Pixel* out = pixelRow<Format>(destination.bits, destination.stride, y) + x;
-    std::fill(out, out + count, pixel);
+    fillRow(pixelRow<Format>(destination.bits, destination.stride, y) + x, count, pixel);
 }
 
 // Writes the first pixel, then doubles the filled part with block copies until the buffer is full.

@@ -1,6 +1,6 @@
 #include "surface/fade_effect.h"
 
-#include "surface/pixel_format.h"
+#include "base/pixel_format.h"
 
 #include <algorithm>
 

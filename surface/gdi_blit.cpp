@@ -1,7 +1,7 @@
 #include "surface/gdi_blit.h"
 
+#include "base/color.h"
 #include "platform/drawing.h"
-#include "surface/color.h"
 
 namespace velmora {
 

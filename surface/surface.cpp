@@ -88,27 +88,17 @@ uint32_t Surface::getPixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= width || y >= height)
         return 0;
     const uint8_t* pixel = pixelAddress(x, y);
-    if (bitsPerPixel == 16) {
-        uint16_t word;
-        std::memcpy(&word, pixel, sizeof word);
-        return rgbFrom565(word);
-    }
-    uint32_t value;
-    std::memcpy(&value, pixel, sizeof value);
-    return value & 0xFFFFFF;
+    uint32_t value = 0; // little-endian: a 16-bit pixel fills the low bytes
+    std::memcpy(&value, pixel, static_cast<size_t>(bytesPerPixel));
+    return decodePixel(value, bitsPerPixel);
 }
 
 void Surface::setPixel(int x, int y, uint32_t rgb) {
     if (x < 0 || y < 0 || x >= width || y >= height)
         return;
     uint8_t* pixel = pixelAddress(x, y);
-    if (bitsPerPixel == 16) {
-        const uint16_t word = rgbTo565(rgb);
-        std::memcpy(pixel, &word, sizeof word);
-    } else {
-        const uint32_t value = rgb & 0xFFFFFF;
-        std::memcpy(pixel, &value, sizeof value);
-    }
+    const uint32_t value = encodePixel(rgb, bitsPerPixel);
+    std::memcpy(pixel, &value, static_cast<size_t>(bytesPerPixel));
 }
 
 } // namespace velmora

@@ -3,8 +3,8 @@
 // depth (RGB565 on the handhelds) or at 32 bits, selected into a memory drawing context of its own
 // for its whole life so that drawing-context calls can draw into it too.
 
+#include "base/color.h"
 #include "platform/gdi.h"
-#include "surface/color.h"
 
 #include <cstdint>
 

@@ -1,10 +1,10 @@
+#include "base/color.h"
 #include "platform/gdi.h"
 #include "platform/message_box.h"
 #include "platform/ui_scale.h"
 #include "render/scene2d.h"
 #include "render/scene2d_nodes.h"
 #include "render/texture.h"
-#include "surface/color.h"
 #include "tests/surface/surface_test_util.h"
 
 #include <gtest/gtest.h>
