@@ -176,6 +176,10 @@ def check(number, saves, log, shapes, slots_before):
     return faults, now
 
 
+def median(values):
+    return sorted(values)[len(values) // 2]
+
+
 def files_in(folder):
     return sum(len(files) for _, _, files in os.walk(folder))
 
@@ -183,7 +187,7 @@ def files_in(folder):
 def main():
     program_runs.become_subreaper()
     shapes, slots, kills, ended, checks, cut_writes, most_unpacked = {}, {}, 0, 0, 0, 0, 0
-    durations = []
+    durations, save_phases, kills_during_saves = [], [], 0
     number = 0
     print("saves under fire: %s, seed %d, work folder %s" % (program, args.seed, work), flush=True)
     while kills < args.kills:
@@ -193,16 +197,24 @@ def main():
         with open(script_path, "w") as file:
             file.write(script)
         log_path = os.path.join(work, "run.log")
-        # The first runs end by themselves and tell how long a run takes; later ones are killed at
-        # a random moment of it (one in ten is left to finish).
-        kill_at = None
+        # The first runs end by themselves and tell how long a run and its saves (from the hole's
+        # loading to the end) take. Of the later runs one in ten is left to finish; the others are
+        # killed at a random moment of the whole run, or (every other one) of its saves.
+        kill_at, during_saves = None, False
         if number > 3 and random.random() < 0.9:
-            kill_at = random.uniform(0, 1.1 * sorted(durations)[len(durations) // 2])
+            during_saves = random.random() < 0.5
+            kill_at = random.uniform(0, 1.1 * median(save_phases if during_saves else durations))
         killed = False
+        hole_loaded = None
 
         def on_tick(elapsed):
-            nonlocal killed
-            if kill_at is not None and elapsed >= kill_at:
+            nonlocal killed, hole_loaded
+            if hole_loaded is None:
+                with open(log_path, "rb") as file:
+                    if b"velmora event: hole-loaded" in file.read():
+                        hole_loaded = elapsed
+            start = hole_loaded if during_saves else 0
+            if kill_at is not None and start is not None and elapsed >= start + kill_at:
                 program_runs.kill_instances(instance)
                 killed = True
             elif elapsed > 120:
@@ -218,9 +230,11 @@ def main():
             log = file.read()
         if killed:
             kills += 1
+            kills_during_saves += during_saves
         else:
             ended += 1
             durations.append(time.monotonic() - started)
+            save_phases.append(durations[-1] - hole_loaded)
             if any(exit_codes) or log.count("GAME_SAVED") != SLOTS:
                 sys.exit("run %d ended without saving every slot (exit codes %s); its log: %s"
                          % (number, exit_codes, log_path))
@@ -238,10 +252,11 @@ def main():
         if number % 25 == 0:
             print("run %d: %d killed, %d ended by themselves, slots saved: %d" % (number, kills, ended, len(slots)),
                   flush=True)
-    print("%d runs: %d killed with SIGKILL at random moments, %d ended by themselves; %d checks of every "
-          "kept file and of the load page's slots, no fault; a write was cut off (its .tmp left) %d times; "
-          "at most %d files in the folder of unpacked entries; a whole run took %.1f s (median)"
-          % (number, kills, ended, checks, cut_writes, most_unpacked, sorted(durations)[len(durations) // 2]))
+    print("%d runs: %d killed with SIGKILL at random moments (%d of them while saving), %d ended by themselves; "
+          "%d checks of every kept file and of the load page's slots, no fault; a write was cut off (its .tmp "
+          "left) %d times; at most %d files in the folder of unpacked entries; a whole run took %.1f s, its "
+          "saves %.1f s (medians)" % (number, kills, kills_during_saves, ended, checks, cut_writes, most_unpacked,
+                                      median(durations), median(save_phases)))
 
 
 main()
