@@ -88,6 +88,10 @@ def play(number):
     faults += ["sanitizer report: " + fault for fault in FAULTS if fault in text]
     if "velmora event: congratulations " not in text:
         faults.append("the game did not reach the congratulations page")
+    scores = os.path.join(home, "data", "velmora", "scores.properties")
+    lines = open(scores, errors="replace").read().splitlines(True) if os.path.exists(scores) else []
+    if not any(line.startswith(args.course + "=") and line.endswith("\n") for line in lines):
+        faults.append("the best scores have no whole line for " + args.course)
     if not faults:
         os.remove(log)
     return faults, peak, seconds, len(ended)
