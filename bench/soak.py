@@ -5,14 +5,14 @@ as they do for a player. Meant for the sanitizer build (build-asan), whose LeakS
 leak when a process ends.
 
 A game fails on an instance that ends by a signal or with an exit code other than 0, on a sanitizer
-report, when it does not reach the congratulations page, or when it runs longer than --timeout
-seconds (its processes are then killed). Each game's peak memory (the largest maximum resident set
+report, when it does not reach the congratulations page, or when it hangs: no line on standard
+error for --stall seconds, or longer than --timeout seconds in all (its processes are then killed). Each game's peak memory (the largest maximum resident set
 of its processes: the front end, one per hole, the congratulations page) and wall time go to
 WORK/games.csv; a run that was stopped continues from there when started again (--fresh starts
 over). At the end: game 1 against game N, and the median of the first ten against the last ten.
 
 usage: bench/soak.py [--games N] [--build DIR] [--work DIR] [--course NAME] [--players N]
-                     [--screen WxH] [--timeout S] [--fresh]
+                     [--screen WxH] [--stall S] [--timeout S] [--fresh]
 Exit code 0 when every game passed; the log of a failed game is kept in WORK."""
 import argparse, csv, os, shutil, statistics, sys, time
 
@@ -29,7 +29,9 @@ parser.add_argument("--work", default=os.path.join(os.path.expanduser("~"), ".ca
 parser.add_argument("--course", default="maple_grove", help="the course of every game (the same work each game)")
 parser.add_argument("--players", type=int, default=1, choices=range(1, 5))
 parser.add_argument("--screen", default="240x320", help="VELMORA_SCREEN: the small screen is a quarter of the work a frame")
-parser.add_argument("--timeout", type=float, default=900, help="seconds one game may take")
+parser.add_argument("--timeout", type=float, default=3600, help="seconds one game may take")
+parser.add_argument("--stall", type=float, default=300,
+                    help="seconds a game may go without a line on standard error (a hang, however slow the machine)")
 parser.add_argument("--fresh", action="store_true", help="forget the games of an earlier run")
 args = parser.parse_args()
 
@@ -66,10 +68,16 @@ def play(number):
     log = os.path.join(work, "game-%d.log" % number)
     faults = []
 
+    last_line = [0, 0.0]  # the log's size and when it last grew
+
     def on_tick(elapsed):
-        if elapsed > args.timeout:
+        size = os.path.getsize(log)
+        if size != last_line[0]:
+            last_line[:] = [size, elapsed]
+        if elapsed > args.timeout or elapsed - last_line[1] > args.stall:
             if not faults:
-                faults.append("hang: still running after %.0f s, killed" % args.timeout)
+                faults.append("hang: killed after %.0f s, the last %.0f s without a line on standard error"
+                              % (elapsed, elapsed - last_line[1]))
             program_runs.kill_instances(instance)
 
     started = time.monotonic()
@@ -115,8 +123,9 @@ for number in range(len(games) + 1, args.games + 1):
     faults, peak, seconds, processes = play(number)
     if faults:
         failed += 1
-        print("game %d FAILED (log kept in %s):\n  %s" % (number, os.path.join(work, "game-%d.log" % number),
-                                                       "\n  ".join(faults)), flush=True)
+        kept = os.path.join(work, "game-%d-failed-%s.log" % (number, time.strftime("%Y%m%d-%H%M%S")))
+        os.replace(os.path.join(work, "game-%d.log" % number), kept)
+        print("game %d FAILED (log kept in %s):\n  %s" % (number, kept, "\n  ".join(faults)), flush=True)
         continue
     row = {"game": number, "peak_mb": "%.1f" % peak, "seconds": "%.1f" % seconds, "processes": processes}
     games.append(row)
