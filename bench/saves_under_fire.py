@@ -249,14 +249,14 @@ def main():
             shutil.copy(log_path, kept + ".log")
             sys.exit("run %d (%s): %s\nfiles kept in %s" % (number, "killed" if killed else "ended", "\n".join(faults),
                                                           kept))
-        if number % 25 == 0:
-            print("run %d: %d killed, %d ended by themselves, slots saved: %d" % (number, kills, ended, len(slots)),
-                  flush=True)
-    print("%d runs: %d killed with SIGKILL at random moments (%d of them while saving), %d ended by themselves; "
-          "%d checks of every kept file and of the load page's slots, no fault; a write was cut off (its .tmp "
-          "left) %d times; at most %d files in the folder of unpacked entries; a whole run took %.1f s, its "
-          "saves %.1f s (medians)" % (number, kills, kills_during_saves, ended, checks, cut_writes, most_unpacked,
-                                      median(durations), median(save_phases)))
+        if number % 25 == 0 or kills == args.kills:
+            # The figures so far, so that a loop stopped early still reports them.
+            print("%d runs: %d killed with SIGKILL at random moments (%d of them while saving), %d ended by "
+                  "themselves; %d checks of every kept file and of the load page's slots, no fault; a write "
+                  "was cut off (its .tmp left) %d times; at most %d files in the folder of unpacked entries; "
+                  "a whole run took %.1f s, its saves %.1f s (medians)"
+                  % (number, kills, kills_during_saves, ended, checks, cut_writes, most_unpacked,
+                     median(durations), median(save_phases)), flush=True)
 
 
 main()
