@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Soak test: demo games of the real program in a row, headless at the fastest clock, every game in
-the same player's folder (XDG_DATA_HOME), so that best scores, settings and window state accumulate
+the same player's folder (XDG_DATA_HOME), so that best scores and the other kept files accumulate
 as they do for a player. Meant for the sanitizer build (build-asan), whose LeakSanitizer reports a
 leak when a process ends.
 
