@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <set>
 #include <string>
 
@@ -130,6 +131,18 @@ std::wstring userDataFolder() {
                          folder.c_str(), std::strerror(error));
     }
     return asGameFolder(folder);
+}
+
+void removeStaleTemporaryFiles(int maxAgeSeconds) {
+    const std::wstring folder = asGameFolder(userDataPath());
+    const time_t oldest = std::time(nullptr) - maxAgeSeconds;
+    for (const FoundFile& file : findFiles(folder + L"*.tmp")) {
+        struct stat status;
+        const std::wstring path = folder + file.name;
+        if (!file.isFolder && stat(toOsPath(path).c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+            status.st_mtime < oldest)
+            deleteFile(path);
+    }
 }
 
 std::wstring guiFileFolder(std::wstring_view fileName, std::wstring_view installedFolder) {

@@ -30,6 +30,12 @@ std::wstring manualFolder();
 // that follow fail as they would on a full or read-only disk.
 std::wstring userDataFolder();
 
+// A write of a kept file that was cut off (the game killed, the power gone) leaves its temporary
+// "<file>.tmp" beside it, which only the next write of the same file would replace. Deletes those
+// of the player's data folder that are older than maxAgeSeconds; a younger one may be a write under
+// way in an instance that is ending. Creates nothing.
+void removeStaleTemporaryFiles(int maxAgeSeconds);
+
 // The folder to read a file the game keeps from: the user data folder when it holds fileName as a
 // plain file (the player's own copy), otherwise installedFolder, by default the shipped GUI folder
 // (resourcesFolder() + "GUI\"). Creates nothing.

@@ -2,6 +2,7 @@
 
 #include "gui/relaunch.h"
 #include "platform/display.h"
+#include "platform/game_folders.h"
 #include "platform/message_box.h"
 #include "platform/native_window.h"
 #include "platform/process.h"
@@ -75,6 +76,8 @@ int velmoraMain(int argc, char** argv) {
         SetForegroundWindow(running);
         return 0;
     }
+    // No write of a kept file takes ten minutes: an older temporary file is left from a killed one.
+    removeStaleTemporaryFiles(600);
 
     auto application = std::make_unique<Application>();
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);

@@ -7,6 +7,7 @@
 
 #include <sys/stat.h>
 
+#include <chrono>
 #include <filesystem>
 
 namespace velmora {
@@ -51,6 +52,31 @@ TEST(GameFolders, UserDataFolderThatCannotBeMadeIsReportedOnce) {
     EXPECT_EQ(errors, "velmora: cannot create " + home.os("blocked").string() +
                           "/velmora/ for your settings, scores and saved games (Not a directory); "
                           "changes will not be kept\n");
+}
+
+TEST(GameFolders, OnlyStaleTemporaryFilesOfCutOffWritesAreRemoved) {
+    TempFolder home;
+    const ScopedVariable data("XDG_DATA_HOME", home.os("data").c_str());
+    removeStaleTemporaryFiles(600); // no folder yet: nothing to do, nothing made
+    EXPECT_FALSE(fs::exists(home.os("data")));
+
+    userDataFolder(); // makes the folder
+    const auto make = [&](const char* name, int minutesOld) {
+        test::writeFile(home.os("data/velmora/") / name, "x");
+        fs::last_write_time(home.os("data/velmora/") / name,
+                            fs::file_time_type::clock::now() - std::chrono::minutes(minutesOld));
+    };
+    make("saveGame.properties.tmp", 11);
+    make("scores.properties.tmp", 9); // a write that may still be under way
+    make("saveGame.properties", 60);
+    make("notes.tmpl", 60);
+    fs::create_directory(home.os("data/velmora/old.tmp"));
+    fs::last_write_time(home.os("data/velmora/old.tmp"),
+                        fs::file_time_type::clock::now() - std::chrono::hours(1));
+    removeStaleTemporaryFiles(600);
+    EXPECT_FALSE(fs::exists(home.os("data/velmora/saveGame.properties.tmp")));
+    for (const char* kept : {"scores.properties.tmp", "saveGame.properties", "notes.tmpl", "old.tmp"})
+        EXPECT_TRUE(fs::exists(home.os("data/velmora/") / kept)) << kept;
 }
 
 TEST(GameFolders, KeptFilesAreReadFromThePlayersCopyFirst) {
