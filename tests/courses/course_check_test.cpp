@@ -9,7 +9,7 @@
 #include "gif_file.h"
 #include "image_files.h"
 
-#include "render/course_grid.h"
+#include "game/course_grid.h"
 #include "render/model_loader.h"
 #include "tests/support/temp_folder.h"
 

@@ -4,9 +4,9 @@
 #include "course_check.h"
 
 #include "base/wide_string.h"
+#include "game/course_grid.h"
 #include "media/resource_file.h"
 #include "render/bounding_box.h"
-#include "render/course_grid.h"
 #include "render/mesh_prepare.h"
 #include "render/model_3ds_reader.h"
 #include "render/model_loader.h"
