@@ -2,7 +2,7 @@
 // as the game does, and the rate of dropToGround queries over the course.
 #include "course_workload.h"
 
-#include "render/course_grid.h"
+#include "game/course_grid.h"
 #include "render/model_loader.h"
 
 #include <benchmark/benchmark.h>

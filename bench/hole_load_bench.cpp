@@ -2,7 +2,7 @@
 // at radius 400, then the course grid over it. Every hole of the shipped courses, from the courses
 // step's staging folder (build the content first).
 #include "base/wide_string.h"
-#include "render/course_grid.h"
+#include "game/course_grid.h"
 #include "render/image_cache.h"
 #include "render/model_loader.h"
 

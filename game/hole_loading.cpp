@@ -4,6 +4,7 @@
 #include "game/game_canvas.h"
 
 #include "base/wide_string.h"
+#include "game/course_grid.h"
 #include "game/game_events.h"
 #include "game/game_restore.h"
 #include "game/names.h"
@@ -18,7 +19,6 @@
 #include "platform/text.h"
 #include "platform/ui_scale.h"
 #include "render/bounding_box.h"
-#include "render/course_grid.h"
 #include "render/mesh_prepare.h"
 #include "render/model_loader.h"
 #include "surface/blitters.h"

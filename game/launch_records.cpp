@@ -1,7 +1,7 @@
 #include "game/launch_records.h"
 
+#include "base/value_list.h"
 #include "base/wide_string.h"
-#include "gui/value_list.h"
 
 #include <algorithm>
 #include <limits>

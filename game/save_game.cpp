@@ -1,11 +1,11 @@
 #include "game/save_game.h"
 
+#include "base/value_list.h"
 #include "base/wide_string.h"
 #include "game/launch_records.h"
 #include "game/names.h"
 #include "game/save_slots.h"
 #include "gui/property_template.h"
-#include "gui/value_list.h"
 #include "platform/files.h"
 #include "platform/game_folders.h"
 

@@ -1,7 +1,7 @@
 #include "game/terrain.h"
 
 #include "game/ball.h"
-#include "render/course_grid.h"
+#include "game/course_grid.h"
 
 #include <algorithm>
 

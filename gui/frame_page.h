@@ -30,12 +30,14 @@ public:
     // A page that goes while running leaves the idle slot as it found it.
     ~FramePage() override;
 
-    // Slot 4: a running page makes a frame; a stopped one paints without advancing time (dt -1).
+    // Painting: a running page makes a frame; a stopped one paints without advancing time (dt -1).
     void onPaintMessage(const PAINTSTRUCT& paint) override;
-    // Slot 13: suspends the game interface's display and stops frames when deactivated; takes the
+    // Activation: suspends the game interface's display and stops frames when deactivated; takes the
     // focus and restarts frames stopped that way when activated.
     void activate(bool active) override;
-    // Slots 18-22.
+    // One frame: ticks the frame timer, calls the before-frame listeners, update, paint, afterPaint and
+    // the after-frame listeners, and onMeasurement when the timer has measured a window. The page types
+    // fill the hooks.
     virtual void frame();
     virtual void paint() {}
     virtual void update(float) {}

@@ -8,7 +8,7 @@
 // that take an item name.
 
 #include "base/hash_map.h"
-#include "gui/value_list.h"
+#include "base/value_list.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -4,7 +4,7 @@
 // scene or node a line describes and attach it to its container. Canvas::loadTemplate walks the
 // template's keys and calls buildTemplateLine for each.
 
-#include "gui/value_list.h"
+#include "base/value_list.h"
 
 #include <cstdint>
 #include <optional>

@@ -6,19 +6,23 @@
 namespace velmora {
 namespace {
 
-constexpr float randomScale = 3.051851e-5f; // 1 / 32767, the largest value of the generator
+constexpr float randomScale = 3.051851e-5f; // 1 / randomMax, as a float constant
 
-// The generator's own state, so that seeding is deterministic for tests and independent of
-// anything else that draws from the C library's generator.
-uint32_t randomState = 1;
+RandomSequence shared;
 
 } // namespace
 
-void seedRandom(uint32_t seed) { randomState = seed; }
+int nextRandom(RandomSequence& sequence) {
+    sequence.state = sequence.state * 214013u + 2531011u;
+    return static_cast<int>((sequence.state >> 16) & randomMax);
+}
+
+void seedRandom(uint32_t seed) {
+    shared.state = seed;
+}
 
 int randomRaw() {
-    randomState = randomState * 214013u + 2531011u;
-    return static_cast<int>((randomState >> 16) & 0x7FFF);
+    return nextRandom(shared);
 }
 
 int randomInt(int lo, int hi) {

@@ -11,13 +11,22 @@ constexpr float clampFloat(float value, float lo, float hi) { return value < lo 
 // lo <= value < hi
 constexpr bool inRange(int value, int lo, int hi) { return value >= lo && value < hi; }
 
-// The generator behind randomInt and randomFloat: 0 ... 32767, seeded once per process.
+// The game's random numbers: 15-bit values from 0 to randomMax, from a linear congruential
+// generator of its own so that a seed gives the same sequence on every machine. Each user that must
+// not shift another's draws keeps a sequence of its own.
+inline constexpr int randomMax = 32767;
+struct RandomSequence {
+    uint32_t state = 1;
+};
+int nextRandom(RandomSequence& sequence);
+
+// The shared sequence behind randomInt and randomFloat, seeded once per process.
 void seedRandom(uint32_t seed);
 int randomRaw();
 
-// The nearest integer (halves away from zero) of randomRaw() / 32767 x (hi - lo) + lo.
+// The nearest integer (halves away from zero) of randomRaw() / randomMax x (hi - lo) + lo.
 int randomInt(int lo, int hi);
-// randomRaw() / 32767 x (hi - lo) + lo.
+// randomRaw() / randomMax x (hi - lo) + lo.
 float randomFloat(float lo, float hi);
 
 // The smallest k with 2^k >= n (0 for n < 2).

@@ -1,7 +1,7 @@
 #include "render/texture.h"
 
 #include "media/image_loader.h"
-#include "platform/random.h"
+#include "render/scalar_math.h"
 #include "surface/blitters.h"
 
 #include <algorithm>
@@ -113,9 +113,12 @@ void Texture::setFrame(int index) {
         frameListener->frameChanged(*this, currentFrame);
 }
 
-// A random integer from 0 to the last frame, rounded half away from zero.
+// A random integer from 0 to the last frame, rounded half away from zero. Starting frames draw from
+// a sequence of their own, so loading animated textures never shifts the game's shared sequence.
 void Texture::setRandomFrame() {
-    setFrame(static_cast<int>(std::lround(rand() * (1.0 / randMax) * (frameCount - 1))));
+    static RandomSequence startingFrames;
+    setFrame(
+        static_cast<int>(std::lround(nextRandom(startingFrames) * (1.0 / randomMax) * (frameCount - 1))));
 }
 
 void Texture::animate(float timeStep) {

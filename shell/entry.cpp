@@ -103,7 +103,7 @@ int velmoraMain(int argc, char** argv) {
 
     if (PageMaker maker = pageMaker())
         maker(*application, chooseFirstPage(GetCommandLineW()));
-    const int exitCode = run(application->handle());
+    const int exitCode = runMessageLoop(application->handle());
     application.reset();
     return exitCode;
 }

@@ -9,7 +9,7 @@
 
 namespace velmora {
 
-int run(HWND mainWindow) {
+int runMessageLoop(HWND mainWindow) {
     SHFullScreen(mainWindow, SHFS_HIDETASKBAR | SHFS_HIDESIPBUTTON | SHFS_HIDESTARTICON);
     SetForegroundWindow(mainWindow);
     MSG message;

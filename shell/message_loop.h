@@ -6,7 +6,8 @@
 
 namespace velmora {
 
-// Runs until the quit message; returns its code.
-int run(HWND mainWindow);
+// Shows the main window full screen in front, then pumps messages until the quit message; returns
+// its code.
+int runMessageLoop(HWND mainWindow);
 
 } // namespace velmora

@@ -9,7 +9,8 @@
 #include "gif_file.h"
 #include "image_files.h"
 
-#include "render/course_grid.h"
+#include "game/course_grid.h"
+#include "game/course_map.h"
 #include "render/model_loader.h"
 #include "tests/support/temp_folder.h"
 
@@ -139,11 +140,13 @@ TEST_F(SmallHoleBounds, ThePlayLineRunsInsideTheTreesLessThanSixteenUnitsIn) {
         EXPECT_NEAR(std::hypot(lines.treeLine[i].x, lines.treeLine[i].z), 300, 0.01);
         EXPECT_NEAR(300 - std::hypot(lines.playLine[i].x, lines.playLine[i].z), 13.2, 0.1) << i;
     }
-    const tool::CourseMap map = tool::buildCourseMap(lines, 800, 800);
-    EXPECT_EQ(map.height, 50);
-    EXPECT_FALSE(tool::isOutOfBounds(map, {0, 0, 0}));
-    EXPECT_TRUE(tool::isOutOfBounds(map, {0, 0, 295})) << "the band inside the trees";
-    EXPECT_TRUE(tool::isOutOfBounds(map, {0, 0, 350})) << "beyond the trees";
+    CourseMap map;
+    ASSERT_TRUE(map.create(800, 800));
+    map.draw(lines.treeLine, lines.playLine);
+    EXPECT_EQ(map.bitmap().height, 50);
+    EXPECT_FALSE(map.isOutOfBounds({0, 0, 0}));
+    EXPECT_TRUE(map.isOutOfBounds({0, 0, 295})) << "the band inside the trees";
+    EXPECT_TRUE(map.isOutOfBounds({0, 0, 350})) << "beyond the trees";
 }
 
 TEST_F(SmallHoleBounds, ADrownedBallIsDroppedOneStepBeyondTheBank) {

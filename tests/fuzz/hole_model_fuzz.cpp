@@ -3,10 +3,10 @@
 // the woods ring with its tree and play lines, the plants along it and the in/out-of-bounds map,
 // then the ground under a spread of points as the ball asks for it.
 #include "game/course_features.h"
+#include "game/course_grid.h"
 #include "game/course_map.h"
 #include "game/terrain.h"
 #include "render/bounding_box.h"
-#include "render/course_grid.h"
 #include "render/mesh_prepare.h"
 #include "render/model_3ds_reader.h"
 #include "render/model_normalise.h"

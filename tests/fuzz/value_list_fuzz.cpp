@@ -1,6 +1,6 @@
 // Value lists and the number and colour conversions of their items, on any text.
+#include "base/value_list.h"
 #include "base/wide_string.h"
-#include "gui/value_list.h"
 
 #include <cstdint>
 #include <string_view>

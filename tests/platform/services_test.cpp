@@ -5,7 +5,6 @@
 #include "platform/messages.h"
 #include "platform/native_window.h"
 #include "platform/paint.h"
-#include "platform/random.h"
 #include "platform/single_instance.h"
 #include "platform/ui_scale.h"
 
@@ -15,19 +14,6 @@
 
 namespace velmora {
 namespace {
-
-TEST(Random, SeedGivesTheSameFifteenBitSequenceEverywhere) {
-    srand(1);
-    EXPECT_EQ(rand(), 41);
-    EXPECT_EQ(rand(), 18467);
-    EXPECT_EQ(rand(), 6334);
-    srand(12345);
-    for (int i = 0; i < 1000; ++i) {
-        const int value = rand();
-        ASSERT_GE(value, 0);
-        ASSERT_LE(value, randMax);
-    }
-}
 
 TEST(UiScale, ScalesRoundingHalfUpAndLeavesValuesAloneAtOne) {
     setUiScale(1.0f);

@@ -51,6 +51,30 @@ TEST(Scalar, SquareRoots) {
     EXPECT_EQ(fixedSqrt(-4.0f), 0.0f);
 }
 
+// Replays and tests rely on these exact sequences.
+TEST(Scalar, RandomSequencesArePinnedAndIndependent) {
+    RandomSequence fresh;
+    EXPECT_EQ(nextRandom(fresh), 41);
+    EXPECT_EQ(nextRandom(fresh), 18467);
+    EXPECT_EQ(nextRandom(fresh), 6334);
+
+    seedRandom(42);
+    RandomSequence other{42};
+    EXPECT_EQ(nextRandom(other), 175);
+    EXPECT_EQ(randomRaw(), 175);
+    EXPECT_EQ(randomRaw(), 400);
+    EXPECT_EQ(nextRandom(other), 400);
+    EXPECT_EQ(randomInt(0, 100), 55); // 17869 / 32767 x 100 = 54.53
+    EXPECT_EQ(randomInt(0, 100), 92); // 30056 / 32767 x 100 = 91.73
+
+    RandomSequence wide{12345};
+    for (int i = 0; i < 1000; ++i) {
+        const int value = nextRandom(wide);
+        ASSERT_GE(value, 0);
+        ASSERT_LE(value, randomMax);
+    }
+}
+
 TEST(Scalar, RandomNumbersStayInRangeAndRepeatWithTheSeed) {
     seedRandom(42);
     int first[8];

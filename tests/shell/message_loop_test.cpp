@@ -24,7 +24,7 @@ TEST(MessageLoop, IdlesWhenNothingWaitsAndEndsWhenTheMainWindowCloses) {
     ASSERT_TRUE(main.create(0, 0, 40, 40));
     CountingIdle idle;
     setIdleHandler(&idle);
-    EXPECT_EQ(run(main.handle()), 0);
+    EXPECT_EQ(runMessageLoop(main.handle()), 0);
     EXPECT_EQ(idle.turns, 3);
     EXPECT_EQ(main.handle(), nullptr);
     setIdleHandler(nullptr);
@@ -45,7 +45,7 @@ TEST(MessageLoop, ReturnsTheQuitCodeAndSleepsWithoutAnIdleHandler) {
     auto* quitter = new Quitter;
     main.addChild(quitter, 0, 0, 1, 1);
     quitter->setTimer(5);
-    EXPECT_EQ(run(main.handle()), 7);
+    EXPECT_EQ(runMessageLoop(main.handle()), 7);
     EXPECT_GE(clock.totalSlept(), 5u);
 }
 

@@ -1,9 +1,5 @@
 #include "course_bounds.h"
 
-#include "platform/drawing.h"
-#include "platform/gdi.h"
-#include "render/fixed_point.h"
-
 namespace velmora::tool {
 namespace {
 
@@ -43,64 +39,6 @@ BoundaryLines boundaryLines(const Mesh3D& woods, SpatialGrid& grid) {
     lines.treeLine[0] = lines.treeLine[n - 1];
     lines.playLine[0] = lines.playLine[n - 1];
     return lines;
-}
-
-CourseMap buildCourseMap(const BoundaryLines& lines, float courseWidth, float courseDepth) {
-    CourseMap map;
-    map.courseWidth = courseWidth;
-    map.courseDepth = courseDepth;
-    if (!(courseWidth > 0.0f) || !(courseDepth > 0.0f))
-        return map;
-    map.height = static_cast<int>(courseDepth / courseWidth * 50.0f);
-    if (map.height < 1 || lines.treeLine.size() < 4)
-        return map;
-    void* bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(map.width, map.height, 16, &bits);
-    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-    PatBlt(dc, 0, 0, map.width, map.height, BLACKNESS);
-    const auto fill = [&](const std::vector<Vector3>& line, COLORREF colour) {
-        std::vector<POINT> points;
-        for (size_t i = 0; i + 1 < line.size(); ++i) {
-            const MapPixel pixel = mapPixel(map, line[i]);
-            points.push_back({pixel.x, pixel.y});
-        }
-        HPEN pen = CreatePen(PS_SOLID, 1, colour);
-        HBRUSH brush = CreateSolidBrush(colour);
-        HGDIOBJ oldPen = SelectObject(dc, pen);
-        HGDIOBJ oldBrush = SelectObject(dc, brush);
-        Polygon(dc, points.data(), static_cast<int>(points.size()));
-        SelectObject(dc, oldPen);
-        SelectObject(dc, oldBrush);
-        DeleteObject(pen);
-        DeleteObject(brush);
-    };
-    fill(lines.treeLine, RGB(255, 0, 0));
-    fill(lines.playLine, RGB(255, 255, 255));
-    map.brightness.resize(static_cast<size_t>(map.width) * map.height);
-    for (int y = 0; y < map.height; ++y) {
-        for (int x = 0; x < map.width; ++x) {
-            const COLORREF c = GetPixel(dc, x, y);
-            map.brightness[static_cast<size_t>(y) * map.width + x] =
-                static_cast<uint8_t>(((c & 0xFF) + ((c >> 8) & 0xFF) + ((c >> 16) & 0xFF)) / 3);
-        }
-    }
-    SelectObject(dc, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    return map;
-}
-
-MapPixel mapPixel(const CourseMap& map, const Vector3& point) {
-    const float k = static_cast<float>(map.height) / map.courseDepth;
-    return {static_cast<int>(point.x * k) + map.width / 2, map.height / 2 - static_cast<int>(point.z * k)};
-}
-
-bool isOutOfBounds(const CourseMap& map, const Vector3& point) {
-    const MapPixel p = mapPixel(map, point);
-    if (p.x < 0 || p.x >= map.width || p.y < 0 || p.y >= map.height || map.brightness.empty())
-        return true;
-    return map.brightness[static_cast<size_t>(p.y) * map.width + p.x] < 190;
 }
 
 WaterDrop waterDrop(SpatialGrid& grid, Vector3 position, Vector3 aim, float ballRadius, const Mesh3D* water,

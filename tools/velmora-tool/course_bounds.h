@@ -1,14 +1,12 @@
 #pragma once
 // What the game derives from a hole's ring of trees, by the game's own rules: the tree line (the
-// ring's bottom points dropped onto the ground), the play line 16 units inside it, the small course
-// map that tells in bounds from out of bounds, and where a drowned ball is dropped. The tools keep
-// these in this one module until the game page provides them.
+// ring's bottom points dropped onto the ground), the play line 16 units inside it, and where a
+// drowned ball is dropped. The course map drawn from the two lines is the game's own CourseMap.
 
 #include "render/object3d.h"
 #include "render/spatial_grid.h"
 #include "render/vector3.h"
 
-#include <cstdint>
 #include <vector>
 
 namespace velmora::tool {
@@ -21,23 +19,6 @@ struct BoundaryLines {
     int pointsWithoutGround = 0;
 };
 BoundaryLines boundaryLines(const Mesh3D& woods, SpatialGrid& grid);
-
-// The in/out map: 50 pixels wide, black outside the trees, red between tree line and play line,
-// white on the playable course.
-struct CourseMap {
-    int width = 50;
-    int height = 0;
-    float courseWidth = 0;           // x extent of the course without the woods
-    float courseDepth = 0;           // z extent
-    std::vector<uint8_t> brightness; // (r + g + b) / 3 per pixel, row after row
-};
-CourseMap buildCourseMap(const BoundaryLines& lines, float courseWidth, float courseDepth);
-
-struct MapPixel {
-    int x = 0, y = 0;
-};
-MapPixel mapPixel(const CourseMap& map, const Vector3& point);
-bool isOutOfBounds(const CourseMap& map, const Vector3& point);
 
 // A ball drowned at position while aimed along aim is stepped back 25 ball radii at a time until
 // the ground under it is neither water nor bank, then one step more: the drop point. steps counts

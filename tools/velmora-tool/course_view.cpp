@@ -3,11 +3,11 @@
 #include "check_text.h"
 
 #include "base/wide_string.h"
+#include "game/course_grid.h"
 #include "gui/property_template.h"
 #include "media/image_loader.h"
 #include "render/bounding_box.h"
 #include "render/chip3d.h"
-#include "render/course_grid.h"
 #include "render/model_loader.h"
 #include "render/texture.h"
 #include "render/view3d.h"

@@ -4,9 +4,10 @@
 #include "course_check.h"
 
 #include "base/wide_string.h"
+#include "game/course_grid.h"
+#include "game/course_map.h"
 #include "media/resource_file.h"
 #include "render/bounding_box.h"
-#include "render/course_grid.h"
 #include "render/mesh_prepare.h"
 #include "render/model_3ds_reader.h"
 #include "render/model_loader.h"
@@ -267,7 +268,8 @@ private:
                 break;
             }
         }
-        map_ = buildCourseMap(lines_, courseSize_.x, courseSize_.z);
+        map_.create(courseSize_.x, courseSize_.z);
+        map_.draw(lines_.treeLine, lines_.playLine);
     }
 
     // Every point inside the trees has ground under it.
@@ -297,10 +299,10 @@ private:
 
     // In bounds with a margin: the point's pixel of the course map and the eight around it are in.
     bool inBoundsWithMargin(const Vector3& p) const {
-        const float step = map_.courseDepth / float(std::max(map_.height, 1));
+        const float step = courseSize_.z / float(std::max(map_.bitmap().height, 1));
         for (int dz = -1; dz <= 1; ++dz)
             for (int dx = -1; dx <= 1; ++dx)
-                if (isOutOfBounds(map_, {p.x + dx * step, p.y, p.z + dz * step}))
+                if (map_.isOutOfBounds({p.x + dx * step, p.y, p.z + dz * step}))
                     return false;
         return true;
     }
@@ -360,7 +362,7 @@ private:
                 continue;
             int out = 0;
             for (const Vertex3D& v : surface->vertices)
-                out += isOutOfBounds(map_, v.position());
+                out += map_.isOutOfBounds(v.position());
             if (out)
                 breach(
                     format("%d vertices of '%s' lie out of bounds (in or beyond the band inside the trees)",
@@ -388,7 +390,7 @@ private:
                     const Vector3 aim{std::sin(a), 0, std::cos(a)};
                     const WaterDrop drop = waterDrop(*grid_, p, aim, settings_.ballRadius, water_, bank_);
                     const bool wet = drop.ground == water_ || drop.ground == bank_;
-                    if (wet || !drop.ground || isOutOfBounds(map_, drop.point)) {
+                    if (wet || !drop.ground || map_.isOutOfBounds(drop.point)) {
                         breach(
                             format("a ball drowned at (%.1f, %.1f) coming along (%.2f, %.2f) is dropped at "
                                    "(%.1f, %.1f), %s",

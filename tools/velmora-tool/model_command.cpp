@@ -4,8 +4,8 @@
 #include "commands.h"
 
 #include "base/wide_string.h"
+#include "game/course_grid.h"
 #include "render/bounding_box.h"
-#include "render/course_grid.h"
 #include "render/image_cache.h"
 #include "render/model_loader.h"
 

@@ -1,4 +1,4 @@
-#include "gui/value_list.h"
+#include "base/value_list.h"
 
 #include "base/wide_string.h"
 
