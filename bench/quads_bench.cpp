@@ -39,7 +39,7 @@ void slideShow(benchmark::State& state) {
         slide->setDetailLevel(4);
         slide->transform = Transform2D::translation(0, 80);
         slide->firstMaterial()->transparency = i == 0 ? 0 : 128;
-        scene->add(i == 0 ? L"slide1" : L"slide2", slide.release());
+        scene->add(i == 0 ? L"slide1" : L"slide2", std::move(slide));
     }
     for (auto _ : state) {
         scene->painter->draw(0.1f);

@@ -87,7 +87,7 @@ Ball::Ball(BallHost& host, Object3D& ballGroup, Scene3D& mainScene, Texture* sha
     for (const auto& mesh : *shadowQuad->meshes)
         mesh->depthBias = toFixed16(shadowDepthBias);
     shadow = shadowQuad.get();
-    mainScene.add(L"shadow", shadowQuad.release());
+    mainScene.add(L"shadow", std::move(shadowQuad));
 
     ChipParameters facing;
     facing.radiusScale = trailScale * radius;
@@ -101,7 +101,7 @@ Ball::Ball(BallHost& host, Object3D& ballGroup, Scene3D& mainScene, Texture* sha
         particle.material->diffuse = 0xFFFFFF;
         particle.material->detailLevel = 4;
         particle.quad = quad.get();
-        mainScene.add(L"trail", quad.release());
+        mainScene.add(L"trail", std::move(quad));
     }
 }
 

@@ -64,7 +64,7 @@ Object3D* buildGreenGrid(Scene3D& mainScene, const Terrain& terrain, const Vecto
     grid->transform = Matrix4::translation(cup);
     grid->visible = false;
     Object3D* node = grid.get();
-    mainScene.add(greenGridName, grid.release());
+    mainScene.add(greenGridName, std::move(grid));
     return node;
 }
 

@@ -320,7 +320,7 @@ bool GameCanvas::loadHoleModel(const std::wstring& courseFolder) {
         return false;
     }
     course = model.get();
-    mainScene->add(L"grpCourse", model.release());
+    mainScene->add(L"grpCourse", std::move(model));
     return true;
 }
 

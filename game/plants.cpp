@@ -63,7 +63,7 @@ void placePlants(Scene3D& mainScene, const std::vector<Vector3>& playLine,
         chip->setDetailLevel(1);
         chip->billboard = BillboardScreen;
         plant(*chip, chip->worldHeight, playLine[i], 2.0f, terrain);
-        mainScene.add(plantName, chip.release());
+        mainScene.add(plantName, std::move(chip));
     }
 }
 

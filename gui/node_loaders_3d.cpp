@@ -62,9 +62,9 @@ void loadObject3DLine(Canvas& page, const std::wstring& key, const std::wstring&
         return;
     applyNodeSettings(*node, nodeSettings(line));
     std::vector<std::unique_ptr<Object3D>> copies = copiesOf(*node, copyCount(line));
-    scene->add(copyName(key, line, 0), node.release());
+    scene->add(copyName(key, line, 0), std::move(node));
     for (size_t i = 0; i < copies.size(); ++i)
-        scene->add(copyName(key, line, static_cast<int>(i) + 1), copies[i].release());
+        scene->add(copyName(key, line, static_cast<int>(i) + 1), std::move(copies[i]));
 }
 
 void loadLodLine(Canvas& page, const TemplateLine& line) {

@@ -208,8 +208,6 @@ Window::Window(int id, HWND parent, bool hasBackBuffer) : Window(std::wstring(),
 }
 
 Window::~Window() {
-    for (Window* child : children_.copyItems())
-        delete child;
     children_.clear();
     if (handle_) {
         // The object is going: its window must not call back into it while it is destroyed.
@@ -428,13 +426,14 @@ void Window::setFont(HFONT font) {
         SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font), MAKELPARAM(1, 0));
 }
 
-void Window::addChild(Window* child, int x, int y, int width, int height) {
-    if (!child || children_.contains(child))
+void Window::adoptChild(std::unique_ptr<Window> owned, int x, int y, int width, int height) {
+    if (!owned)
         return;
+    Window* child = owned.get();
     onAddChild(child, x, y, width, height);
     child->parentHandle_ = handle_;
     child->parentObject_ = this;
-    children_.append(child);
+    children_.append(std::move(owned));
     child->create(x, y, width, height);
 }
 
@@ -442,8 +441,7 @@ void Window::removeChild(Window* child) {
     if (!child || !children_.contains(child))
         return;
     onRemoveChild(child);
-    children_.removeValue(child);
-    delete child;
+    children_.remove(child); // destroyed here, once it is no longer listed
 }
 
 Window* Window::findChild(int id) const {

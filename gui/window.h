@@ -4,6 +4,7 @@
 // back buffer into which all drawing goes and which present() shows with its overlays on top.
 // The main window and every page derive from it; so do the controls of gui/controls.h.
 
+#include "base/owned_ptr_vector.h"
 #include "base/ptr_vector.h"
 #include "gui/listeners.h"
 #include "platform/gdi.h"
@@ -103,14 +104,19 @@ public:
     void setControlColors(COLORREF textColor, COLORREF backgroundColor);
     void setFont(HFONT font);
 
-    // Takes ownership of the child, places it at (x, y, width, height) of this window's client
-    // area and creates it; a child already present is ignored.
-    void addChild(Window* child, int x, int y, int width, int height);
-    // Destroys and deletes the child.
+    // Takes the child, places it at (x, y, width, height) of this window's client area and
+    // creates it; returns it for the caller to go on using.
+    template <typename WindowType>
+    WindowType* addChild(std::unique_ptr<WindowType> child, int x, int y, int width, int height) {
+        WindowType* added = child.get();
+        adoptChild(std::move(child), x, y, width, height);
+        return added;
+    }
+    // Destroys the child; a window that is not a child is ignored.
     void removeChild(Window* child);
     Window* findChild(int id) const;
     Window* findChild(const std::wstring& text) const;
-    const PtrVector<Window>& children() const { return children_; }
+    const OwnedPtrVector<Window>& children() const { return children_; }
     Window* parentObject() const { return parentObject_; }
 
     void addOverlay(Overlay* overlay);
@@ -164,6 +170,7 @@ protected:
 private:
     friend LRESULT toolkitProcedure(HWND, UINT, WPARAM, LPARAM);
     friend LRESULT toolkitEditProcedure(HWND, UINT, WPARAM, LPARAM);
+    void adoptChild(std::unique_ptr<Window> child, int x, int y, int width, int height);
     void attach(HWND handle);
     void measureClient();
     void buildBackBuffer();
@@ -188,7 +195,7 @@ private:
     HBRUSH brush_ = nullptr;
     COLORREF textColor_ = RGB(0, 0, 0);
     COLORREF backgroundColor_ = RGB(255, 255, 255);
-    PtrVector<Window> children_;
+    OwnedPtrVector<Window> children_;
     int orientation_ = 0;
     int clientWidth_ = 0;
     int clientHeight_ = 0;

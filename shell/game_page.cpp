@@ -498,9 +498,8 @@ void GamePage::setPicture(const std::wstring& nodeName, Texture* picture) {
 // The program's first page -----------------------------------------------------------------------
 
 void makeFrontEndPage(Application& application, const LaunchChoice& choice) {
-    auto* page = new GamePage(frontEndSetupOf(application));
+    auto* page = application.addPage(std::make_unique<GamePage>(frontEndSetupOf(application)));
     application.frontPage = page;
-    application.addPage(page); // the child list owns the page from here
     if (choice.page == FirstPage::Congratulations)
         page->showCongratulations(choice.record);
     else

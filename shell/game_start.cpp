@@ -34,9 +34,8 @@ void takePlayers(GameCanvas& canvas, const std::vector<PlayerSlot>& slots) {
 } // namespace
 
 void makeGameCanvas(Application& application, const LaunchChoice& choice) {
-    auto* canvas = new GameCanvas(application.resourcesFolder());
+    auto* canvas = application.addPage(std::make_unique<GameCanvas>(application.resourcesFolder()));
     application.gameCanvas = canvas;
-    application.addPage(canvas); // the child list owns the page from here
     std::optional<SavedGame> savedGame;
     if (choice.page == FirstPage::Game) {
         const GameRecord record = readGameRecord(choice.record);

@@ -149,8 +149,7 @@ protected:
         setIdleHandler(nullptr);
         main = std::make_unique<Window>(L"Frames main", nullptr, false);
         ASSERT_TRUE(main->create(0, 0, 60, 80));
-        page = new TestPage;
-        main->addChild(page, 0, 0, 60, 80);
+        page = main->addChild(std::make_unique<TestPage>(), 0, 0, 60, 80);
         calls.clear();
     }
     void TearDown() override {
@@ -230,8 +229,7 @@ TEST_F(Frames, FadeInBrightensFromBlackToTheFullPicture) {
         }
         std::vector<uint32_t> shown;
     };
-    auto* white = new WhitePage;
-    main->addChild(white, 0, 0, 60, 80);
+    auto* white = main->addChild(std::make_unique<WhitePage>(), 0, 0, 60, 80);
     FadeTransition(0.5f, 10, 0).run(*white, true, false);
     ASSERT_EQ(white->shown.size(), 6u);
     EXPECT_EQ(white->shown[1], 0u) << "the first pass is black";

@@ -36,8 +36,7 @@ protected:
         clearMessageQueue();
         main = std::make_unique<Window>(L"Framebuffer main", nullptr, false);
         ASSERT_TRUE(main->create(0, 0, 240, 320));
-        page = new PatternPage;
-        main->addChild(page, 16, 8, 200, 300);
+        page = main->addChild(std::make_unique<PatternPage>(), 16, 8, 200, 300);
     }
     void TearDown() override {
         main.reset();
