@@ -11,6 +11,7 @@
 #include "platform/messages.h"
 #include "platform/native_window.h"
 #include "platform/paint.h"
+#include "render/framebuffer_copy.h"
 #include "surface/overlay.h"
 #include "surface/surface.h"
 
@@ -29,6 +30,9 @@ constexpr uintptr_t windowTimerId = 65535;
 // window passes on before its default processing (media/wave_sound.h handleWaveDone unless replaced).
 using WaveDoneHandler = void (*)(HWND window, WPARAM wParam, LPARAM lParam);
 void setWaveDoneHandler(WaveDoneHandler handler);
+
+// When onMouse sees a pointer message: before the window's mouse listener or after it.
+enum class MousePhase { BeforeListener = 0, AfterListener = 1 };
 
 class Window {
 public:
@@ -58,8 +62,7 @@ public:
     // the screen, turned by the orientation: into the framebuffer while the direct display output
     // is open (render/gapi_display.h), otherwise onto the window.
     virtual void present(const RECT* rect);
-    // phase 0 before the mouse listener, phase 1 after it.
-    virtual void onMouse(UINT, WPARAM, int, int, int) {}
+    virtual void onMouse(UINT, WPARAM, int, int, MousePhase) {}
     virtual void onKey(UINT, int) {}
     virtual void activate(bool) {}
     virtual void onCreated() {}
@@ -85,12 +88,12 @@ public:
     int height() const;
     int clientWidth() const { return clientWidth_; }
     int clientHeight() const { return clientHeight_; }
-    // The client size as the page sees it: exchanged when the orientation is not 0.
-    int pageWidth() const { return orientation_ ? clientHeight_ : clientWidth_; }
-    int pageHeight() const { return orientation_ ? clientWidth_ : clientHeight_; }
-    int orientation() const { return orientation_; }
+    // The client size as the page sees it: exchanged when the page is turned.
+    int pageWidth() const { return turned() ? clientHeight_ : clientWidth_; }
+    int pageHeight() const { return turned() ? clientWidth_ : clientHeight_; }
+    ScreenOrientation orientation() const { return orientation_; }
     // Re-measures the client area and rebuilds the back buffer.
-    void setOrientation(int orientation);
+    void setOrientation(ScreenOrientation orientation);
     // Texts longer than 64 characters are cut to 65.
     void setText(const std::wstring& text);
     std::wstring text() const;
@@ -170,6 +173,7 @@ protected:
 private:
     friend LRESULT toolkitProcedure(HWND, UINT, WPARAM, LPARAM);
     friend LRESULT toolkitEditProcedure(HWND, UINT, WPARAM, LPARAM);
+    bool turned() const { return orientation_ != ScreenOrientation::Portrait; }
     void adoptChild(std::unique_ptr<Window> child, int x, int y, int width, int height);
     void attach(HWND handle);
     void measureClient();
@@ -196,7 +200,7 @@ private:
     COLORREF textColor_ = RGB(0, 0, 0);
     COLORREF backgroundColor_ = RGB(255, 255, 255);
     OwnedPtrVector<Window> children_;
-    int orientation_ = 0;
+    ScreenOrientation orientation_ = ScreenOrientation::Portrait;
     int clientWidth_ = 0;
     int clientHeight_ = 0;
     Window* parentObject_ = nullptr;

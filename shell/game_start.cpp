@@ -59,7 +59,7 @@ void makeGameCanvas(Application& application, const LaunchChoice& choice) {
     traceTiming("hole loaded");
     if (demoMode() != DemoMode::Off)
         canvas->computerPlayer = std::make_unique<ComputerPlayer>(*canvas);
-    FadeTransition(startFadeSeconds, startFadeSteps, 0).run(*canvas, true, false);
+    FadeTransition(startFadeSeconds, startFadeSteps, 0).run(*canvas, FadeDirection::In, FadeFrames::Repaint);
     canvas->startFrames();
 }
 

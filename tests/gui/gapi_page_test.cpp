@@ -72,7 +72,7 @@ TEST_F(FramebufferPage, EachOrientationShowsWhatTheWindowPathShows) {
     if (displayDepth() != 16)
         GTEST_SKIP() << "the framebuffer takes 16-bit pages only";
     for (const int orientation : {0, 1, 2}) {
-        page->setOrientation(orientation);
+        page->setOrientation(static_cast<ScreenOrientation>(orientation));
         page->seed = 0;
         page->paint();
         std::vector<uint32_t> window, direct;

@@ -21,9 +21,9 @@ class RecordingWindow : public Window, public MouseListener, public KeyListener 
 public:
     explicit RecordingWindow(const std::wstring& title, bool backBuffer = false)
         : Window(title, nullptr, backBuffer) {}
-    void onMouse(UINT message, WPARAM, int x, int y, int phase) override {
-        events.push_back("phase" + std::to_string(phase) + " " + std::to_string(message) + " " +
-                         std::to_string(x) + "," + std::to_string(y));
+    void onMouse(UINT message, WPARAM, int x, int y, MousePhase phase) override {
+        events.push_back("phase" + std::to_string(static_cast<int>(phase)) + " " + std::to_string(message) +
+                         " " + std::to_string(x) + "," + std::to_string(y));
     }
     void onCommand(Window*, UINT message, WPARAM, int, int) override {
         events.push_back("listener " + std::to_string(message));
@@ -118,7 +118,7 @@ TEST_F(Toolkit, ClosingAPageDoesNotEndTheProgramButClosingTheMainWindowDoes) {
 TEST_F(Toolkit, RotatedPageExchangesWidthAndHeight) {
     EXPECT_EQ(page->pageWidth(), 120);
     ASSERT_NE(page->backBuffer(), nullptr);
-    page->setOrientation(1);
+    page->setOrientation(ScreenOrientation::CounterClockwise);
     EXPECT_EQ(page->pageWidth(), 160);
     EXPECT_EQ(page->pageHeight(), 120);
     EXPECT_EQ(page->backBuffer()->width, 160);
@@ -130,7 +130,7 @@ TEST_F(Toolkit, PresentShowsTheBackBufferWithItsOverlaysTurnedByTheOrientation) 
         Surface* surface = nullptr;
         void apply() override { surface->setPixel(0, 0, 0xFF0000); }
     } marker;
-    page->setOrientation(1);
+    page->setOrientation(ScreenOrientation::CounterClockwise);
     marker.surface = page->backBuffer();
     page->addOverlay(&marker);
     page->present(nullptr);
