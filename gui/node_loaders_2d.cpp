@@ -276,7 +276,7 @@ void loadGroup2DLine(Canvas& page, const std::wstring& key, const TemplateLine& 
     values.texture = line.text(L"texture", L"");
     values.mask = line.text(L"mask", L"");
     values.visible = line.flag(L"visible", true);
-    values.detailLevel = line.integer(L"detailLevel", 1);
+    values.detailLevel = shadingModeFromNumber(line.integer(L"detailLevel", 1));
     values.color = line.colour(L"color", 0xFFFFFF);
     std::unique_ptr<Group2D> group = buildGroup2D(&page.imageCache, page.folder, values);
     if (!group)

@@ -42,7 +42,7 @@ Chip3DValues chipValues(const TemplateLine& line) {
 NodeSettings nodeSettings(const TemplateLine& line) {
     NodeSettings settings;
     settings.visible = line.flag(L"visible", true);
-    settings.detailLevel = line.integer(L"detailLevel", 2);
+    settings.detailLevel = shadingModeFromNumber(line.integer(L"detailLevel", 2));
     settings.environmentEnabled = line.flag(L"environmentEnabled", true);
     settings.billboard = line.integer(L"billboard", BillboardNone);
     settings.cullingPolicy = line.integer(L"cullingPolicy", 1);

@@ -161,7 +161,7 @@ TEST_P(Scene2DDepth, TransparencyFadesAndTintUsesTheMaterialColour) {
     page.draw();
     EXPECT_EQ(page.surface.getPixel(120, 80), stored(0xF80000, bpp));
 
-    m->detailLevel = 4;
+    m->detailLevel = ShadingMode::UnlitBlended;
     page.draw();
     EXPECT_EQ(page.surface.getPixel(120, 80), stored(background, bpp)); // invisible
 

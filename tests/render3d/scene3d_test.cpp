@@ -20,7 +20,7 @@ std::unique_ptr<Object3D> square(float half, uint32_t colour, const wchar_t* nam
     auto node = std::make_unique<Object3D>();
     auto material = std::make_unique<Material3D>();
     material->diffuse = colour;
-    material->detailLevel = 1;
+    material->detailLevel = ShadingMode::Unlit;
     Material3D* m = node->addMaterial(std::move(material));
     auto mesh = std::make_unique<Mesh3D>();
     mesh->name = name;
@@ -200,7 +200,7 @@ TEST(View3D, FacesCrossingTheNearPlaneAreDrawnInPart) {
     auto floor = std::make_unique<Object3D>();
     auto material = std::make_unique<Material3D>();
     material->diffuse = 0x3366CC;
-    material->detailLevel = 1;
+    material->detailLevel = ShadingMode::Unlit;
     Material3D* m = floor->addMaterial(std::move(material));
     auto mesh = std::make_unique<Mesh3D>();
     mesh->material = m;
@@ -302,8 +302,8 @@ TEST(Object3D, CopiesShareWhatTheyDoNotDuplicate) {
     const Mesh3D& mesh = *deep->meshes->front();
     EXPECT_EQ(mesh.material, deep->materials->front().get());
     EXPECT_EQ(mesh.faces.front().mesh, &mesh);
-    deep->setDetailLevel(5);
-    EXPECT_EQ(node->materials->front()->detailLevel, 1);
+    deep->setDetailLevel(ShadingMode::Reflective);
+    EXPECT_EQ(node->materials->front()->detailLevel, ShadingMode::Unlit);
 
     // Meshes duplicated, materials shared: the duplicated meshes keep the shared materials.
     auto meshesOnly = node->copy(CopyMeshes);
@@ -394,7 +394,7 @@ TEST(Renderer3D, SubdivisionSplitsEachFaceIntoFourAndCoversTheSamePixels) {
 
 TEST(View3D, SmoothLightingFollowsTheSurfaceNormal) {
     auto node = square(1.0f, 0xFFFFFF);
-    node->setDetailLevel(2);
+    node->setDetailLevel(ShadingMode::Lit);
     Object3D* nodes[] = {node.get()};
     for (const auto& [direction, lit] :
          {std::pair{Vector3{0, 0, 1}, true}, std::pair{Vector3{0, -1, 0}, false}}) {
