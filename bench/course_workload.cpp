@@ -31,7 +31,7 @@ bool loadCourse(Course& course) {
     if (!course.model)
         return false;
     for (const auto& material : *course.model->materials) {
-        material->detailLevel = 1;
+        material->detailLevel = ShadingMode::Unlit;
         if (material->name == L"M_WOODS") {
             material->alphaTexture = material->texture;
             material->alphaMode = AlphaMode::ColourKey;

@@ -62,8 +62,7 @@ void frontEndFrame(benchmark::State& state) {
         FrontEndSetup setup{folder, folder + L"GUI\\", folder + L"..\\manual\\",
                             pictureNames(resources / "characters", ".gif"),
                             pictureNames(resources / "scenes", ".jpg")};
-        auto* page = new GamePage(setup);
-        main.addChild(page, 0, 0, width, height);
+        auto* page = main.addChild(std::make_unique<GamePage>(setup), 0, 0, width, height);
         page->showFirstPage(L"intro");
         std::vector<double> times;
         for (auto _ : state) {

@@ -78,14 +78,15 @@ public:
     }
     // A loaded game page of one player on hole 1; none when the hole cannot be loaded.
     GameCanvas* open(const std::wstring& course) {
-        auto* canvas = new GameCanvas(fromOsPath((installRoot() / "resources").string()) + L"\\");
+        auto owned = std::make_unique<GameCanvas>(fromOsPath((installRoot() / "resources").string()) + L"\\");
+        GameCanvas* canvas = owned.get();
         canvas->courseName = course;
         Player player;
         player.playerName = L"Bench";
         player.characterNo = 1;
         canvas->players.push_back(player);
         canvas->returnToFrontEnd = [] {};
-        main_->addChild(canvas, 0, 0, width_, height_);
+        main_->addChild(std::move(owned), 0, 0, width_, height_);
         if (!canvas->loadHole(nullptr)) {
             main_->removeChild(canvas);
             return nullptr;

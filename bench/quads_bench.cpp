@@ -36,10 +36,10 @@ void slideShow(benchmark::State& state) {
     Texture* pictures[2] = {first.get(), second.get()};
     for (int i = 0; i < 2; ++i) {
         auto slide = buildRect2D(pictures[i], nullptr, 1.0f);
-        slide->setDetailLevel(4);
+        slide->setDetailLevel(ShadingMode::UnlitBlended);
         slide->transform = Transform2D::translation(0, 80);
         slide->firstMaterial()->transparency = i == 0 ? 0 : 128;
-        scene->add(i == 0 ? L"slide1" : L"slide2", slide.release());
+        scene->add(i == 0 ? L"slide1" : L"slide2", std::move(slide));
     }
     for (auto _ : state) {
         scene->painter->draw(0.1f);

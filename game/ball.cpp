@@ -65,7 +65,7 @@ Ball::Ball(BallHost& host, Object3D& ballGroup, Scene3D& mainScene, Texture* sha
     ballMesh = group->findMesh(L"ball");
     arrow = group->findMesh(L"arrow");
     if (arrow && arrow->material) {
-        arrow->material->detailLevel = 4;
+        arrow->material->detailLevel = ShadingMode::UnlitBlended;
         arrow->material->transparency = 150;
         arrow->material->edgeFlags = EdgeAB | EdgeBC | EdgeFill;
     }
@@ -82,12 +82,12 @@ Ball::Ball(BallHost& host, Object3D& ballGroup, Scene3D& mainScene, Texture* sha
     auto shadowQuad = std::make_unique<Chip3D>(flat);
     shadowMaterial = shadowQuad->findMaterial(L"chipMtl");
     shadowMaterial->diffuse = 0x000000;
-    shadowMaterial->detailLevel = 4;
+    shadowMaterial->detailLevel = ShadingMode::UnlitBlended;
     shadowMaterial->twoSided = true;
     for (const auto& mesh : *shadowQuad->meshes)
         mesh->depthBias = toFixed16(shadowDepthBias);
     shadow = shadowQuad.get();
-    mainScene.add(L"shadow", shadowQuad.release());
+    mainScene.add(L"shadow", std::move(shadowQuad));
 
     ChipParameters facing;
     facing.radiusScale = trailScale * radius;
@@ -99,9 +99,9 @@ Ball::Ball(BallHost& host, Object3D& ballGroup, Scene3D& mainScene, Texture* sha
         quad->billboard = BillboardScreen;
         particle.material = quad->findMaterial(L"chipMtl");
         particle.material->diffuse = 0xFFFFFF;
-        particle.material->detailLevel = 4;
+        particle.material->detailLevel = ShadingMode::UnlitBlended;
         particle.quad = quad.get();
-        mainScene.add(L"trail", quad.release());
+        mainScene.add(L"trail", std::move(quad));
     }
 }
 

@@ -183,7 +183,8 @@ void GameCanvas::afterPaint(float step) {
     // Seen from outside the course, the trees in front would hide it: they turn see-through.
     Mesh3D* woods = terrain_.surfaces.woods;
     if (woods && woods->material && camera)
-        woods->material->detailLevel = courseMap_.isOutsideCourse(camera->eye()) ? 4 : 1;
+        woods->material->detailLevel =
+            courseMap_.isOutsideCourse(camera->eye()) ? ShadingMode::UnlitBlended : ShadingMode::Unlit;
     keyStep(step);
     lastDt = step;
 }

@@ -142,8 +142,11 @@ public:
     void askToQuit();
     // The golfer's reaction, seen from the front.
     void showExpression(Expression expression);
-    // The golfer's animation: a swing (0 to 3 by club, 4 aiming) or a reaction.
-    void setGolferAnimation(bool reaction, int index, bool enabled, bool loop);
+    // The golfer's animation: a swing (0 to 3 by club, 4 aiming) or a reaction (by Expression).
+    // Swings and reactions play once from their first frame; the aim pose waits, looping, for
+    // runAimAnimation.
+    enum class GolferMotion { Swing, Reaction };
+    void setGolferAnimation(GolferMotion motion, int index);
     void frameChanged(Texture& texture, int frame) override;
     // Starts or stops the aim animation.
     void runAimAnimation(bool running);

@@ -21,9 +21,10 @@ bool nameHas(const Texture& texture, const wchar_t* part) {
 }
 } // namespace
 
-void GameCanvas::setGolferAnimation(bool reaction, int index, bool enabled, bool loop) {
+void GameCanvas::setGolferAnimation(GolferMotion motion, int index) {
     if (!grpGolfer || grpGolfer->meshes->empty())
         return;
+    const bool reaction = motion == GolferMotion::Reaction;
     const int count = reaction ? 3 : 5;
     index = index < 0 || index >= count ? 0 : index;
     golferPose_.set(
@@ -41,9 +42,9 @@ void GameCanvas::setGolferAnimation(bool reaction, int index, bool enabled, bool
     texture->frameListener = nullptr;
     texture->setFrame(0);
     texture->elapsed = 0.0f;
-    texture->animationEnabled = enabled;
     const bool aiming = !reaction && index == aimAnimationIndex;
-    texture->loop = loop || aiming;
+    texture->animationEnabled = !aiming;
+    texture->loop = aiming;
     texture->frameListener = this;
     aimAnimation_ = aiming ? texture : nullptr;
     if (Material3D* material = grpGolfer->meshes->front()->material) {
@@ -59,7 +60,7 @@ void GameCanvas::runAimAnimation(bool running) {
 
 void GameCanvas::showExpression(Expression expression) {
     takeCameraView(CameraView::Golfer);
-    setGolferAnimation(true, static_cast<int>(expression), true, false);
+    setGolferAnimation(GolferMotion::Reaction, static_cast<int>(expression));
     golferView = true;
 }
 
@@ -71,7 +72,7 @@ void GameCanvas::frameChanged(Texture& texture, int frame) {
             if (player.characterNo >= firstHoldingCharacter && frame == holdingPoseFrame)
                 texture.animationEnabled = false;
         } else if (frame == texture.frameCount - 1) {
-            setGolferAnimation(false, aimAnimationIndex, false, true);
+            setGolferAnimation(GolferMotion::Swing, aimAnimationIndex);
         }
     } else if (nameHas(texture, L"SandSplash")) {
         if (frame == texture.frameCount - 1 && grpSandSplash)

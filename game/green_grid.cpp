@@ -20,7 +20,7 @@ Object3D* buildGreenGrid(Scene3D& mainScene, const Terrain& terrain, const Vecto
     auto material = std::make_unique<Material3D>();
     material->name = L"gridMtl";
     material->diffuse = netColour;
-    material->detailLevel = 1;
+    material->detailLevel = ShadingMode::Unlit;
     material->edgeFlags = EdgeAB | EdgeBC;
     // The renderer draws edges in whole pixels: the whole part of the 16.16 width.
     material->edgeWidth = toFixed16(edgeWidth) >> textureShift;
@@ -59,12 +59,12 @@ Object3D* buildGreenGrid(Scene3D& mainScene, const Terrain& terrain, const Vecto
     mesh->material = grid->addMaterial(std::move(material));
     mesh->materialName = mesh->material->name;
     grid->addMesh(std::move(mesh));
-    grid->detailLevel = 1;
+    grid->detailLevel = ShadingMode::Unlit;
     grid->radius = radius;
     grid->transform = Matrix4::translation(cup);
     grid->visible = false;
     Object3D* node = grid.get();
-    mainScene.add(greenGridName, grid.release());
+    mainScene.add(greenGridName, std::move(grid));
     return node;
 }
 

@@ -201,7 +201,7 @@ bool GameCanvas::loadCourse() {
         gaugePower->width = 0;
         gaugePower->texture = gaugeImage;
     }
-    course->setDetailLevel(1);
+    course->setDetailLevel(ShadingMode::Unlit);
     course->setTwoSided(true);
     const CourseSurfaces surfaces = findSurfaces(*course);
     if (!isCompleteCourse(surfaces))
@@ -320,7 +320,7 @@ bool GameCanvas::loadHoleModel(const std::wstring& courseFolder) {
         return false;
     }
     course = model.get();
-    mainScene->add(L"grpCourse", model.release());
+    mainScene->add(L"grpCourse", std::move(model));
     return true;
 }
 

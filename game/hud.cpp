@@ -97,7 +97,7 @@ void GameCanvas::refreshDisplay(Player& player, bool full) {
     showLie();
     showClubAndSwing(player);
     if (full && !player.finishedThisHole)
-        setGolferAnimation(false, aimAnimationIndex, false, true);
+        setGolferAnimation(GolferMotion::Swing, aimAnimationIndex);
 }
 
 void GameCanvas::selectClubFor(Player& player, int club) {

@@ -60,10 +60,10 @@ void placePlants(Scene3D& mainScene, const std::vector<Vector3>& playLine,
         parameters.alphaTexture = picture;
         parameters.mirror = (r & 1) != 0;
         auto chip = std::make_unique<Chip3D>(parameters);
-        chip->setDetailLevel(1);
+        chip->setDetailLevel(ShadingMode::Unlit);
         chip->billboard = BillboardScreen;
         plant(*chip, chip->worldHeight, playLine[i], 2.0f, terrain);
-        mainScene.add(plantName, chip.release());
+        mainScene.add(plantName, std::move(chip));
     }
 }
 

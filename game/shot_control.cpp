@@ -135,7 +135,7 @@ void GameCanvas::strike() {
         takeCameraView(CameraView::Watch);
     }
     impactPending = true;
-    setGolferAnimation(false, player.selectedClub, true, false);
+    setGolferAnimation(GolferMotion::Swing, player.selectedClub);
     // A golfer whose swing never reaches the impact frame must not hold the ball forever.
     if (!golferTexture_ || golferTexture_->frameCount <= impactFrame)
         onImpact();

@@ -83,10 +83,10 @@ void GameCanvas::switchToCurrentPlayer() {
     }
     ball->show(false);
     const FadeTransition fade(switchFadeSeconds, fadeStepsPerSecond, 0);
-    fade.run(*this, false, true);
+    fade.run(*this, FadeDirection::Out, FadeFrames::Repaint);
     refreshDisplay(player, true);
     repaint();
-    fade.run(*this, true, true);
+    fade.run(*this, FadeDirection::In, FadeFrames::Repaint);
     ball->show(true);
 }
 
@@ -128,7 +128,8 @@ void GameCanvas::checkHoleFinished() {
 
 void GameCanvas::endHole() {
     stopFrames();
-    FadeTransition(endFadeSeconds, fadeStepsPerSecond, 0).run(*this, false, false);
+    FadeTransition(endFadeSeconds, fadeStepsPerSecond, 0)
+        .run(*this, FadeDirection::Out, FadeFrames::DarkenShown);
     gameLoaded = false;
     std::vector<PlayerSlot> slots;
     for (const Player& player : players)
@@ -149,7 +150,7 @@ void GameCanvas::relaunchOrStay(const std::wstring& commandLine) {
     MessageBoxW(handle(), L"The game could not start the next hole.\nPlease start the game again.", L"Error",
                 MB_OK | MB_ICONSTOP);
     gameLoaded = true;
-    FadeTransition(endFadeSeconds, fadeStepsPerSecond, 0).run(*this, true, true);
+    FadeTransition(endFadeSeconds, fadeStepsPerSecond, 0).run(*this, FadeDirection::In, FadeFrames::Repaint);
     startFrames();
 }
 

@@ -58,10 +58,10 @@ public:
     ~Canvas() override;
 
     // Window operations.
-    // Pointer messages: phase 0 hit-tests a press (and drives the drag pad), phase 1 (after the
-    // mouse listener) runs the widget behaviour of the pressed node. A release always goes to the
+    // Pointer messages: before the mouse listener a press is hit-tested (and drives the drag pad),
+    // after it the widget behaviour of the pressed node runs. A release always goes to the
     // node of the press, wherever the pointer is lifted.
-    void onMouse(UINT message, WPARAM keyState, int x, int y, int phase) override;
+    void onMouse(UINT message, WPARAM keyState, int x, int y, MousePhase phase) override;
     // Key-down and key-up: held navigation bits, the last released key and index-text shortcuts.
     void onKey(UINT message, int virtualKey) override;
     // Releases everything the page built (the window is going).

@@ -12,15 +12,15 @@ namespace velmora {
 namespace {
 
 // The arrow keys as the page sees them on a screen turned a quarter turn either way.
-int turnArrowKey(int key, int orientation) {
-    static constexpr int turnedLeft[] = {VK_UP, VK_RIGHT, VK_DOWN, VK_LEFT};  // orientation 1
-    static constexpr int turnedRight[] = {VK_DOWN, VK_LEFT, VK_UP, VK_RIGHT}; // orientation 2
+int turnArrowKey(int key, ScreenOrientation orientation) {
+    static constexpr int turnedLeft[] = {VK_UP, VK_RIGHT, VK_DOWN, VK_LEFT};  // counter-clockwise
+    static constexpr int turnedRight[] = {VK_DOWN, VK_LEFT, VK_UP, VK_RIGHT}; // clockwise
     if (key < VK_LEFT || key > VK_DOWN)
         return key;
     const int index = key - VK_LEFT; // left, up, right, down
-    if (orientation == 1)
+    if (orientation == ScreenOrientation::CounterClockwise)
         return turnedLeft[index];
-    if (orientation == 2)
+    if (orientation == ScreenOrientation::Clockwise)
         return turnedRight[index];
     return key;
 }
@@ -47,10 +47,10 @@ void Canvas::turnPointer(int& x, int& y) const {
     const int width = page ? page->width : pageWidth();
     const int height = page ? page->height : pageHeight();
     const int screenX = x, screenY = y;
-    if (orientation() == 1) {
+    if (orientation() == ScreenOrientation::CounterClockwise) {
         x = width - screenY;
         y = screenX;
-    } else if (orientation() == 2) {
+    } else if (orientation() == ScreenOrientation::Clockwise) {
         x = screenY;
         y = height - screenX;
     }
@@ -64,8 +64,8 @@ void Canvas::updateCursor(int x, int y) const {
         SetCursor(over->guiType == GuiType::Editbox ? cursors().text : cursors().hand);
 }
 
-void Canvas::onMouse(UINT message, WPARAM keyState, int x, int y, int phase) {
-    if (phase == 1) {
+void Canvas::onMouse(UINT message, WPARAM keyState, int x, int y, MousePhase phase) {
+    if (phase == MousePhase::AfterListener) {
         // The page's listener has seen the message (and may have reloaded the page, which
         // forgets the pressed node).
         if (!pressedNode_ || pressedNode_->guiType == GuiType::None)

@@ -14,7 +14,8 @@ int amountForOpacity(int opacity) {
 
 } // namespace
 
-void FadeTransition::run(FramePage& page, bool fadeIn, bool repaint) const {
+void FadeTransition::run(FramePage& page, FadeDirection direction, FadeFrames frames) const {
+    const bool fadeIn = direction == FadeDirection::In;
     if (!page.backBuffer() || stepsPerSecond <= 0)
         return;
     FadeEffect overlay;
@@ -30,7 +31,7 @@ void FadeTransition::run(FramePage& page, bool fadeIn, bool repaint) const {
     uint32_t passStart = GetTickCount();
     for (int pass = 0; pass <= steps; ++pass) {
         const int counter = fadeIn ? steps - pass : pass;
-        if (fadeIn || repaint) {
+        if (fadeIn || frames == FadeFrames::Repaint) {
             page.paint();
             overlay.amount = amountForOpacity(counter * 255 / steps);
         } else {

@@ -70,13 +70,12 @@ Sprite* findSprite(const Scene& scene, const wchar_t* name) {
 }
 
 Sprite& addSprite(Scene& scene, const wchar_t* name, int x, int y, int width, int height) {
-    auto* sprite = new Sprite;
-    sprite->x = scaled(x);
-    sprite->y = scaled(y);
-    sprite->width = scaled(width);
-    sprite->height = scaled(height);
-    scene.add(name, sprite);
-    return *sprite;
+    Sprite& sprite = *scene.add(name, std::make_unique<Sprite>());
+    sprite.x = scaled(x);
+    sprite.y = scaled(y);
+    sprite.width = scaled(width);
+    sprite.height = scaled(height);
+    return sprite;
 }
 
 } // namespace

@@ -224,12 +224,12 @@ void loadSpriteLine(Canvas& page, const std::wstring& key, const TemplateLine& l
         return;
     // The first object is the one built; the others are copies of it without its index text.
     Sprite* first = sprite.get();
-    scene->add(copyName(key, line, 0), sprite.release());
+    scene->add(copyName(key, line, 0), std::move(sprite));
     const int count = copyCount(line);
     for (int i = 1; i < count; ++i) {
         auto copy = std::make_unique<Sprite>(*first);
         copy->indexText.clear();
-        scene->add(copyName(key, line, i), copy.release());
+        scene->add(copyName(key, line, i), std::move(copy));
     }
 }
 
@@ -245,11 +245,10 @@ void loadAwtComponentLine(Canvas& page, const std::wstring& key, const TemplateL
     Scene* scene = containerOf(page, line, SceneKind::AWT);
     if (!scene)
         return;
-    std::unique_ptr<Window> control =
-        createControl(static_cast<AWTType>(kind), line.integer(L"id", -1), line.text(L"text", L""));
-    Window* native = control.release();
-    page.addChild(native, line.scaledInteger(L"x", 0), line.scaledInteger(L"y", 0),
-                  line.scaledInteger(L"width", 32), line.scaledInteger(L"height", 16));
+    Window* native = page.addChild(
+        createControl(static_cast<AWTType>(kind), line.integer(L"id", -1), line.text(L"text", L"")),
+        line.scaledInteger(L"x", 0), line.scaledInteger(L"y", 0), line.scaledInteger(L"width", 32),
+        line.scaledInteger(L"height", 16));
     if (static_cast<AWTType>(kind) == AWTType::TextArea && line.flag(L"wrap", false))
         native->setWindowLong(GWL_STYLE, native->windowLong(GWL_STYLE) & ~(WS_HSCROLL | ES_AUTOHSCROLL));
     auto component = std::make_unique<AWTComponent>(page, native);
@@ -265,7 +264,7 @@ void loadAwtComponentLine(Canvas& page, const std::wstring& key, const TemplateL
     component->visible = line.flag(L"visible", true);
     if (!component->visible)
         native->show(false);
-    scene->add(key, component.release());
+    scene->add(key, std::move(component));
 }
 
 void loadGroup2DLine(Canvas& page, const std::wstring& key, const TemplateLine& line) {
@@ -277,15 +276,15 @@ void loadGroup2DLine(Canvas& page, const std::wstring& key, const TemplateLine& 
     values.texture = line.text(L"texture", L"");
     values.mask = line.text(L"mask", L"");
     values.visible = line.flag(L"visible", true);
-    values.detailLevel = line.integer(L"detailLevel", 1);
+    values.detailLevel = shadingModeFromNumber(line.integer(L"detailLevel", 1));
     values.color = line.colour(L"color", 0xFFFFFF);
     std::unique_ptr<Group2D> group = buildGroup2D(&page.imageCache, page.folder, values);
     if (!group)
         return;
     std::vector<std::unique_ptr<Group2D>> copies = copiesOf(*group, copyCount(line));
-    scene->add(copyName(key, line, 0), group.release());
+    scene->add(copyName(key, line, 0), std::move(group));
     for (size_t i = 0; i < copies.size(); ++i)
-        scene->add(copyName(key, line, static_cast<int>(i) + 1), copies[i].release());
+        scene->add(copyName(key, line, static_cast<int>(i) + 1), std::move(copies[i]));
 }
 
 void loadWaveSoundLine(Canvas& page, const std::wstring& key, const TemplateLine& line) {

@@ -42,7 +42,7 @@ Chip3DValues chipValues(const TemplateLine& line) {
 NodeSettings nodeSettings(const TemplateLine& line) {
     NodeSettings settings;
     settings.visible = line.flag(L"visible", true);
-    settings.detailLevel = line.integer(L"detailLevel", 2);
+    settings.detailLevel = shadingModeFromNumber(line.integer(L"detailLevel", 2));
     settings.environmentEnabled = line.flag(L"environmentEnabled", true);
     settings.billboard = line.integer(L"billboard", BillboardNone);
     settings.cullingPolicy = line.integer(L"cullingPolicy", 1);
@@ -62,9 +62,9 @@ void loadObject3DLine(Canvas& page, const std::wstring& key, const std::wstring&
         return;
     applyNodeSettings(*node, nodeSettings(line));
     std::vector<std::unique_ptr<Object3D>> copies = copiesOf(*node, copyCount(line));
-    scene->add(copyName(key, line, 0), node.release());
+    scene->add(copyName(key, line, 0), std::move(node));
     for (size_t i = 0; i < copies.size(); ++i)
-        scene->add(copyName(key, line, static_cast<int>(i) + 1), copies[i].release());
+        scene->add(copyName(key, line, static_cast<int>(i) + 1), std::move(copies[i]));
 }
 
 void loadLodLine(Canvas& page, const TemplateLine& line) {

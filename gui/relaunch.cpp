@@ -32,7 +32,8 @@ void returnToFrontEnd(FramePage& page) {
         mainWindow->repaint();
     page.stopFrames();
     page.stopActivity();
-    FadeTransition(leavingFadeSeconds, leavingFadeSteps, 0).run(page, false, false);
+    FadeTransition(leavingFadeSeconds, leavingFadeSteps, 0)
+        .run(page, FadeDirection::Out, FadeFrames::DarkenShown);
     relaunch(mainWindow ? mainWindow->handle() : GetParent(page.handle()), L"ARG:intro");
 }
 

@@ -153,10 +153,10 @@ LRESULT toolkitProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam
     case WM_MBUTTONDOWN:
     case WM_MBUTTONUP: {
         const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
-        window->onMouse(message, wParam, x, y, 0);
+        window->onMouse(message, wParam, x, y, MousePhase::BeforeListener);
         if (window->mouseListener_)
             window->mouseListener_->onCommand(window, message, wParam, x, y);
-        window->onMouse(message, wParam, x, y, 1);
+        window->onMouse(message, wParam, x, y, MousePhase::AfterListener);
         return 0;
     }
     case MM_WOM_DONE:
@@ -208,8 +208,6 @@ Window::Window(int id, HWND parent, bool hasBackBuffer) : Window(std::wstring(),
 }
 
 Window::~Window() {
-    for (Window* child : children_.copyItems())
-        delete child;
     children_.clear();
     if (handle_) {
         // The object is going: its window must not call back into it while it is destroyed.
@@ -374,7 +372,7 @@ int Window::height() const {
     return rect.bottom - rect.top;
 }
 
-void Window::setOrientation(int orientation) {
+void Window::setOrientation(ScreenOrientation orientation) {
     orientation_ = orientation;
     if (!handle_)
         return;
@@ -428,13 +426,14 @@ void Window::setFont(HFONT font) {
         SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font), MAKELPARAM(1, 0));
 }
 
-void Window::addChild(Window* child, int x, int y, int width, int height) {
-    if (!child || children_.contains(child))
+void Window::adoptChild(std::unique_ptr<Window> owned, int x, int y, int width, int height) {
+    if (!owned)
         return;
+    Window* child = owned.get();
     onAddChild(child, x, y, width, height);
     child->parentHandle_ = handle_;
     child->parentObject_ = this;
-    children_.append(child);
+    children_.append(std::move(owned));
     child->create(x, y, width, height);
 }
 
@@ -442,8 +441,7 @@ void Window::removeChild(Window* child) {
     if (!child || !children_.contains(child))
         return;
     onRemoveChild(child);
-    children_.removeValue(child);
-    delete child;
+    children_.remove(child); // destroyed here, once it is no longer listed
 }
 
 Window* Window::findChild(int id) const {
@@ -481,12 +479,11 @@ void Window::present(const RECT* rect) {
         POINT origin{0, 0};
         ClientToScreen(handle_, &origin);
         RECT area = rect ? *rect : RECT{};
-        GapiDisplay::blitToScreen(*backBuffer_, origin.x, origin.y, rect ? &area : nullptr,
-                                  static_cast<ScreenOrientation>(orientation_));
+        GapiDisplay::blitToScreen(*backBuffer_, origin.x, origin.y, rect ? &area : nullptr, orientation_);
         return;
     }
     Surface* shown = backBuffer_.get();
-    if (orientation_ != 0) {
+    if (turned()) {
         if (!rotatedBuffer_) {
             rotatedBuffer_ = std::make_unique<Surface>();
             if (!rotatedBuffer_->create(backBuffer_->height, backBuffer_->width, true)) {
@@ -495,7 +492,8 @@ void Window::present(const RECT* rect) {
             }
         }
         rotateSurface(*rotatedBuffer_, *backBuffer_,
-                      orientation_ == 2 ? QuarterTurn::Clockwise : QuarterTurn::CounterClockwise);
+                      orientation_ == ScreenOrientation::Clockwise ? QuarterTurn::Clockwise
+                                                                   : QuarterTurn::CounterClockwise);
         shown = rotatedBuffer_.get();
     }
     if (!rect) {
@@ -506,11 +504,11 @@ void Window::present(const RECT* rect) {
     if (!clampedArea(*backBuffer_, *rect, area))
         return;
     int left = area.left, top = area.top, width = area.right - area.left, height = area.bottom - area.top;
-    if (orientation_ == 1) {
+    if (orientation_ == ScreenOrientation::CounterClockwise) {
         left = area.top;
         top = backBuffer_->width - area.right;
         std::swap(width, height);
-    } else if (orientation_ == 2) {
+    } else if (orientation_ == ScreenOrientation::Clockwise) {
         left = backBuffer_->height - area.bottom;
         top = area.left;
         std::swap(width, height);

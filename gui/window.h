@@ -4,12 +4,14 @@
 // back buffer into which all drawing goes and which present() shows with its overlays on top.
 // The main window and every page derive from it; so do the controls of gui/controls.h.
 
+#include "base/owned_ptr_vector.h"
 #include "base/ptr_vector.h"
 #include "gui/listeners.h"
 #include "platform/gdi.h"
 #include "platform/messages.h"
 #include "platform/native_window.h"
 #include "platform/paint.h"
+#include "render/framebuffer_copy.h"
 #include "surface/overlay.h"
 #include "surface/surface.h"
 
@@ -28,6 +30,9 @@ constexpr uintptr_t windowTimerId = 65535;
 // window passes on before its default processing (media/wave_sound.h handleWaveDone unless replaced).
 using WaveDoneHandler = void (*)(HWND window, WPARAM wParam, LPARAM lParam);
 void setWaveDoneHandler(WaveDoneHandler handler);
+
+// When onMouse sees a pointer message: before the window's mouse listener or after it.
+enum class MousePhase { BeforeListener = 0, AfterListener = 1 };
 
 class Window {
 public:
@@ -57,8 +62,7 @@ public:
     // the screen, turned by the orientation: into the framebuffer while the direct display output
     // is open (render/gapi_display.h), otherwise onto the window.
     virtual void present(const RECT* rect);
-    // phase 0 before the mouse listener, phase 1 after it.
-    virtual void onMouse(UINT, WPARAM, int, int, int) {}
+    virtual void onMouse(UINT, WPARAM, int, int, MousePhase) {}
     virtual void onKey(UINT, int) {}
     virtual void activate(bool) {}
     virtual void onCreated() {}
@@ -84,12 +88,12 @@ public:
     int height() const;
     int clientWidth() const { return clientWidth_; }
     int clientHeight() const { return clientHeight_; }
-    // The client size as the page sees it: exchanged when the orientation is not 0.
-    int pageWidth() const { return orientation_ ? clientHeight_ : clientWidth_; }
-    int pageHeight() const { return orientation_ ? clientWidth_ : clientHeight_; }
-    int orientation() const { return orientation_; }
+    // The client size as the page sees it: exchanged when the page is turned.
+    int pageWidth() const { return turned() ? clientHeight_ : clientWidth_; }
+    int pageHeight() const { return turned() ? clientWidth_ : clientHeight_; }
+    ScreenOrientation orientation() const { return orientation_; }
     // Re-measures the client area and rebuilds the back buffer.
-    void setOrientation(int orientation);
+    void setOrientation(ScreenOrientation orientation);
     // Texts longer than 64 characters are cut to 65.
     void setText(const std::wstring& text);
     std::wstring text() const;
@@ -103,14 +107,19 @@ public:
     void setControlColors(COLORREF textColor, COLORREF backgroundColor);
     void setFont(HFONT font);
 
-    // Takes ownership of the child, places it at (x, y, width, height) of this window's client
-    // area and creates it; a child already present is ignored.
-    void addChild(Window* child, int x, int y, int width, int height);
-    // Destroys and deletes the child.
+    // Takes the child, places it at (x, y, width, height) of this window's client area and
+    // creates it; returns it for the caller to go on using.
+    template <typename WindowType>
+    WindowType* addChild(std::unique_ptr<WindowType> child, int x, int y, int width, int height) {
+        WindowType* added = child.get();
+        adoptChild(std::move(child), x, y, width, height);
+        return added;
+    }
+    // Destroys the child; a window that is not a child is ignored.
     void removeChild(Window* child);
     Window* findChild(int id) const;
     Window* findChild(const std::wstring& text) const;
-    const PtrVector<Window>& children() const { return children_; }
+    const OwnedPtrVector<Window>& children() const { return children_; }
     Window* parentObject() const { return parentObject_; }
 
     void addOverlay(Overlay* overlay);
@@ -164,6 +173,8 @@ protected:
 private:
     friend LRESULT toolkitProcedure(HWND, UINT, WPARAM, LPARAM);
     friend LRESULT toolkitEditProcedure(HWND, UINT, WPARAM, LPARAM);
+    bool turned() const { return orientation_ != ScreenOrientation::Portrait; }
+    void adoptChild(std::unique_ptr<Window> child, int x, int y, int width, int height);
     void attach(HWND handle);
     void measureClient();
     void buildBackBuffer();
@@ -188,8 +199,8 @@ private:
     HBRUSH brush_ = nullptr;
     COLORREF textColor_ = RGB(0, 0, 0);
     COLORREF backgroundColor_ = RGB(255, 255, 255);
-    PtrVector<Window> children_;
-    int orientation_ = 0;
+    OwnedPtrVector<Window> children_;
+    ScreenOrientation orientation_ = ScreenOrientation::Portrait;
     int clientWidth_ = 0;
     int clientHeight_ = 0;
     Window* parentObject_ = nullptr;

@@ -10,7 +10,7 @@ namespace velmora {
 
 DecodedMaterial decodeMaterial(const Material3D& material, const Mesh3D& mesh, int bitsPerPixel) {
     DecodedMaterial decoded;
-    decoded.detailLevel = std::clamp(material.detailLevel, 1, 5);
+    decoded.detailLevel = material.detailLevel;
     decoded.colour = encodePixel(material.diffuse, bitsPerPixel);
     decoded.texture = texelMapOf(material.texture, bitsPerPixel);
     decoded.textured = decoded.texture.valid();
@@ -24,12 +24,12 @@ DecodedMaterial decodeMaterial(const Material3D& material, const Mesh3D& mesh, i
     decoded.wire = material.wire;
     decoded.edgeFlags = material.edgeFlags;
     decoded.edgeWidth = material.edgeWidth;
-    if (decoded.detailLevel > 1) {
+    if (decoded.detailLevel != ShadingMode::Unlit) {
         decoded.flat = material.flatShaded;
         decoded.transparency = std::clamp(material.transparency, 0, 255);
         decoded.specularLevel = std::clamp(material.specularLevel, 0, 255);
     }
-    if (decoded.detailLevel == 5) {
+    if (decoded.detailLevel == ShadingMode::Reflective) {
         decoded.selfIllumination = encodePixel(material.selfIllumination, bitsPerPixel);
         decoded.textureAmount = std::clamp(material.textureAmount, 0, 255);
         if (!decoded.flat && mesh.environmentEnabled) {

@@ -2,6 +2,7 @@
 // A material as the span routines use it: colours in the target's pixel format, texture frames as
 // texel maps, and the shading mode's settings.
 
+#include "render/shading_mode.h"
 #include "render/texel_map.h"
 
 #include <cstdint>
@@ -12,7 +13,7 @@ struct Material3D;
 struct Mesh3D;
 
 struct DecodedMaterial {
-    int detailLevel = 1;
+    ShadingMode detailLevel = ShadingMode::Unlit;
     uint32_t colour = 0; // pixel format
     TexelMap texture;
     TexelMap alpha;            // a separate alpha map
@@ -24,7 +25,7 @@ struct DecodedMaterial {
     int specularLevel = 255;
     uint32_t selfIllumination = 0; // pixel format
     int textureAmount = 255;
-    TexelMap reflection; // detailLevel 5, smooth, mesh allows environment mapping
+    TexelMap reflection; // Reflective, smooth, mesh allows environment mapping
     uint32_t reflectionMaskX = 0;
     uint32_t reflectionMaskY = 0;
     int reflectionBlend = 255;
@@ -32,8 +33,8 @@ struct DecodedMaterial {
     bool wire = false;
     uint8_t edgeFlags = 0;
     int edgeWidth = 0;
-    // Per-pixel lighting-table coordinates are interpolated (detailLevel 2, 3 or 5, not flat).
-    bool smooth() const { return !flat && (detailLevel == 2 || detailLevel == 3 || detailLevel == 5); }
+    // Per-pixel lighting-table coordinates are interpolated (a lit mode, not flat).
+    bool smooth() const { return !flat && isLit(detailLevel); }
 };
 
 DecodedMaterial decodeMaterial(const Material3D& material, const Mesh3D& mesh, int bitsPerPixel);

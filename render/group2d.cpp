@@ -62,7 +62,7 @@ Quad2D* Group2D::findQuad(const std::wstring& quadName) {
     return nullptr;
 }
 
-void Group2D::setDetailLevel(int level) {
+void Group2D::setDetailLevel(ShadingMode level) {
     for (auto& material : materials)
         material->detailLevel = level;
 }
@@ -121,7 +121,7 @@ std::unique_ptr<Rect2D> buildRect2D(Texture* texture, Texture* mask, float scale
     auto rect = std::make_unique<Rect2D>();
     auto material = std::make_unique<Material3D>();
     material->name = L"rectMtl";
-    material->detailLevel = 1;
+    material->detailLevel = ShadingMode::Unlit;
     material->texture = texture;
     if (mask)
         material->alphaTexture = mask; // a separate alpha map

@@ -49,7 +49,7 @@ struct Group2D : Node {
     Material3D* findMaterial(const std::wstring& materialName) const;
     Quad2D* findQuad(const std::wstring& quadName);
     // Writes the shading mode into every material.
-    void setDetailLevel(int level);
+    void setDetailLevel(ShadingMode level);
     // A copy with materials of its own (so that each copy can scroll or fade alone).
     virtual std::unique_ptr<Group2D> copy() const;
 

@@ -2,6 +2,7 @@
 // A surface material of a 3D mesh: colours, textures and the shading mode the rasterizer uses.
 
 #include "render/fixed_point.h"
+#include "render/shading_mode.h"
 
 #include <cstdint>
 #include <string>
@@ -27,7 +28,7 @@ struct Material3D {
     Fixed16 textureOffsetU = 0; // added to every texture coordinate when drawn
     Fixed16 textureOffsetV = 0;
     uint32_t keyColour = 0;
-    int detailLevel = 2; // shading mode 1 ... 5
+    ShadingMode detailLevel = ShadingMode::Lit;
     int shininessStrength = 0;
     Texture* reflectionTexture = nullptr;
     int reflectionAmount = 0;

@@ -57,7 +57,7 @@ Material3D* Object3D::findMaterial(std::wstring_view materialName) const {
     return nullptr;
 }
 
-void Object3D::setDetailLevel(int level) {
+void Object3D::setDetailLevel(ShadingMode level) {
     detailLevel = level;
     for (const auto& material : *materials)
         material->detailLevel = level;

@@ -50,7 +50,7 @@ public:
     float farClip = -1.0f;
     float radius = 0.0f;
     Vector3 dimensions;
-    int detailLevel = 2;
+    ShadingMode detailLevel = ShadingMode::Lit;
     bool environmentEnabled = true;
     // Textures loaded without an image cache belong to the model and its copies.
     std::shared_ptr<std::vector<std::unique_ptr<Texture>>> ownedTextures;
@@ -62,7 +62,7 @@ public:
     Material3D* findMaterial(std::wstring_view materialName) const;
 
     // Writes the shading mode into every material, those of the levels included.
-    void setDetailLevel(int level);
+    void setDetailLevel(ShadingMode level);
     void setEnvironmentEnabled(bool enabled);
     void setTwoSided(bool twoSided);
     // Takes the level models; ignored (and the models dropped) unless there is at least one and

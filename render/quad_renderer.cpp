@@ -40,7 +40,7 @@ QuadMaterial decodeQuadMaterial(const Material3D& material, int bitsPerPixel) {
         decoded.alphaKind = decoded.alpha.valid() ? AlphaMap : NoAlpha;
     }
     decoded.colour = encodePixel(material.diffuse, bitsPerPixel);
-    if (material.detailLevel > 1) {
+    if (material.detailLevel != ShadingMode::Unlit) {
         decoded.shaded = true;
         decoded.selfIllumination = encodePixel(material.selfIllumination, bitsPerPixel);
         decoded.textureAmount = std::clamp(material.textureAmount, 0, 255);

@@ -255,7 +255,7 @@ void Renderer3D::queue(MeshContext& context, const Face3D& face, const Vertex3D*
                       0,
                       int64_t{a->screen.depth} + b->screen.depth + c->screen.depth,
                       piece};
-    if (context.decoded.flat && context.decoded.detailLevel > 1 && frame_.lighting) {
+    if (context.decoded.flat && context.decoded.detailLevel != ShadingMode::Unlit && frame_.lighting) {
         const int32_t* n = context.toView->normalRotation;
         const auto nx = static_cast<int32_t>((n[0] * int64_t{face.normalX} + n[1] * int64_t{face.normalY} +
                                               n[2] * int64_t{face.normalZ}) >> 14);

@@ -2,16 +2,11 @@
 
 namespace velmora {
 
-Scene::~Scene() {
-    for (int i = 0; i < children.count(); ++i)
-        delete children.at(i);
-}
-
-void Scene::add(const std::wstring& nodeName, Node* node) {
+void Scene::addNode(const std::wstring& nodeName, std::unique_ptr<Node> node) {
     if (!node)
         return;
     node->name = nodeName.substr(0, maxNodeName);
-    children.append(node);
+    children.append(std::move(node));
 }
 
 Node* Scene::find(const std::wstring& nodeName) const {

@@ -3,6 +3,7 @@
 // loader fills them; each kind's painter draws them. Kinds are told apart by their number.
 
 #include "base/color.h"
+#include "base/owned_ptr_vector.h"
 #include "base/ptr_vector.h"
 #include "render/texture.h"
 #include "surface/surface.h"
@@ -38,12 +39,16 @@ public:
 
 struct Scene {
     explicit Scene(SceneKind sceneKind) : kind(sceneKind) {}
-    virtual ~Scene();
+    virtual ~Scene() = default;
     Scene(const Scene&) = delete;
     Scene& operator=(const Scene&) = delete;
 
-    // Copies the name (64 characters at most) into the node and appends it; the scene owns it.
-    void add(const std::wstring& nodeName, Node* node);
+    // Copies the name (64 characters at most) into the node and appends it; returns the node.
+    template <typename NodeType> NodeType* add(const std::wstring& nodeName, std::unique_ptr<NodeType> node) {
+        NodeType* added = node.get();
+        addNode(nodeName, std::move(node));
+        return added;
+    }
     Node* find(const std::wstring& nodeName) const;
     // Makes or releases the scene's own back buffer (canvas size, display depth).
     void setBuffered(bool on, int canvasWidth, int canvasHeight);
@@ -55,10 +60,13 @@ struct Scene {
     int x = 0, y = 0, width = 0, height = 0;
     uint32_t bkgColor = noColor;
     Texture* bkgTexture = nullptr; // owned by the page's image cache
-    PtrVector<Node> children;      // owned, in insertion (drawing) order
+    OwnedPtrVector<Node> children; // in insertion (drawing) order
     std::unique_ptr<ScenePainter> painter;
     std::wstring name;
     std::unique_ptr<Surface> buffer; // only while buffered
+
+private:
+    void addNode(const std::wstring& nodeName, std::unique_ptr<Node> node);
 };
 
 // Names are cut to what the data format allows.

@@ -24,7 +24,7 @@ struct Group2DValues {
     std::wstring texture; // picture names, read through the image cache padded to powers of two
     std::wstring mask;
     bool visible = true;
-    int detailLevel = 1;
+    ShadingMode detailLevel = ShadingMode::Unlit;
     uint32_t color = 0xFFFFFF; // the material colour
 };
 

@@ -62,8 +62,9 @@ void Scene3DPainter::draw(float timeStep) {
     const int y = viewport.y;
     if (x < 0 || y < 0)
         return;
-    RasterTarget raster;
-    raster.bits = target->pixelAddress(std::min(x, target->width), std::min(y, target->height));
+    RasterTarget raster; // stays invalid (nothing drawn) when the scene starts past the target
+    if (x < target->width && y < target->height)
+        raster.bits = target->pixelAddress(x, y);
     raster.stride = target->stride;
     raster.width = std::min(viewport.width, target->width - x);
     raster.height = std::min(viewport.height, target->height - y);

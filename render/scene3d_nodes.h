@@ -26,7 +26,7 @@ struct NodeSources {
 // The items every 3D node line ends with.
 struct NodeSettings {
     bool visible = true;
-    int detailLevel = 2;
+    ShadingMode detailLevel = ShadingMode::Lit;
     bool environmentEnabled = true;
     int billboard = BillboardNone;
     int cullingPolicy = 1;

@@ -10,7 +10,7 @@
 
 namespace velmora {
 
-template <typename F, int Mode, bool Textured, bool Keyed, bool Smooth, bool Extras>
+template <typename F, ShadingMode Mode, bool Textured, bool Keyed, bool Smooth, bool Extras>
 inline void drawSpan(typename F::Pixel* pixels, uint32_t* depths, int count, SpanInterpolants s,
                      const ShadeContext& ctx) {
     using Ops = PixelOps<F>;
@@ -36,10 +36,10 @@ inline void drawSpan(typename F::Pixel* pixels, uint32_t* depths, int count, Spa
         }
         const uint32_t old = pixels[i];
         uint32_t colour = texel;
-        if constexpr (Mode == 2 || Mode == 3 || Mode == 5) {
+        if constexpr (isLit(Mode)) {
             const int cell = Smooth ? lightingIndex(static_cast<int32_t>(s.lx), static_cast<int32_t>(s.ly)) : 0;
             const uint32_t light = Smooth ? diffuseTable[cell] : ctx.flatLight;
-            if constexpr (Mode == 5) {
+            if constexpr (Mode == ShadingMode::Reflective) {
                 colour = Ops::modulate(light, m.colour);
                 if constexpr (Textured)
                     colour = Ops::moveToward(colour, Ops::modulate(light, texel), m.textureAmount);
@@ -48,11 +48,11 @@ inline void drawSpan(typename F::Pixel* pixels, uint32_t* depths, int count, Spa
             } else {
                 colour = Ops::modulate(light, texel);
             }
-            if constexpr (Mode != 2) {
+            if constexpr (Mode != ShadingMode::Lit) {
                 if (m.transparency != 0)
                     colour = Ops::moveToward(colour, old, m.transparency);
                 uint32_t specular = Smooth ? specularTable[cell] : ctx.flatSpecular;
-                if constexpr (Mode == 5 && Smooth) {
+                if constexpr (Mode == ShadingMode::Reflective && Smooth) {
                     if (m.reflection.valid()) {
                         const auto* reflection = static_cast<const Pixel*>(m.reflection.bits);
                         const uint32_t mirrored =
@@ -63,7 +63,7 @@ inline void drawSpan(typename F::Pixel* pixels, uint32_t* depths, int count, Spa
                 }
                 colour = Ops::addSaturated(colour, Ops::scale(specular, m.specularLevel));
             }
-        } else if constexpr (Mode == 4) {
+        } else if constexpr (Mode == ShadingMode::UnlitBlended) {
             if (m.transparency != 0)
                 colour = Ops::moveToward(colour, old, m.transparency);
         }

@@ -2,6 +2,7 @@
 // A named picture with one frame or the frames of an animation, optionally resized to powers of
 // two for the 3D textures, with its animation state.
 
+#include "base/verify.h"
 #include "surface/surface.h"
 #include "surface/transform.h"
 
@@ -33,7 +34,12 @@ struct Texture {
     static std::unique_ptr<Texture> blank(int width, int height, uint32_t color, PowerOfTwo size);
 
     // frames[currentFrame]; the one frame of a still picture.
-    Surface& currentSurface() const { return *frames[frameCount >= 2 ? currentFrame : 0]; }
+    Surface& currentSurface() const {
+        const int index = frameCount >= 2 ? currentFrame : 0;
+        VERIFY(index >= 0 && static_cast<size_t>(index) < frames.size(),
+               "keep frameCount at frames.size() and change frames with setFrame");
+        return *frames[static_cast<size_t>(index)];
+    }
     Surface& surface() const { return *frames[0]; }
 
     // With two frames or more: clamps i to the frames, makes it current and tells the listener.

@@ -1,5 +1,6 @@
 #include "render/triangle_raster.h"
 
+#include "base/verify.h"
 #include "render/span_routines.h"
 #include "render/triangle_walk.h"
 
@@ -35,7 +36,7 @@ inline uint32_t wrapped(double value) {
 // perspective-correct.
 enum Texturing { Untextured, Affine, Perspective };
 
-template <typename F, int Mode, Texturing T, bool Keyed, bool Smooth, bool Extras>
+template <typename F, ShadingMode Mode, Texturing T, bool Keyed, bool Smooth, bool Extras>
 void walkRows(const RasterTarget& target, const ShadeContext& context, const TriangleSetup& t) {
     using Pixel = typename F::Pixel;
     constexpr bool textured = T != Untextured;
@@ -78,7 +79,7 @@ void walkRows(const RasterTarget& target, const ShadeContext& context, const Tri
 using RowWalker = void (*)(const RasterTarget&, const ShadeContext&, const TriangleSetup&);
 
 // Walkers of one format and mode, indexed by ((texturing x 2 + keyed) x 2 + smooth) x 2 + extras.
-template <typename F, int Mode, size_t... Index>
+template <typename F, ShadingMode Mode, size_t... Index>
 constexpr std::array<RowWalker, sizeof...(Index)> walkersOfMode(std::index_sequence<Index...>) {
     return {walkRows<F, Mode, static_cast<Texturing>(Index >> 3), ((Index >> 2) & 1) != 0,
                      ((Index >> 1) & 1) != 0, (Index & 1) != 0>...};
@@ -86,14 +87,18 @@ constexpr std::array<RowWalker, sizeof...(Index)> walkersOfMode(std::index_seque
 
 constexpr size_t walkersPerMode = 24;
 
-template <typename F> constexpr std::array<std::array<RowWalker, walkersPerMode>, 5> walkersOfFormat() {
+template <typename F>
+constexpr std::array<std::array<RowWalker, walkersPerMode>, shadingModeCount> walkersOfFormat() {
     constexpr auto all = std::make_index_sequence<walkersPerMode>();
-    return {walkersOfMode<F, 1>(all), walkersOfMode<F, 2>(all), walkersOfMode<F, 3>(all),
-            walkersOfMode<F, 4>(all), walkersOfMode<F, 5>(all)};
+    return {walkersOfMode<F, ShadingMode::Unlit>(all), walkersOfMode<F, ShadingMode::Lit>(all),
+            walkersOfMode<F, ShadingMode::LitBlended>(all), walkersOfMode<F, ShadingMode::UnlitBlended>(all),
+            walkersOfMode<F, ShadingMode::Reflective>(all)};
 }
 
-const std::array<std::array<RowWalker, walkersPerMode>, 5> walkers16 = walkersOfFormat<Format16>();
-const std::array<std::array<RowWalker, walkersPerMode>, 5> walkers32 = walkersOfFormat<Format32>();
+const std::array<std::array<RowWalker, walkersPerMode>, shadingModeCount> walkers16 =
+    walkersOfFormat<Format16>();
+const std::array<std::array<RowWalker, walkersPerMode>, shadingModeCount> walkers32 =
+    walkersOfFormat<Format32>();
 
 RowWalker chooseWalker(const RasterTarget& target, const ShadeContext& context, Texturing texturing) {
     const DecodedMaterial& m = *context.material;
@@ -103,7 +108,10 @@ RowWalker chooseWalker(const RasterTarget& target, const ShadeContext& context, 
     const size_t index =
         ((texturing * 2u + (keyed ? 1u : 0u)) * 2u + (smooth ? 1u : 0u)) * 2u + (extras ? 1u : 0u);
     const auto& table = target.bitsPerPixel == 16 ? walkers16 : walkers32;
-    return table[m.detailLevel - 1][index];
+    const int mode = static_cast<int>(m.detailLevel);
+    VERIFY(mode >= 1 && mode <= shadingModeCount,
+           "convert numbers from outside with shadingModeFromNumber before they reach a material");
+    return table[static_cast<size_t>(mode - 1)][index];
 }
 
 } // namespace

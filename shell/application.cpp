@@ -33,12 +33,9 @@ Application::~Application() {
     closeArchives();
 }
 
-void Application::addPage(FramePage* page) {
-    if (!page)
-        return;
-    addChild(page, pageOffset.x, pageOffset.y, pageSize.cx, pageSize.cy);
-    page->show(true);
-    page->setFocus();
+void Application::showPage(FramePage& page) {
+    page.show(true);
+    page.setFocus();
 }
 
 } // namespace velmora

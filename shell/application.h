@@ -7,6 +7,7 @@
 #include "gui/frame_page.h"
 #include "gui/window.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,7 @@ public:
     // The page area inside the main window and its size.
     POINT pageOffset{};
     SIZE pageSize{};
-    FramePage* frontPage = nullptr; // owned by the child list once added
+    FramePage* frontPage = nullptr; // both owned by the child list
     FramePage* gameCanvas = nullptr;
     std::vector<std::wstring> characterImages; // "character3" for characters\character3.gif
     std::vector<std::wstring> sceneImages;     // the course names, from scenes\*.jpg
@@ -32,10 +33,18 @@ public:
     const std::wstring& resourcesFolder() const { return resourcesFolder_; }
     const std::wstring& guiFolder() const { return guiFolder_; }
 
-    // Adds a page as a child window over the page area, shows it and gives it the focus.
-    void addPage(FramePage* page);
+    // Adds a page as a child window over the page area, shows it and gives it the focus; returns
+    // the page, now owned by the child list.
+    template <typename PageType> PageType* addPage(std::unique_ptr<PageType> page) {
+        PageType* added = addChild(std::move(page), pageOffset.x, pageOffset.y, pageSize.cx, pageSize.cy);
+        if (added)
+            showPage(*added);
+        return added;
+    }
 
 private:
+    void showPage(FramePage& page);
+
     std::wstring resourcesFolder_;
     std::wstring guiFolder_;
 };

@@ -143,7 +143,7 @@ void GamePage::onPageLoaded() {
     } else if (onScreen(L"back")) {
         showNode(L"press0", true);
         playTitleMusic();
-        fade_.run(*this, true, true);
+        fade_.run(*this, FadeDirection::In, FadeFrames::Repaint);
         startFrames();
     } else if (onScreen(L"congratulations")) {
         startFrames();
@@ -339,7 +339,7 @@ void GamePage::goTo(const wchar_t* fileName, bool fadeBeforeSilence) {
     stopFrames();
     if (!fadeBeforeSilence)
         stopSounds();
-    fade_.run(*this, false, true);
+    fade_.run(*this, FadeDirection::Out, FadeFrames::Repaint);
     if (fadeBeforeSilence)
         stopSounds();
     loadTemplate(setup_.guiFolder, fileName, true);
@@ -453,7 +453,7 @@ void GamePage::loadSavedGame() {
 
 void GamePage::exitProgram() {
     stopFrames();
-    fade_.run(*this, false, true);
+    fade_.run(*this, FadeDirection::Out, FadeFrames::Repaint);
     stopSounds();
     exits.quit();
 }
@@ -498,9 +498,8 @@ void GamePage::setPicture(const std::wstring& nodeName, Texture* picture) {
 // The program's first page -----------------------------------------------------------------------
 
 void makeFrontEndPage(Application& application, const LaunchChoice& choice) {
-    auto* page = new GamePage(frontEndSetupOf(application));
+    auto* page = application.addPage(std::make_unique<GamePage>(frontEndSetupOf(application)));
     application.frontPage = page;
-    application.addPage(page); // the child list owns the page from here
     if (choice.page == FirstPage::Congratulations)
         page->showCongratulations(choice.record);
     else

@@ -34,9 +34,8 @@ void takePlayers(GameCanvas& canvas, const std::vector<PlayerSlot>& slots) {
 } // namespace
 
 void makeGameCanvas(Application& application, const LaunchChoice& choice) {
-    auto* canvas = new GameCanvas(application.resourcesFolder());
+    auto* canvas = application.addPage(std::make_unique<GameCanvas>(application.resourcesFolder()));
     application.gameCanvas = canvas;
-    application.addPage(canvas); // the child list owns the page from here
     std::optional<SavedGame> savedGame;
     if (choice.page == FirstPage::Game) {
         const GameRecord record = readGameRecord(choice.record);
@@ -60,7 +59,7 @@ void makeGameCanvas(Application& application, const LaunchChoice& choice) {
     traceTiming("hole loaded");
     if (demoMode() != DemoMode::Off)
         canvas->computerPlayer = std::make_unique<ComputerPlayer>(*canvas);
-    FadeTransition(startFadeSeconds, startFadeSteps, 0).run(*canvas, true, false);
+    FadeTransition(startFadeSeconds, startFadeSteps, 0).run(*canvas, FadeDirection::In, FadeFrames::Repaint);
     canvas->startFrames();
 }
 

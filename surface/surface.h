@@ -4,6 +4,7 @@
 // for its whole life so that drawing-context calls can draw into it too.
 
 #include "base/color.h"
+#include "base/verify.h"
 #include "platform/gdi.h"
 
 #include <cstdint>
@@ -33,7 +34,11 @@ struct Surface {
     void swap(Surface& other) noexcept;
 
     // Callers keep (x, y) inside the surface.
-    uint8_t* pixelAddress(int x, int y) const { return bits + bytesPerPixel * x + stride * y; }
+    uint8_t* pixelAddress(int x, int y) const {
+        VERIFY(x >= 0 && y >= 0 && x < width && y < height,
+               "clip to the surface before asking for an address");
+        return bits + bytesPerPixel * x + stride * y;
+    }
     // 0xRRGGBB; 0 outside the surface.
     uint32_t getPixel(int x, int y) const;
     // Ignored outside the surface.

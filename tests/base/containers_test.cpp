@@ -1,4 +1,5 @@
 #include "base/hash_map.h"
+#include "base/owned_ptr_vector.h"
 #include "base/ptr_vector.h"
 
 #include <gtest/gtest.h>
@@ -72,6 +73,44 @@ TEST(PtrVector, ShrinksWhenHalfEmptyAndClearReturnsToInitialCapacity) {
     EXPECT_EQ(vector.capacity(), 2);
     PtrVector<int> copy = vector;
     EXPECT_EQ(copy.capacity(), 2);
+}
+
+// Records its destruction and what its owner's list looked like at that moment.
+struct Tracked {
+    Tracked(int itemTag, const OwnedPtrVector<Tracked>& owner, std::vector<std::pair<int, int>>& destroyed)
+        : tag(itemTag), list(owner), log(destroyed) {}
+    ~Tracked() { log.emplace_back(tag, list.count()); }
+    int tag;
+    const OwnedPtrVector<Tracked>& list;
+    std::vector<std::pair<int, int>>& log;
+};
+
+TEST(OwnedPtrVector, RemoveHandsBackAndClearDestroysInOrderAfterEmptying) {
+    std::vector<std::pair<int, int>> log;
+    {
+        OwnedPtrVector<Tracked> list;
+        Tracked* first = list.append(std::make_unique<Tracked>(1, list, log));
+        Tracked* second = list.append(std::make_unique<Tracked>(2, list, log));
+        list.append(std::make_unique<Tracked>(3, list, log));
+        EXPECT_EQ(list.append(nullptr), nullptr);
+        EXPECT_EQ(list.count(), 3);
+        EXPECT_EQ(list.at(3), nullptr);
+        EXPECT_EQ(list.at(-1), nullptr);
+
+        std::unique_ptr<Tracked> taken = list.remove(second);
+        EXPECT_EQ(taken.get(), second);
+        EXPECT_TRUE(log.empty()) << "a removed object belongs to the caller";
+        EXPECT_EQ(list.remove(second), nullptr);
+        EXPECT_EQ(list.indexOf(first), 0);
+        std::vector<int> tags;
+        for (Tracked* item : list)
+            tags.push_back(item->tag);
+        EXPECT_EQ(tags, (std::vector<int>{1, 3}));
+        taken.reset();
+        EXPECT_EQ(log, (std::vector<std::pair<int, int>>{{2, 2}}));
+    }
+    // The destructor empties the list first: each object sees an empty owner.
+    EXPECT_EQ(log, (std::vector<std::pair<int, int>>{{2, 2}, {1, 0}, {3, 0}}));
 }
 
 TEST(HashMap, StringHashSamplesThirtyTwoCharacters) {

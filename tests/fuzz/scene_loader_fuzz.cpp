@@ -22,8 +22,7 @@ struct Harness {
         folder = pattern;
         main = std::make_unique<velmora::Window>(L"Loader fuzz", nullptr, false);
         main->create(0, 0, 60, 80);
-        page = new velmora::Canvas(L"fuzzPage", true);
-        main->addChild(page, 0, 0, 60, 80);
+        page = main->addChild(std::make_unique<velmora::Canvas>(L"fuzzPage", true), 0, 0, 60, 80);
     }
     std::filesystem::path folder;
     std::unique_ptr<velmora::Window> main;

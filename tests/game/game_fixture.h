@@ -56,7 +56,8 @@ protected:
             std::filesystem::copy_file(root.os(course + "/hole1.3ds"),
                                        root.os(course + "/hole" + std::to_string(hole) + ".3ds"),
                                        std::filesystem::copy_options::overwrite_existing);
-        canvas = new GameCanvas(root.game("resources") + L"\\");
+        auto owned = std::make_unique<GameCanvas>(root.game("resources") + L"\\");
+        canvas = owned.get();
         canvas->courseName = fromUtf8(testCourse);
         canvas->holeNumber = hole;
         for (int i = 0; i < playerCount; ++i) {
@@ -66,7 +67,7 @@ protected:
             canvas->players.push_back(player);
         }
         canvas->returnToFrontEnd = [this] { ++returns; };
-        main->addChild(canvas, 0, 0, 240, 320);
+        main->addChild(std::move(owned), 0, 0, 240, 320);
         loaded = canvas->loadHole(nullptr);
         pumpMessages();
         return *canvas;

@@ -145,8 +145,8 @@ TEST_F(SaveRestoreTest, AGameSavedMidHoleGoesOnFromTheSameSpot) {
 
     const std::optional<SavedGame> saved = loadSavedGame(canvas->resourcesFolder(), slotKey(5));
     ASSERT_TRUE(saved);
-    auto* resumed = new GameCanvas(root.game("resources") + L"\\");
-    main->addChild(resumed, 0, 0, 240, 320);
+    auto* resumed =
+        main->addChild(std::make_unique<GameCanvas>(root.game("resources") + L"\\"), 0, 0, 240, 320);
     ASSERT_TRUE(resumed->loadHole(&*saved));
     EXPECT_EQ(resumed->holeNumber, 3);
     EXPECT_EQ(resumed->courseName, canvas->courseName);
@@ -174,8 +174,8 @@ TEST_F(SaveRestoreTest, AGameSavedBeforeTheFirstStrokeStartsWithPlayerZero) {
     open(2);
     ASSERT_TRUE(loaded);
     ASSERT_EQ(saveGame(canvas->resourcesFolder(), slotKey(0), captureGame(*canvas, L"fresh")), std::nullopt);
-    auto* resumed = new GameCanvas(root.game("resources") + L"\\");
-    main->addChild(resumed, 0, 0, 240, 320);
+    auto* resumed =
+        main->addChild(std::make_unique<GameCanvas>(root.game("resources") + L"\\"), 0, 0, 240, 320);
     const std::optional<SavedGame> saved = loadSavedGame(canvas->resourcesFolder(), slotKey(0));
     ASSERT_TRUE(saved);
     ASSERT_TRUE(resumed->loadHole(&*saved));

@@ -47,7 +47,8 @@ public:
         main_ = std::make_unique<Window>(L"Main", nullptr, false);
         if (!main_->create(0, 0, 240, 320))
             return nullptr;
-        auto* canvas = new GameCanvas(resources_);
+        auto owned = std::make_unique<GameCanvas>(resources_);
+        GameCanvas* canvas = owned.get();
         canvas->courseName = course;
         canvas->holeNumber = hole;
         Player player;
@@ -55,7 +56,7 @@ public:
         player.characterNo = 1;
         canvas->players.push_back(player);
         canvas->returnToFrontEnd = [] {};
-        main_->addChild(canvas, 0, 0, 240, 320);
+        main_->addChild(std::move(owned), 0, 0, 240, 320);
         const bool loaded = canvas->loadHole(nullptr);
         pumpMessages();
         return loaded ? canvas : nullptr;

@@ -212,7 +212,7 @@ TEST_F(Planting, PlantsOfTheTemplateAreMovedInsteadOfPlanting) {
     for (int i = 0; i < 3; ++i) {
         ChipParameters parameters;
         parameters.texture = tree.get();
-        scene.add(plantName, new Chip3D(parameters));
+        scene.add(plantName, std::make_unique<Chip3D>(parameters));
     }
     const std::vector<Vector3> line = {{10, 0, 10}, {20, 0, 10}, {30, 0, 10}, {40, 0, 10}, {10, 0, 10}};
     placePlants(scene, line, {tree.get()}, terrain);

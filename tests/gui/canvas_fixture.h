@@ -48,8 +48,7 @@ protected:
                                        temp.os(name));
         main = std::make_unique<Window>(L"Canvas main", nullptr, false);
         ASSERT_TRUE(main->create(0, 0, 240, 320));
-        page = new TestCanvas;
-        main->addChild(page, 0, 0, 240, 320);
+        page = main->addChild(std::make_unique<TestCanvas>(), 0, 0, 240, 320);
         page->setFocus();
         pumpMessages();
     }

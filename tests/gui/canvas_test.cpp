@@ -55,8 +55,9 @@ TEST_F(Pointer, ReleaseGoesToThePressedNodeWhereverItHappens) {
 
 TEST_F(Pointer, QuarterTurnedScreenTurnsTapsIntoPagePoints) {
     ASSERT_TRUE(load(L"widgets.properties"));
-    page->setOrientation(1);                                     // the page is now 320 x 240
-    page->onMouse(WM_LBUTTONDOWN, MK_LBUTTON, 210, 320 - 40, 0); // page point (40, 210)
+    page->setOrientation(ScreenOrientation::CounterClockwise); // the page is now 320 x 240
+    page->onMouse(WM_LBUTTONDOWN, MK_LBUTTON, 210, 320 - 40,
+                  MousePhase::BeforeListener); // page point (40, 210)
     EXPECT_EQ(page->pressedNode(), sprite(L"btnOk"));
 }
 
@@ -197,7 +198,7 @@ TEST_F(Keys, HeldBitsAndTheLastReleasedKey) {
     page->singleKeyMode = false;
 
     page->rotateArrowKeys = true;
-    page->setOrientation(1);
+    page->setOrientation(ScreenOrientation::CounterClockwise);
     key(VK_LEFT, true);
     EXPECT_EQ(page->keysHeld(), uint32_t{KeyBitUp}) << "left is up on a quarter-turned screen";
     key(VK_LEFT, false);

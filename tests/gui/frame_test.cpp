@@ -149,8 +149,7 @@ protected:
         setIdleHandler(nullptr);
         main = std::make_unique<Window>(L"Frames main", nullptr, false);
         ASSERT_TRUE(main->create(0, 0, 60, 80));
-        page = new TestPage;
-        main->addChild(page, 0, 0, 60, 80);
+        page = main->addChild(std::make_unique<TestPage>(), 0, 0, 60, 80);
         calls.clear();
     }
     void TearDown() override {
@@ -212,7 +211,7 @@ TEST_F(Frames, RunningPageThatGoesEmptiesTheIdleSlot) {
 
 TEST_F(Frames, FadeOfTwentyStepsMakesTwentyOnePassesInAboutTwoSeconds) {
     const uint32_t start = GetTickCount();
-    FadeTransition(2.0f, 10, 0).run(*page, true, false);
+    FadeTransition(2.0f, 10, 0).run(*page, FadeDirection::In, FadeFrames::Repaint);
     EXPECT_EQ(calls.size(), 21u);
     EXPECT_EQ(GetTickCount() - start, 2100u);
     EXPECT_TRUE(page->overlays().empty());
@@ -230,9 +229,8 @@ TEST_F(Frames, FadeInBrightensFromBlackToTheFullPicture) {
         }
         std::vector<uint32_t> shown;
     };
-    auto* white = new WhitePage;
-    main->addChild(white, 0, 0, 60, 80);
-    FadeTransition(0.5f, 10, 0).run(*white, true, false);
+    auto* white = main->addChild(std::make_unique<WhitePage>(), 0, 0, 60, 80);
+    FadeTransition(0.5f, 10, 0).run(*white, FadeDirection::In, FadeFrames::Repaint);
     ASSERT_EQ(white->shown.size(), 6u);
     EXPECT_EQ(white->shown[1], 0u) << "the first pass is black";
     for (size_t pass = 2; pass < white->shown.size(); ++pass)
@@ -244,13 +242,13 @@ TEST_F(Frames, FadeInBrightensFromBlackToTheFullPicture) {
 
 TEST_F(Frames, FadeOutWithoutRepaintDarkensTheShownPictureEachPass) {
     page->backBuffer()->setPixel(0, 0, 0xFFFFFF);
-    FadeTransition(0.5f, 10, 0).run(*page, false, false);
+    FadeTransition(0.5f, 10, 0).run(*page, FadeDirection::Out, FadeFrames::DarkenShown);
     EXPECT_TRUE(calls.empty()) << "nothing is repainted";
     // Five passes... plus one: six times 640 / 5 = 128 of 256, each halving the channels.
     const uint32_t pixel = page->backBuffer()->getPixel(0, 0);
     EXPECT_LT(pixel & 0xFF, 8u);
     EXPECT_EQ(FadeTransition(0.0f, 10, 0).duration, 0.0f);
-    FadeTransition(0.0f, 10, 0).run(*page, true, true);
+    FadeTransition(0.0f, 10, 0).run(*page, FadeDirection::In, FadeFrames::Repaint);
     EXPECT_TRUE(calls.empty()) << "no steps, no passes";
 }
 

@@ -36,8 +36,7 @@ protected:
         clearMessageQueue();
         main = std::make_unique<Window>(L"Framebuffer main", nullptr, false);
         ASSERT_TRUE(main->create(0, 0, 240, 320));
-        page = new PatternPage;
-        main->addChild(page, 16, 8, 200, 300);
+        page = main->addChild(std::make_unique<PatternPage>(), 16, 8, 200, 300);
     }
     void TearDown() override {
         main.reset();
@@ -73,7 +72,7 @@ TEST_F(FramebufferPage, EachOrientationShowsWhatTheWindowPathShows) {
     if (displayDepth() != 16)
         GTEST_SKIP() << "the framebuffer takes 16-bit pages only";
     for (const int orientation : {0, 1, 2}) {
-        page->setOrientation(orientation);
+        page->setOrientation(static_cast<ScreenOrientation>(orientation));
         page->seed = 0;
         page->paint();
         std::vector<uint32_t> window, direct;

@@ -64,8 +64,7 @@ protected:
         setMessageBoxFolder(folder);
         main = std::make_unique<Window>(L"Main", nullptr, false);
         ASSERT_TRUE(main->create(0, 0, 240, 320));
-        page = new OverlayPage;
-        main->addChild(page, 0, 0, 240, 320);
+        page = main->addChild(std::make_unique<OverlayPage>(), 0, 0, 240, 320);
         page->setMouseListener(page);
         ASSERT_TRUE(page->loadTemplate(folder, L"page.properties", true));
         page->setFocus();

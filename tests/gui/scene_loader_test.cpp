@@ -187,10 +187,12 @@ TEST_F(Loader, Scene3DLineWithModelsQuadLightFogAndLevels) {
     ASSERT_NE(copy, nullptr);
     EXPECT_FALSE(cube->meshes->empty());
     EXPECT_NE(cube->meshes, copy->meshes) << "copies have meshes of their own";
-    EXPECT_EQ(cube->detailLevel, 3);
+    EXPECT_EQ(cube->detailLevel, ShadingMode::LitBlended);
     ASSERT_TRUE(cube->levels);
     EXPECT_EQ(cube->levels->models.size(), 2u);
-    EXPECT_NE(page->findNode(L"chipSign"), nullptr);
+    auto* sign = dynamic_cast<Object3D*>(page->findNode(L"chipSign"));
+    ASSERT_NE(sign, nullptr);
+    EXPECT_EQ(sign->materials->front()->detailLevel, ShadingMode::Reflective) << "9 is taken as the last mode";
     EXPECT_EQ(page->findNode(L"grpLost"), nullptr);
     EXPECT_EQ(scene->children.count(), 3);
     page->repaint(); // draws through the camera without complaint

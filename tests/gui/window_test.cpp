@@ -21,9 +21,9 @@ class RecordingWindow : public Window, public MouseListener, public KeyListener 
 public:
     explicit RecordingWindow(const std::wstring& title, bool backBuffer = false)
         : Window(title, nullptr, backBuffer) {}
-    void onMouse(UINT message, WPARAM, int x, int y, int phase) override {
-        events.push_back("phase" + std::to_string(phase) + " " + std::to_string(message) + " " +
-                         std::to_string(x) + "," + std::to_string(y));
+    void onMouse(UINT message, WPARAM, int x, int y, MousePhase phase) override {
+        events.push_back("phase" + std::to_string(static_cast<int>(phase)) + " " + std::to_string(message) +
+                         " " + std::to_string(x) + "," + std::to_string(y));
     }
     void onCommand(Window*, UINT message, WPARAM, int, int) override {
         events.push_back("listener " + std::to_string(message));
@@ -63,8 +63,7 @@ protected:
         events.clear();
         main = std::make_unique<RecordingWindow>(L"Main");
         ASSERT_TRUE(main->create(0, 0, 120, 160));
-        page = new Page;
-        main->addChild(page, 0, 0, 120, 160);
+        page = main->addChild(std::make_unique<Page>(), 0, 0, 120, 160);
         test::pumpMessages();
         events.clear();
     }
@@ -119,7 +118,7 @@ TEST_F(Toolkit, ClosingAPageDoesNotEndTheProgramButClosingTheMainWindowDoes) {
 TEST_F(Toolkit, RotatedPageExchangesWidthAndHeight) {
     EXPECT_EQ(page->pageWidth(), 120);
     ASSERT_NE(page->backBuffer(), nullptr);
-    page->setOrientation(1);
+    page->setOrientation(ScreenOrientation::CounterClockwise);
     EXPECT_EQ(page->pageWidth(), 160);
     EXPECT_EQ(page->pageHeight(), 120);
     EXPECT_EQ(page->backBuffer()->width, 160);
@@ -131,7 +130,7 @@ TEST_F(Toolkit, PresentShowsTheBackBufferWithItsOverlaysTurnedByTheOrientation) 
         Surface* surface = nullptr;
         void apply() override { surface->setPixel(0, 0, 0xFF0000); }
     } marker;
-    page->setOrientation(1);
+    page->setOrientation(ScreenOrientation::CounterClockwise);
     marker.surface = page->backBuffer();
     page->addOverlay(&marker);
     page->present(nullptr);
@@ -143,9 +142,9 @@ TEST_F(Toolkit, PresentShowsTheBackBufferWithItsOverlaysTurnedByTheOrientation) 
 }
 
 TEST_F(Toolkit, ControlsAreDrawnInTheColoursSetOnThem) {
-    Window* label = createControl(AWTType::Label, 8, L"").release();
+    auto label = createControl(AWTType::Label, 8, L"");
     label->setControlColors(RGB(255, 255, 255), RGB(0, 0, 248));
-    page->addChild(label, 10, 10, 40, 20);
+    page->addChild(std::move(label), 10, 10, 40, 20);
     test::pumpMessages();
     HDC screen = GetDC(nullptr);
     EXPECT_EQ(GetPixel(screen, 20, 20), RGB(0, 0, 248));
@@ -170,9 +169,7 @@ TEST_F(Toolkit, LongTextsAreCut) {
 }
 
 TEST_F(Toolkit, EditReleaseOfReturnGivesTheFocusBackAndLeftErasesBackwards) {
-    auto edit = createControl(AWTType::Edit, 5, L"abc");
-    Window* control = edit.release();
-    page->addChild(control, 5, 5, 80, 20);
+    Window* control = page->addChild(createControl(AWTType::Edit, 5, L"abc"), 5, 5, 80, 20);
     control->setFocus();
     test::pumpMessages();
     keyChanged(VK_LEFT, true, false);
@@ -190,8 +187,7 @@ TEST_F(Toolkit, EditReleaseOfReturnGivesTheFocusBackAndLeftErasesBackwards) {
 
 TEST_F(Toolkit, ListAndComboItemsKeepTheirData) {
     for (AWTType type : {AWTType::ListBox, AWTType::ComboBox}) {
-        Window* list = createControl(type, 9, L"").release();
-        page->addChild(list, 0, 0, 100, 80);
+        Window* list = page->addChild(createControl(type, 9, L""), 0, 0, 100, 80);
         EXPECT_EQ(list->addItem(L"Pine Hills", 11), 0);
         EXPECT_EQ(list->addItem(L"Lakeside", 22), 1);
         EXPECT_EQ(list->itemCount(), 2);
@@ -218,7 +214,7 @@ public:
 TEST_F(Toolkit, ButtonClickReachesTheCommandListener) {
     Clicks clicks;
     page->setCommandListener(&clicks);
-    page->addChild(createControl(AWTType::Button, 3, L"OK").release(), 10, 10, 40, 20);
+    page->addChild(createControl(AWTType::Button, 3, L"OK"), 10, 10, 40, 20);
     pointerPressed(20, 20, PointerButton::Left);
     pointerReleased(20, 20, PointerButton::Left);
     pointerPressed(20, 20, PointerButton::Left);

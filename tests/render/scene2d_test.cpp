@@ -59,9 +59,7 @@ struct Page {
         scene->painter->viewport = {&surface, 0, 0, 240, 160};
     }
     Group2D* add(std::unique_ptr<Group2D> group, const wchar_t* name = L"rect") {
-        Group2D* raw = group.release();
-        scene->add(name, raw);
-        return raw;
+        return scene->add(name, std::move(group));
     }
     void draw() { scene->painter->draw(0.1f); }
     int count(uint32_t rgb) const {
@@ -163,7 +161,7 @@ TEST_P(Scene2DDepth, TransparencyFadesAndTintUsesTheMaterialColour) {
     page.draw();
     EXPECT_EQ(page.surface.getPixel(120, 80), stored(0xF80000, bpp));
 
-    m->detailLevel = 4;
+    m->detailLevel = ShadingMode::UnlitBlended;
     page.draw();
     EXPECT_EQ(page.surface.getPixel(120, 80), stored(background, bpp)); // invisible
 

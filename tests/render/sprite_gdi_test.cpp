@@ -1,8 +1,8 @@
 // Sprite drawing through the drawing-context calls: masks, platform-font text and index labels.
 #include "media/gdi_text.h"
+#include "platform/drawing.h"
 #include "platform/text.h"
 #include "render/scene_sprite.h"
-#include "platform/drawing.h"
 #include "surface/gdi_blit.h"
 
 #include <gtest/gtest.h>
@@ -118,11 +118,10 @@ TEST(SceneSprite, IndexLabelsAreRightAlignedWithAShadow) {
     SceneSprite scene;
     scene.painter->viewport = {&page, 0, 0, 80, 40};
     scene.indexTextColor = 0xF8FC00;
-    auto* sprite = new Sprite;
+    auto* sprite = scene.add(L"btnOne", std::make_unique<Sprite>());
     sprite->x = 40;
     sprite->y = 10;
     sprite->indexText = L"12";
-    scene.add(L"btnOne", sprite);
     fillRect(page, backdrop, 0, 0, -1, -1);
     scene.painter->draw(0.0f);
     const Painted label = pixelsOf(page, 0xF8FC00);
@@ -131,7 +130,7 @@ TEST(SceneSprite, IndexLabelsAreRightAlignedWithAShadow) {
     EXPECT_GE(label.left, 32);
     EXPECT_LE(label.left, 35);
     EXPECT_GE(label.top, 10);
-    EXPECT_GT(pixelsOf(page, 0).count, 0); // the black shadow
+    EXPECT_GT(pixelsOf(page, 0).count, 0);                                             // the black shadow
     EXPECT_EQ(GetCurrentObject(page.memoryDC, OBJ_FONT), GetStockObject(SYSTEM_FONT)); // put back
 
     fillRect(page, 0, 0, 0, -1, -1);

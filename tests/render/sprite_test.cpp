@@ -36,13 +36,15 @@ TEST_F(SpriteTest, TheClipSizeCopiesAndOnePixelMoreStretches) {
     Sprite sprite;
     sprite.texture = texture.get();
     drawSprite(sprite, target, 1, 0, 1.0f, 0.0f, 0); // width defaults to the clip size
-    EXPECT_EQ(row(target, 0), (std::vector<uint32_t>{backdrop, columnColors[0], columnColors[1], columnColors[2],
-                                                     columnColors[3], backdrop, backdrop, backdrop}));
+    EXPECT_EQ(row(target, 0),
+              (std::vector<uint32_t>{backdrop, columnColors[0], columnColors[1], columnColors[2],
+                                     columnColors[3], backdrop, backdrop, backdrop}));
     sprite.width = 5;
     sprite.height = 1;
     drawSprite(sprite, target, 1, 1, 1.0f, 0.0f, 0); // 4 -> 5 columns: source 0, 0, 1, 2, 3
-    EXPECT_EQ(row(target, 1), (std::vector<uint32_t>{backdrop, columnColors[0], columnColors[0], columnColors[1],
-                                                     columnColors[2], columnColors[3], backdrop, backdrop}));
+    EXPECT_EQ(row(target, 1),
+              (std::vector<uint32_t>{backdrop, columnColors[0], columnColors[0], columnColors[1],
+                                     columnColors[2], columnColors[3], backdrop, backdrop}));
     // An explicit clip needs all four values; the key of the picture applies.
     texture->surface().hasTransparentColor = true;
     texture->surface().transparentColor = columnColors[2];
@@ -69,18 +71,18 @@ TEST_F(SpriteTest, StatusChoosesPictureOrFillAndTheFrameGoesAround) {
     sprite.height = 2;
     sprite.status = SpriteStatus::Bright; // no bright picture: no picture at all, the bright colour fills
     drawSprite(sprite, target, 2, 1, 1.0f, 0.0f, 0);
-    EXPECT_EQ(row(target, 0), (std::vector<uint32_t>{backdrop, 0xF8FCF8, 0xF8FCF8, 0xF8FCF8, 0xF8FCF8, backdrop,
-                                                     backdrop, backdrop}));
-    EXPECT_EQ(row(target, 1), (std::vector<uint32_t>{backdrop, 0xF8FCF8, 0x00FC00, 0x00FC00, 0xF8FCF8, backdrop,
-                                                     backdrop, backdrop}));
+    EXPECT_EQ(row(target, 0), (std::vector<uint32_t>{backdrop, 0xF8FCF8, 0xF8FCF8, 0xF8FCF8, 0xF8FCF8,
+                                                     backdrop, backdrop, backdrop}));
+    EXPECT_EQ(row(target, 1), (std::vector<uint32_t>{backdrop, 0xF8FCF8, 0x00FC00, 0x00FC00, 0xF8FCF8,
+                                                     backdrop, backdrop, backdrop}));
     // Scaled drawing multiplies position and size and truncates.
     fillRect(target, backdrop, 0, 0, -1, -1);
     Sprite plain;
     plain.color = 0xF80000;
     plain.width = plain.height = 1;
     drawSprite(plain, target, 1, 1, 2.5f, 0.0f, 0);
-    EXPECT_EQ(row(target, 2), (std::vector<uint32_t>{backdrop, backdrop, 0xF80000, 0xF80000, backdrop, backdrop,
-                                                     backdrop, backdrop}));
+    EXPECT_EQ(row(target, 2), (std::vector<uint32_t>{backdrop, backdrop, 0xF80000, 0xF80000, backdrop,
+                                                     backdrop, backdrop, backdrop}));
 }
 
 TEST(SpriteText, EscapesBecomeLineBreaksAndColons) {
@@ -105,11 +107,10 @@ TEST(SceneSprite, PaintsBackgroundThenVisibleChildrenAndAnimatesOncePerFrame) {
     animation->frameCount = 2;
     animation->animationEnabled = animation->loop = true;
     for (int i = 0; i < 3; ++i) {
-        auto* sprite = new Sprite;
+        auto* sprite = scene.add(L"spt" + std::to_wstring(i), std::make_unique<Sprite>());
         sprite->texture = animation.get();
         sprite->x = i;
         sprite->visible = i != 2;
-        scene.add(L"spt" + std::to_wstring(i), sprite);
     }
     scene.painter->draw(0.0f); // not a new frame: nothing advances
     EXPECT_EQ(row(page, 0), (std::vector<uint32_t>{0, 0xF80000, 0xF80000, 0x0000F8, 0x0000F8, 0}));
@@ -124,11 +125,10 @@ TEST(SceneSprite, HitTestFindsTheTopmostWidgetEdgesIncluded) {
     SceneSprite scene;
     scene.x = 10;
     auto addSprite = [&](const wchar_t* name, int x, GuiType type) {
-        auto* sprite = new Sprite;
+        auto* sprite = scene.add(name, std::make_unique<Sprite>());
         sprite->x = x;
         sprite->width = sprite->height = 4;
         sprite->guiType = type;
-        scene.add(name, sprite);
         return sprite;
     };
     Sprite* lower = addSprite(L"btnLow", 0, GuiType::Button);

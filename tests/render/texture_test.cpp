@@ -23,6 +23,13 @@ std::vector<uint8_t> threeFrameGif() {
     return test::writeGif(3, 2, {0xFF0000, 0x00FF00, 0x0000FF}, 0, frames);
 }
 
+TEST(TextureDeathTest, AFrameCountPastTheFramesIsRefused) {
+    auto texture = Texture::blank(2, 2, 0xFF0000, PowerOfTwo::No);
+    texture->frameCount = 2; // one frame only
+    texture->currentFrame = 1;
+    EXPECT_DEATH(texture->currentSurface(), "keep frameCount at frames.size");
+}
+
 TEST(Texture, AnimationStepsByDelayAndStopsOnTheLastFrameUnlessLooping) {
     test::TempFolder folder;
     auto texture = Texture::load(test::writeBytes(folder, "walk.gif", threeFrameGif()), PowerOfTwo::No);

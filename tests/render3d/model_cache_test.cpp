@@ -91,8 +91,8 @@ TEST_F(ModelFolder, TemplateNodesAreBuiltFromTheirValues) {
     values.radius = 3.0f;
     auto group = buildGroup3D(sources(), values);
     ASSERT_TRUE(group);
-    applyNodeSettings(*group, {true, 3, false, BillboardVertical, 0});
-    EXPECT_EQ(group->materials->front()->detailLevel, 3);
+    applyNodeSettings(*group, {true, ShadingMode::LitBlended, false, BillboardVertical, 0});
+    EXPECT_EQ(group->materials->front()->detailLevel, ShadingMode::LitBlended);
     EXPECT_FALSE(group->meshes->front()->environmentEnabled);
     EXPECT_EQ(group->billboard, BillboardVertical);
     const auto copies = copiesOf(*group, 3);

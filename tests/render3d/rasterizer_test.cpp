@@ -83,7 +83,7 @@ ScreenVertex at(int x, int y, int32_t depth = 65536, int32_t u = 0, int32_t v = 
     return vertex;
 }
 
-DecodedMaterial flatColour(uint32_t pixel, int detailLevel = 1) {
+DecodedMaterial flatColour(uint32_t pixel, ShadingMode detailLevel = ShadingMode::Unlit) {
     DecodedMaterial material;
     material.detailLevel = detailLevel;
     material.colour = pixel;
@@ -159,7 +159,7 @@ struct TestTexture {
     std::vector<uint16_t> texels = {0x0001, 0x0002, 0x0003, 0x0004, 0xF81F, 0xF81F, 0xF81F, 0xF81F};
     DecodedMaterial material(bool keyed) const {
         DecodedMaterial m;
-        m.detailLevel = 1;
+        m.detailLevel = ShadingMode::Unlit;
         m.textured = true;
         m.texture.bits = texels.data();
         m.texture.widthMask = 3;
@@ -196,7 +196,7 @@ TEST(Rasterizer, LitModesSaturateEachFieldAt16Bits) {
     lighting.diffuse.fill(0xFFFF);  // white light
     lighting.specular.fill(0xFFFF); // full highlight
     TestTarget t(4, 4);
-    DecodedMaterial shiny = flatColour(0xFFFF, 3);
+    DecodedMaterial shiny = flatColour(0xFFFF, ShadingMode::LitBlended);
     shiny.flat = false;
     shiny.specularLevel = 255;
     ScreenVertex a = at(0, 0), b = at(4, 0), c = at(0, 4);
@@ -205,7 +205,7 @@ TEST(Rasterizer, LitModesSaturateEachFieldAt16Bits) {
     draw(t, shiny, a, b, c, &lighting);
     // light x colour gives 30 / 62 / 30 per field; the highlight would push past 31 / 63 / 31.
     EXPECT_EQ(t.at(0, 0), 0xFFFFu);
-    DecodedMaterial dim = flatColour(rgbTo565(0x808080), 2);
+    DecodedMaterial dim = flatColour(rgbTo565(0x808080), ShadingMode::Lit);
     draw(t, dim, at(0, 0, 10), at(4, 0, 10), at(0, 4, 10), &lighting);
     const uint32_t grey = rgbTo565(0x808080);
     EXPECT_EQ(t.at(0, 0), PixelOps<Format16>::modulate(0xFFFF, grey));
@@ -214,7 +214,7 @@ TEST(Rasterizer, LitModesSaturateEachFieldAt16Bits) {
 TEST(Rasterizer, TransparencyBlendsWithWhatIsThere) {
     TestTarget t(4, 4, 32);
     t.clear(0x000000, depthEmpty);
-    DecodedMaterial glass = flatColour(0xFFFFFF, 4);
+    DecodedMaterial glass = flatColour(0xFFFFFF, ShadingMode::UnlitBlended);
     glass.transparency = 128;
     draw(t, glass, at(0, 0), at(4, 0), at(0, 4));
     EXPECT_EQ(t.at(0, 0), 0x7F7F7Fu); // 255 + (0 - 255) x 128 >> 8

@@ -102,8 +102,8 @@ std::unique_ptr<Texture> patternTexture(int bitsPerPixel) {
     return texture;
 }
 
-Object3D* addChip(std::vector<std::unique_ptr<Object3D>>& nodes, Texture* texture, const Vector3& at, float angle,
-                  int detailLevel) {
+Object3D* addChip(std::vector<std::unique_ptr<Object3D>>& nodes, Texture* texture, const Vector3& at,
+                  float angle, ShadingMode detailLevel) {
     ChipParameters parameters;
     parameters.texture = texture;
     parameters.width = parameters.height = 1.0f;
@@ -121,14 +121,19 @@ Object3D* addChip(std::vector<std::unique_ptr<Object3D>>& nodes, Texture* textur
 void drawModes(Surface& surface) {
     auto texture = patternTexture(surface.bitsPerPixel);
     std::vector<std::unique_ptr<Object3D>> nodes;
-    addChip(nodes, texture.get(), {-1.1f, 0.6f, 0}, 0.5f, 1);
-    addChip(nodes, texture.get(), {0, 0.6f, 0}, 0.0f, 2);
-    addChip(nodes, texture.get(), {1.1f, 0.6f, 0}, -0.5f, 3)->materials->front()->transparency = 96;
-    addChip(nodes, texture.get(), {-1.1f, -0.6f, 0}, 0.8f, 4)->materials->front()->transparency = 128;
-    Object3D* five = addChip(nodes, texture.get(), {0, -0.6f, 1}, 0.3f, 5);
+    addChip(nodes, texture.get(), {-1.1f, 0.6f, 0}, 0.5f, ShadingMode::Unlit);
+    addChip(nodes, texture.get(), {0, 0.6f, 0}, 0.0f, ShadingMode::Lit);
+    addChip(nodes, texture.get(), {1.1f, 0.6f, 0}, -0.5f, ShadingMode::LitBlended)
+        ->materials->front()
+        ->transparency = 96;
+    addChip(nodes, texture.get(), {-1.1f, -0.6f, 0}, 0.8f, ShadingMode::UnlitBlended)
+        ->materials->front()
+        ->transparency = 128;
+    Object3D* five = addChip(nodes, texture.get(), {0, -0.6f, 1}, 0.3f, ShadingMode::Reflective);
     five->materials->front()->selfIllumination = 0x202000;
     five->materials->front()->textureAmount = 160;
-    addChip(nodes, nullptr, {1.1f, -0.6f, 3}, -0.2f, 2)->materials->front()->diffuse = 0xC03030;
+    addChip(nodes, nullptr, {1.1f, -0.6f, 3}, -0.2f, ShadingMode::Lit)->materials->front()->diffuse =
+        0xC03030;
 
     View3D view;
     view.setViewport(surface.width, surface.height);

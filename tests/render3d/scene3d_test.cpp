@@ -20,7 +20,7 @@ std::unique_ptr<Object3D> square(float half, uint32_t colour, const wchar_t* nam
     auto node = std::make_unique<Object3D>();
     auto material = std::make_unique<Material3D>();
     material->diffuse = colour;
-    material->detailLevel = 1;
+    material->detailLevel = ShadingMode::Unlit;
     Material3D* m = node->addMaterial(std::move(material));
     auto mesh = std::make_unique<Mesh3D>();
     mesh->name = name;
@@ -42,7 +42,9 @@ std::unique_ptr<Object3D> square(float half, uint32_t colour, const wchar_t* nam
 
 struct Frame {
     Frame(int w, int h) : width(w), height(h), pixels(static_cast<size_t>(w) * h, 0) {}
-    RasterTarget target() { return {reinterpret_cast<uint8_t*>(pixels.data()), width * 4, width, height, 32, nullptr}; }
+    RasterTarget target() {
+        return {reinterpret_cast<uint8_t*>(pixels.data()), width * 4, width, height, 32, nullptr};
+    }
     uint32_t at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
     int count(uint32_t colour) const {
         int n = 0;
@@ -161,7 +163,8 @@ TEST(View3D, VerticalBillboardKeepsItsVerticalWhenSeenFromAbove) {
     EXPECT_NEAR(nodeUp.y, worldUp.y, 1e-5f);
     EXPECT_NEAR(nodeUp.z, worldUp.z, 1e-5f);
     // Its face turns toward the camera about that vertical: the node's x stays level.
-    EXPECT_NEAR(view.camera.viewMatrix().transformDirection({0, 1, 0}).x, toView.transformDirection({1, 0, 0}).y, 1e-5f);
+    EXPECT_NEAR(view.camera.viewMatrix().transformDirection({0, 1, 0}).x,
+                toView.transformDirection({1, 0, 0}).y, 1e-5f);
 
     node->billboard = BillboardScreen;
     const Matrix4 flat = view.nodeToView(*node);
@@ -197,7 +200,7 @@ TEST(View3D, FacesCrossingTheNearPlaneAreDrawnInPart) {
     auto floor = std::make_unique<Object3D>();
     auto material = std::make_unique<Material3D>();
     material->diffuse = 0x3366CC;
-    material->detailLevel = 1;
+    material->detailLevel = ShadingMode::Unlit;
     Material3D* m = floor->addMaterial(std::move(material));
     auto mesh = std::make_unique<Mesh3D>();
     mesh->material = m;
@@ -299,8 +302,8 @@ TEST(Object3D, CopiesShareWhatTheyDoNotDuplicate) {
     const Mesh3D& mesh = *deep->meshes->front();
     EXPECT_EQ(mesh.material, deep->materials->front().get());
     EXPECT_EQ(mesh.faces.front().mesh, &mesh);
-    deep->setDetailLevel(5);
-    EXPECT_EQ(node->materials->front()->detailLevel, 1);
+    deep->setDetailLevel(ShadingMode::Reflective);
+    EXPECT_EQ(node->materials->front()->detailLevel, ShadingMode::Unlit);
 
     // Meshes duplicated, materials shared: the duplicated meshes keep the shared materials.
     auto meshesOnly = node->copy(CopyMeshes);
@@ -356,13 +359,13 @@ TEST(Scene3DPainter, DrawsIntoTheScenesRectangleAfterItsBackground) {
     scene.y = 5;
     scene.setSize(40, 40);
     scene.bkgColor = 0x102030;
-    scene.add(L"grpSquare", square(1.0f, 0xFFFFFF).release());
+    scene.add(L"grpSquare", square(1.0f, 0xFFFFFF));
     Scene3DPainter painter(scene);
     painter.viewport = {&page, 10, 5, 40, 40};
     painter.draw(0.04f);
     EXPECT_EQ(painter.frameCounter(), 1u);
-    EXPECT_EQ(page.getPixel(5, 5), 0u);               // outside the scene
-    EXPECT_EQ(page.getPixel(11, 6), 0x102030u);       // its background
+    EXPECT_EQ(page.getPixel(5, 5), 0u);                   // outside the scene
+    EXPECT_EQ(page.getPixel(11, 6), 0x102030u);           // its background
     EXPECT_EQ(page.getPixel(10 + 20, 5 + 20), 0xFFFFFFu); // the square at its centre
 }
 
@@ -391,9 +394,10 @@ TEST(Renderer3D, SubdivisionSplitsEachFaceIntoFourAndCoversTheSamePixels) {
 
 TEST(View3D, SmoothLightingFollowsTheSurfaceNormal) {
     auto node = square(1.0f, 0xFFFFFF);
-    node->setDetailLevel(2);
+    node->setDetailLevel(ShadingMode::Lit);
     Object3D* nodes[] = {node.get()};
-    for (const auto& [direction, lit] : {std::pair{Vector3{0, 0, 1}, true}, std::pair{Vector3{0, -1, 0}, false}}) {
+    for (const auto& [direction, lit] :
+         {std::pair{Vector3{0, 0, 1}, true}, std::pair{Vector3{0, -1, 0}, false}}) {
         View3D view;
         view.setViewport(32, 32);
         view.addLight(Light3D(direction, 0xFFFFFF, 0x000000, 0, 120));

@@ -80,13 +80,14 @@ protected:
 
     // A new front-end page on the main window, its exits recorded.
     GamePage& open() {
-        page = new GamePage(setup);
+        auto owned = std::make_unique<GamePage>(setup);
+        page = owned.get();
         page->exits.relaunch = [this](const std::wstring& commandLine) { relaunches.push_back(commandLine); };
         page->exits.openDocument = [this](const std::wstring& folder, const std::wstring& file) {
             documents.push_back(folder + file);
         };
         page->exits.quit = [this] { ++quits; };
-        main->addChild(page, 0, 0, 240, 320);
+        main->addChild(std::move(owned), 0, 0, 240, 320);
         page->setFocus();
         return *page;
     }

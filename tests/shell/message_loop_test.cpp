@@ -42,8 +42,7 @@ TEST(MessageLoop, ReturnsTheQuitCodeAndSleepsWithoutAnIdleHandler) {
         Quitter() : Window(L"quitter", nullptr, false) { style_ = WS_CHILD | WS_VISIBLE; }
         void onTimer() override { PostQuitMessage(7); }
     };
-    auto* quitter = new Quitter;
-    main.addChild(quitter, 0, 0, 1, 1);
+    auto* quitter = main.addChild(std::make_unique<Quitter>(), 0, 0, 1, 1);
     quitter->setTimer(5);
     EXPECT_EQ(runMessageLoop(main.handle()), 7);
     EXPECT_GE(clock.totalSlept(), 5u);

@@ -61,6 +61,13 @@ TEST(Surface, PixelsRoundTripThroughBothLayouts) {
     EXPECT_EQ(word, 0x00123456u);
 }
 
+TEST(SurfaceDeathTest, AnAddressOutsideTheSurfaceIsRefused) {
+    Surface surface;
+    ASSERT_TRUE(surface.create(5, 4, false));
+    EXPECT_DEATH(surface.pixelAddress(5, 0), "clip to the surface");
+    EXPECT_DEATH(surface.pixelAddress(0, -1), "clip to the surface");
+}
+
 TEST(FadeEffect, BlendsEachChannelWithAnArithmeticShift) {
     for (bool deviceDepth : {false, true}) {
         Surface surface;

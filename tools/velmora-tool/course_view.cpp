@@ -78,7 +78,7 @@ bool HoleScene::load(const std::wstring& courseFolder, int number) {
     course_ = loadModel(request);
     if (!course_)
         return false;
-    course_->setDetailLevel(1);
+    course_->setDetailLevel(ShadingMode::Unlit);
     course_->setTwoSided(true);
     const std::wstring woods = L"woods";
     const BoundingBox box = boxOfMeshes(*course_, nullptr, &woods);
@@ -182,7 +182,7 @@ void HoleScene::plantTrees(const std::wstring& courseFolder, const std::vector<s
         chip.texture = chip.alphaTexture = picture;
         chip.mirror = r % 2 == 1;
         auto plant = std::make_unique<Chip3D>(chip);
-        plant->setDetailLevel(1);
+        plant->setDetailLevel(ShadingMode::Unlit);
         plant->billboard = BillboardScreen;
         Vector3 p = lines_.playLine[i] + Vector3{random.range(-2.0f, 2.0f), 0.0f, random.range(-2.0f, 2.0f)},
                 normal;
@@ -202,7 +202,7 @@ void HoleScene::placeFlag(const std::wstring& courseFolder, const std::wstring& 
     flag_ = loadModel(request);
     if (!flag_)
         return;
-    flag_->setDetailLevel(1);
+    flag_->setDetailLevel(ShadingMode::Unlit);
     flag_->setTwoSided(true);
     if (const Mesh3D* pole = flag_->findMesh(L"flagpole")) {
         BoundingBox box;
