@@ -15,7 +15,7 @@ PACKAGES=(
     libjpeg62-turbo-dev zlib1g-dev libminizip-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     libcairo2-dev libgif-dev lib3ds-dev
-    zip unzip libjpeg-turbo-progs sox
+    zip unzip libjpeg-turbo-progs sox python3
     desktop-file-utils appstream
 )
 
