@@ -4,7 +4,8 @@
 # are the target's seed folders (tests/fuzz, ../shared/testdata) and the generated content of the
 # release build whose names match the target's patterns, loose or inside the resource archives.
 # Corpora, findings and logs live in the work folder, outside the repository, and grow from one
-# campaign to the next. A target that finished is skipped on the next run unless --again is given.
+# campaign to the next. A target that finished is skipped on the next run unless --again is given;
+# one that was cut off goes on where it stopped.
 #
 #   bench/fuzz_campaign.sh [--work DIR] [--runs N] [--seconds S] [--again] [TARGET...]
 #
@@ -19,6 +20,7 @@ content=$root/build/resources
 work=${VELMORA_FUZZ_WORK:-${XDG_CACHE_HOME:-$HOME/.cache}/velmora-fuzz}
 runs=10000000
 seconds=3600
+chunk=600 # seconds of one libFuzzer run: the most a cut-off campaign loses
 again=0
 only=()
 while (($#)); do
@@ -40,7 +42,7 @@ fi
 # The asan build generates the same content when the release build has not been made.
 [[ -d $content ]] || content=$build/resources
 [[ -d $content ]] || echo "note: no generated content (cmake --build --preset release makes it)" >&2
-mkdir -p "$work"/{bin,corpus,seeds,findings,logs,results}
+mkdir -p "$work"/{bin,corpus,seeds,findings,logs,progress,results}
 
 # Archive entries are unpacked once per campaign, so that they can seed like loose files.
 entries=$work/archive-entries
@@ -98,25 +100,38 @@ run_target() {
         [[ -n $pattern ]] && add_content "$pattern" "$seeds"
     done
 
-    # libFuzzer stops at a finding; the run goes on from the grown corpus until the budget is spent.
-    local executions=0 elapsed=0 attempt=0 status="" log
-    local start=$SECONDS
-    while ((executions < runs && elapsed < seconds && attempt < 20)); do
+    # The budget is spent in runs of at most $chunk seconds, and the progress is written down after
+    # each, so that a campaign cut off (a machine shut down, a session ended) loses at most one run
+    # and goes on where it stopped. libFuzzer also stops at a finding: the next run starts again from
+    # the grown corpus. --again starts the target's budget afresh.
+    local progress=$work/progress/$name
+    [[ $again == 1 ]] && rm -f "$progress"
+    local executions=0 elapsed=0 attempt=0 stops=0 status="" log
+    [[ -s $progress ]] && read -r executions elapsed attempt stops status <"$progress"
+    ((attempt > 0)) && echo "$name: going on after $executions executions in $elapsed s"
+    while ((executions < runs && elapsed < seconds && stops < 20)); do
         attempt=$((attempt + 1))
         log=$work/logs/$name.$attempt.log
-        echo "$name: run $attempt, $((runs - executions)) executions or $((seconds - elapsed)) s left"
+        local left=$((seconds - elapsed)) begun=$SECONDS
+        echo "$name: run $attempt, $((runs - executions)) executions or $left s left"
         (cd "$findings" && VELMORA_HEADLESS=1 SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
             VELMORA_INSTANCE=velmora-fuzz-$name \
             nice -n 19 "$work/bin/fuzz_$name" -runs=$((runs - executions)) \
-            -max_total_time=$((seconds - elapsed)) -rss_limit_mb=2048 -timeout=60 \
+            -max_total_time=$((left < chunk ? left : chunk)) -rss_limit_mb=2048 -timeout=60 \
             -artifact_prefix="$findings/" -print_final_stats=1 \
             "$corpus" "$seeds" "${folders[@]}" >"$log" 2>&1) || true
-        status=$(last_status "$log")
-        [[ -n $status ]] && executions=$((executions + ${status%% *}))
-        elapsed=$((SECONDS - start))
+        local last
+        last=$(last_status "$log")
+        if [[ -n $last ]]; then
+            status=$last
+            executions=$((executions + ${status%% *}))
+        fi
+        elapsed=$((elapsed + SECONDS - begun))
         if ! grep -aqE '^Done [0-9]+ runs' "$log"; then
+            stops=$((stops + 1))
             grep -aE 'ERROR: |SUMMARY: |Test unit written' "$log" | head -n 5 | sed "s/^/$name: /"
         fi
+        echo "$executions $elapsed $attempt $stops $status" >"$progress"
     done
     read -r _ cov ft corpusCount corpusSize <<<"${status:-0 0 0 0 0}"
     local found
