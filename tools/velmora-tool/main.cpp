@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 
 namespace velmora::tool {
 namespace {
@@ -66,7 +67,14 @@ int main(int argc, char** argv) {
             continue;
         if (!command.run)
             return printUsage(stdout);
-        return command.run(std::vector<std::string>(argv + 2, argv + argc));
+        // A path the file system refuses (an empty one, say) ends the command with its message
+        // rather than an abort.
+        try {
+            return command.run(std::vector<std::string>(argv + 2, argv + argc));
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "velmora-tool %s: %s\n", command.name, error.what());
+            return exitFailed;
+        }
     }
     std::fprintf(stderr, "velmora-tool: unknown command '%s'\n", argv[1]);
     return printUsage(stderr);
