@@ -24,7 +24,6 @@ constexpr float stopSpeed = 2.0f;
 constexpr float trailSpeed = 20.0f;
 constexpr float slopePull = 3.0f;
 constexpr float drownDepth = 10.0f; // radii
-constexpr float dropStep = 25.0f;   // radii back along the line of play
 constexpr float flightSpin = 2.0f;  // radians per second
 constexpr float shadowScale = 1.4f;
 constexpr float shadowDepthBias = 0.1f;
@@ -290,25 +289,12 @@ void Ball::drown() {
     canvas->ballDrowned();
     show(false);
     position.y -= drownDepth * radius;
-    // Back along the line of play until the ground is dry, and one step further.
-    const Vector3 back = aim().normalised() * (-dropStep * radius);
-    const float stepLength = back.length();
-    const SpatialGrid* grid = canvas->terrain().grid();
-    const float reach = grid ? grid->dim.length() : 0.0f;
-    const int maxSteps =
-        stepLength > 1e-3f ? static_cast<int>(std::min(reach / stepLength, 100000.0f)) + 2 : 0;
-    const CourseSurfaces& surfaces = canvas->terrain().surfaces;
-    bool dry = false;
-    for (int i = 0; i < maxSteps && !dry; ++i) {
-        position += back;
-        const Mesh3D* surface = canvas->terrain().ground(position).surface;
-        dry = !surface || (surface != surfaces.water && surface != surfaces.waterbank);
-    }
-    position += back;
+    const WaterExit exit = stepOutOfWater(canvas->terrain(), position, aim(), radius);
+    position = exit.point;
     stop();
     if (shadow)
         shadow->visible = false;
-    canvas->ballInWater(position, dry && !canvas->courseMap().isOutOfBounds(position));
+    canvas->ballInWater(position, exit.dry && !canvas->courseMap().isOutOfBounds(position));
 }
 
 void Ball::stop() {

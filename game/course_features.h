@@ -15,11 +15,16 @@ inline constexpr wchar_t plantName[] = L"plant";
 
 // The bottom edge of the woods ring dropped onto the ground (the tree line), and the same points
 // moved 16 units sideways, inside a ring that runs clockwise seen from above (the play line). The
-// last point of each repeats the first.
+// last point of each repeats the first. Points with no ground under them lie at height 0; they
+// are counted, since a sound course has none.
 struct CourseBoundary {
     std::vector<Vector3> treeLine;
     std::vector<Vector3> playLine;
+    int pointsWithoutGround = 0;
 };
+// The boundary of a woods ring (half its vertices, the bottom ones, first) on the terrain; empty
+// for a ring of fewer than two points.
+CourseBoundary traceBoundary(const Mesh3D& woods, const Terrain& terrain);
 
 // A 9 x 9 net of light yellow lines 3.75 units apart lying on the ground around the cup, added
 // hidden to the scene as "greenGrids".

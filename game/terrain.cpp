@@ -47,6 +47,24 @@ Ground Terrain::ground(const Vector3& point) const {
     return result;
 }
 
+WaterExit stepOutOfWater(const Terrain& terrain, Vector3 position, const Vector3& aim, float ballRadius) {
+    constexpr float dropStep = 25.0f; // ball radii
+    const Vector3 back = aim.normalised() * (-dropStep * ballRadius);
+    const float stepLength = back.length();
+    const float reach = terrain.grid() ? terrain.grid()->dim.length() : 0.0f;
+    const int maxSteps =
+        stepLength > 1e-3f ? static_cast<int>(std::min(reach / stepLength, 100000.0f)) + 2 : 0;
+    WaterExit exit;
+    while (exit.steps < maxSteps && !exit.dry) {
+        position += back;
+        ++exit.steps;
+        const Mesh3D* surface = terrain.ground(position).surface;
+        exit.dry = !surface || (surface != terrain.surfaces.water && surface != terrain.surfaces.waterbank);
+    }
+    exit.point = position + back;
+    return exit;
+}
+
 void classifyLie(Ball& ball, const Mesh3D* surface, const CourseSurfaces& s, const Vector3& cup) {
     // Nothing under the ball counts as rough, even in a model without rough.
     ball.isInRough = surface == nullptr || surface == s.rough;

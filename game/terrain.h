@@ -53,6 +53,17 @@ private:
     std::unique_ptr<SpatialGrid> grid_;
 };
 
+// Where a ball that drowned at `position`, coming along `aim`, comes out of the water: stepped back
+// along the aim 25 ball radii at a time until the ground under it is dry (neither water nor bank; no
+// surface at all counts as dry), then one step further. The search gives up (dry false) after as
+// many steps as cross the whole grid.
+struct WaterExit {
+    Vector3 point;
+    bool dry = false;
+    int steps = 0; // taken before the last one
+};
+WaterExit stepOutOfWater(const Terrain& terrain, Vector3 position, const Vector3& aim, float ballRadius);
+
 // The lie flags of the ball from the surface under it (none counts as rough). A rolling ball is
 // also tested against the cup: it is over the cup within a circle that widens with its speed.
 void classifyLie(Ball& ball, const Mesh3D* surface, const CourseSurfaces& surfaces, const Vector3& cup);

@@ -3,13 +3,12 @@
 // search after a ball drowns.
 #include "small_hole.h"
 
-#include "course_bounds.h"
 #include "course_check.h"
 #include "course_generator.h"
 #include "gif_file.h"
 #include "image_files.h"
 
-#include "game/course_grid.h"
+#include "game/course_features.h"
 #include "game/course_map.h"
 #include "render/model_loader.h"
 #include "tests/support/temp_folder.h"
@@ -120,13 +119,13 @@ protected:
         request.radius = 400;
         model = loadModel(request);
         ASSERT_TRUE(model);
-        grid = buildCourseGrid(*model);
-        lines = tool::boundaryLines(*model->findMesh(L"woods"), *grid);
+        terrain.build(*model, findSurfaces(*model));
+        lines = traceBoundary(*model->findMesh(L"woods"), terrain);
     }
     TempFolder folder;
     std::unique_ptr<Model3D> model;
-    std::unique_ptr<SpatialGrid> grid;
-    tool::BoundaryLines lines;
+    Terrain terrain;
+    CourseBoundary lines;
 };
 
 TEST_F(SmallHoleBounds, ThePlayLineRunsInsideTheTreesLessThanSixteenUnitsIn) {
@@ -151,16 +150,16 @@ TEST_F(SmallHoleBounds, ThePlayLineRunsInsideTheTreesLessThanSixteenUnitsIn) {
 
 TEST_F(SmallHoleBounds, ADrownedBallIsDroppedOneStepBeyondTheBank) {
     // The pond spans file x -128 ... -80 (the game's x 80 ... 128) and its bank 16 more each way.
-    const Mesh3D* water = model->findMesh(L"water");
-    const Mesh3D* bank = model->findMesh(L"waterbank");
-    ASSERT_TRUE(water && bank);
+    ASSERT_TRUE(terrain.surfaces.water && terrain.surfaces.waterbank);
     // A ball that came along +x (the game's) drowned at x 100: stepped back 7.5 at a time to x 62.5
     // (out of the bank at 64), then once more.
-    const tool::WaterDrop drop = tool::waterDrop(*grid, {100, 0, 24}, {1, 0, 0}, 0.3f, water, bank);
-    EXPECT_EQ(drop.steps, 5);
-    EXPECT_NEAR(drop.point.x, 55, 1e-3);
-    ASSERT_NE(drop.ground, nullptr);
-    EXPECT_EQ(drop.ground->name, L"rough");
+    const WaterExit exit = stepOutOfWater(terrain, {100, 0, 24}, {1, 0, 0}, 0.3f);
+    EXPECT_TRUE(exit.dry);
+    EXPECT_EQ(exit.steps, 5);
+    EXPECT_NEAR(exit.point.x, 55, 1e-3);
+    const Mesh3D* ground = terrain.ground(exit.point).surface;
+    ASSERT_NE(ground, nullptr);
+    EXPECT_EQ(ground->name, L"rough");
 }
 
 } // namespace

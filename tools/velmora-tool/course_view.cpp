@@ -3,7 +3,7 @@
 #include "check_text.h"
 
 #include "base/wide_string.h"
-#include "game/course_grid.h"
+#include "game/course_features.h"
 #include "gui/property_template.h"
 #include "media/image_loader.h"
 #include "render/bounding_box.h"
@@ -87,7 +87,7 @@ bool HoleScene::load(const std::wstring& courseFolder, int number) {
             vertex.y -= toFixed11(box.min.y);
     courseSize_ = box.size();
     outer_ = course_->findMesh(L"outer");
-    grid_ = buildCourseGrid(*course_);
+    terrain_.build(*course_, findSurfaces(*course_));
 
     if (const Mesh3D* tground = course_->findMesh(L"tground")) {
         BoundingBox teeBox;
@@ -95,7 +95,7 @@ bool HoleScene::load(const std::wstring& courseFolder, int number) {
             teeBox.add(v.position());
         tee_ = teeBox.centre();
         Vector3 normal;
-        grid_->dropToGround(tee_, normal);
+        terrain_.dropToGround(tee_, normal);
     }
     if (const Mesh3D* green = course_->findMesh(L"green")) {
         BoundingBox greenBox;
@@ -110,7 +110,7 @@ bool HoleScene::load(const std::wstring& courseFolder, int number) {
             }
         }
         Vector3 normal;
-        grid_->dropToGround(cup_, normal);
+        terrain_.dropToGround(cup_, normal);
     }
     rebuildWoods(courseFolder);
     plantTrees(courseFolder, splitList(values.getString(L"treesName").value_or(L"")));
@@ -123,7 +123,7 @@ bool HoleScene::load(const std::wstring& courseFolder, int number) {
 
 float HoleScene::groundAt(float x, float z) {
     Vector3 p{x, 0, z}, normal;
-    return grid_ && grid_->dropToGround(p, normal) ? p.y : 0.0f;
+    return terrain_.dropToGround(p, normal) ? p.y : 0.0f;
 }
 
 // The woods band as the game rebuilds it: 0.1 below the ground, 10 units high, woods.gif keyed and
@@ -132,7 +132,7 @@ void HoleScene::rebuildWoods(const std::wstring& courseFolder) {
     Mesh3D* woods = course_->findMesh(L"woods");
     if (!woods || woods->vertices.size() < 8)
         return;
-    lines_ = boundaryLines(*woods, *grid_);
+    lines_ = traceBoundary(*woods, terrain_);
     if (Material3D* material = woods->material) {
         material->texture = images_.lookup(courseFolder, L"woods.gif", PowerOfTwo::Stretch);
         material->alphaTexture = material->texture;
@@ -153,7 +153,7 @@ void HoleScene::rebuildWoods(const std::wstring& courseFolder) {
         bottom.v = 65535;
         top.v = 0;
         Vector3 p = bottom.position(), normal;
-        grid_->dropToGround(p, normal);
+        terrain_.dropToGround(p, normal);
         bottom.y = int32_t((p.y - 0.1f) * 2048.0f);
         top.y = bottom.y + int32_t(2048.0f * 10.0f);
     }
@@ -186,7 +186,7 @@ void HoleScene::plantTrees(const std::wstring& courseFolder, const std::vector<s
         plant->billboard = BillboardScreen;
         Vector3 p = lines_.playLine[i] + Vector3{random.range(-2.0f, 2.0f), 0.0f, random.range(-2.0f, 2.0f)},
                 normal;
-        grid_->dropToGround(p, normal);
+        terrain_.dropToGround(p, normal);
         p.y += 0.48f * plant->worldHeight;
         plant->transform.setTranslation(p);
         plants_.push_back(std::move(plant));

@@ -3,11 +3,9 @@
 // its woods band rebuilt on the ground, the trees planted along the ring and the flag on the cup,
 // over the course's sky and hills.
 
-#include "course_bounds.h"
-
+#include "game/course_features.h"
 #include "render/image_cache.h"
 #include "render/object3d.h"
-#include "render/spatial_grid.h"
 #include "render/view3d.h"
 #include "surface/surface.h"
 
@@ -44,11 +42,11 @@ private:
 
     ImageCache images_;
     std::unique_ptr<Model3D> course_;
-    std::unique_ptr<SpatialGrid> grid_;
+    Terrain terrain_;
     std::vector<std::unique_ptr<Object3D>> plants_;
     std::unique_ptr<Model3D> flag_;
     Mesh3D* outer_ = nullptr;
-    BoundaryLines lines_;
+    CourseBoundary lines_;
     Surface sky_;
     Surface hills_;
     uint32_t background_ = 0x406030;

@@ -1,10 +1,9 @@
 // The checks of one hole: its objects, scale, ground, ring, tee and cup, textures, water and length.
 #include "check_text.h"
-#include "course_bounds.h"
 #include "course_check.h"
 
 #include "base/wide_string.h"
-#include "game/course_grid.h"
+#include "game/course_features.h"
 #include "game/course_map.h"
 #include "media/resource_file.h"
 #include "render/bounding_box.h"
@@ -103,7 +102,7 @@ public:
         checkScale();
         if (!rough_ || !woods_) // nothing to stand on or no ring: the rest would only repeat it
             return report_;
-        grid_ = buildCourseGrid(*model_);
+        terrain_.build(*model_, findSurfaces(*model_));
         checkGroundFaces();
         checkRing();
         if (!lines_.treeLine.empty()) {
@@ -244,7 +243,7 @@ private:
         const Vertex3D& last = woods_->vertices[n - 1];
         if (first.x != last.x || first.z != last.z)
             breach("the woods ring is not closed: its first and last bottom vertices differ");
-        lines_ = boundaryLines(*woods_, *grid_);
+        lines_ = traceBoundary(*woods_, terrain_);
         if (lines_.pointsWithoutGround)
             breach(format("%d points of the tree and play lines have no ground under them",
                           lines_.pointsWithoutGround));
@@ -285,7 +284,7 @@ private:
                 if (!inside(trees, x, z))
                     continue;
                 Vector3 p{x, 0.0f, z}, normal;
-                if (!grid_->dropToGround(p, normal)) {
+                if (!terrain_.dropToGround(p, normal)) {
                     if (!gaps++)
                         first = p;
                 }
@@ -317,7 +316,7 @@ private:
                 box.add(v.position());
             tee_ = box.centre();
             Vector3 normal;
-            const Mesh3D* under = grid_->dropToGround(tee_, normal);
+            const Mesh3D* under = terrain_.dropToGround(tee_, normal);
             if (!inside(trees, tee_.x, tee_.z))
                 breach(format("the tee (%.1f, %.1f) lies outside the trees", tee_.x, tee_.z));
             else if (under != tground)
@@ -348,7 +347,7 @@ private:
                     "that centre",
                     cup_.x, cup_.z, std::hypot(cup_.x - centre.x, cup_.z - centre.z)));
             Vector3 normal;
-            if (grid_->dropToGround(cup_, normal) != green)
+            if (terrain_.dropToGround(cup_, normal) != green)
                 breach(format("the cup (%.1f, %.1f) is not on 'green'", cup_.x, cup_.z));
             if (!inBoundsWithMargin(cup_))
                 breach(format("the cup (%.1f, %.1f) is not in bounds with a margin", cup_.x, cup_.z));
@@ -382,19 +381,20 @@ private:
         for (float z = box.min.z + 2; z <= box.max.z; z += 6) {
             for (float x = box.min.x + 2; x <= box.max.x; x += 6) {
                 Vector3 p{x, 0, z}, normal;
-                const Mesh3D* under = grid_->dropToGround(p, normal);
+                const Mesh3D* under = terrain_.dropToGround(p, normal);
                 if (under != water_ && under != bank_)
                     continue;
                 for (int k = 0; k < directions; ++k) {
                     const float a = 6.2831853f * k / directions;
                     const Vector3 aim{std::sin(a), 0, std::cos(a)};
-                    const WaterDrop drop = waterDrop(*grid_, p, aim, settings_.ballRadius, water_, bank_);
-                    const bool wet = drop.ground == water_ || drop.ground == bank_;
-                    if (wet || !drop.ground || map_.isOutOfBounds(drop.point)) {
+                    const WaterExit exit = stepOutOfWater(terrain_, p, aim, settings_.ballRadius);
+                    const Mesh3D* ground = terrain_.ground(exit.point).surface;
+                    const bool wet = !exit.dry || ground == water_ || ground == bank_;
+                    if (wet || !ground || map_.isOutOfBounds(exit.point)) {
                         breach(
                             format("a ball drowned at (%.1f, %.1f) coming along (%.2f, %.2f) is dropped at "
                                    "(%.1f, %.1f), %s",
-                                   x, z, aim.x, aim.z, drop.point.x, drop.point.z,
+                                   x, z, aim.x, aim.z, exit.point.x, exit.point.z,
                                    wet ? "still in the water" : "out of bounds"));
                         return;
                     }
@@ -456,8 +456,8 @@ private:
     Mesh3D* bank_ = nullptr;
     Vector3 courseSize_;
     Vector3 courseCentre_;
-    std::unique_ptr<SpatialGrid> grid_;
-    BoundaryLines lines_;
+    Terrain terrain_;
+    CourseBoundary lines_;
     CourseMap map_;
     Vector3 tee_;
     Vector3 cup_;
