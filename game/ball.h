@@ -6,6 +6,7 @@
 // lip out of it, drown in water or end out of bounds; it casts a shadow and leaves a trail. What
 // follows from where it stops (strokes, penalties, messages) is asked of the game page.
 
+#include "game/ball_flags.h"
 #include "game/mesh_pose.h"
 #include "render/chip3d.h"
 #include "render/quaternion.h"
@@ -23,7 +24,7 @@ struct TrailParticle {
     Chip3D* quad = nullptr;         // node "trail" of the scene, hidden while idle
 };
 
-class Ball {
+class Ball : public BallFlags {
 public:
     // Every frame advances the ball by this step, whatever the frame's duration.
     static constexpr float fixedStep = 0.0625f;
@@ -70,19 +71,6 @@ public:
     float speed = 0.0f;  // length of velocity at the start of the step
     float height = 0.0f; // above the ground
     BallHost* canvas;    // the game page in play, or the host of a simulation
-    bool isStill = true;
-    bool isInTheAir = false;
-    bool isInTheCup = false; // rolling (or falling) over the cup
-    bool isOnTee = true;     // not yet struck from the tee
-    // The lie.
-    bool isInbunker = false;
-    bool isInWater = false;
-    bool isInRough = false;
-    bool isInFairway = false;
-    bool isInGreen = false;
-    bool isInTGround = false;
-    bool isOutOfBoundary = false;
-    bool isOnWaterBank = false;
     float fallSpeed = 0.0f;  // gravity gathered in flight
     float slopeSpeed = 0.0f; // gravity gathered while rolling
     float gravity = 0.98f;

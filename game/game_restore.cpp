@@ -13,9 +13,8 @@ SavedGame captureGame(const GameCanvas& game, std::wstring slotName) {
     saved.previousPlayer = game.previousPlayer;
     saved.players = game.players;
     const Ball& ball = *game.ball;
-    saved.ball = {ball.position,    ball.isStill,         ball.isInTheAir,   ball.isInTheCup,  ball.isOnTee,
-                  ball.isInbunker,  ball.isInWater,       ball.isInRough,    ball.isInFairway, ball.isInGreen,
-                  ball.isInTGround, ball.isOutOfBoundary, ball.isOnWaterBank};
+    static_cast<BallFlags&>(saved.ball) = ball;
+    saved.ball.position = ball.position;
     return saved;
 }
 
@@ -30,19 +29,10 @@ void restoreHeader(GameCanvas& game, const SavedGame& saved) {
 void restoreBall(GameCanvas& game, const BallState& saved) {
     Ball& ball = *game.ball;
     ball.placeAt(saved.position);
+    static_cast<BallFlags&>(ball) = saved;
     // A game is only saved between strokes: whatever the file says, the ball is at rest.
     ball.isStill = true;
     ball.isInTheAir = false;
-    ball.isInTheCup = saved.isInTheCup;
-    ball.isOnTee = saved.isOnTee;
-    ball.isInbunker = saved.isInbunker;
-    ball.isInWater = saved.isInWater;
-    ball.isInRough = saved.isInRough;
-    ball.isInFairway = saved.isInFairway;
-    ball.isInGreen = saved.isInGreen;
-    ball.isInTGround = saved.isInTGround;
-    ball.isOutOfBoundary = saved.isOutOfBoundary;
-    ball.isOnWaterBank = saved.isOnWaterBank;
     game.showGreenGrid(ball.isInGreen);
     if (game.grpGolfer)
         game.grpGolfer->transform.setTranslation(ball.position);

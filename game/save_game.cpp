@@ -20,22 +20,22 @@ namespace {
 
 struct BallFlag {
     const wchar_t* name;
-    bool BallState::*flag;
+    bool BallFlags::*flag;
 };
 // In the order of the slot line.
 constexpr BallFlag ballFlags[] = {
-    {L"isStill", &BallState::isStill},
-    {L"isInTheAir", &BallState::isInTheAir},
-    {L"isInTheCup", &BallState::isInTheCup},
-    {L"isOnTee", &BallState::isOnTee},
-    {L"isInbunker", &BallState::isInbunker},
-    {L"isInWater", &BallState::isInWater},
-    {L"isInRough", &BallState::isInRough},
-    {L"isInFairway", &BallState::isInFairway},
-    {L"isInGreen", &BallState::isInGreen},
-    {L"isInTGround", &BallState::isInTGround},
-    {L"isOutOfBoundary", &BallState::isOutOfBoundary},
-    {L"isOnWaterBank", &BallState::isOnWaterBank},
+    {L"isStill", &BallFlags::isStill},
+    {L"isInTheAir", &BallFlags::isInTheAir},
+    {L"isInTheCup", &BallFlags::isInTheCup},
+    {L"isOnTee", &BallFlags::isOnTee},
+    {L"isInbunker", &BallFlags::isInbunker},
+    {L"isInWater", &BallFlags::isInWater},
+    {L"isInRough", &BallFlags::isInRough},
+    {L"isInFairway", &BallFlags::isInFairway},
+    {L"isInGreen", &BallFlags::isInGreen},
+    {L"isInTGround", &BallFlags::isInTGround},
+    {L"isOutOfBoundary", &BallFlags::isOutOfBoundary},
+    {L"isOnWaterBank", &BallFlags::isOnWaterBank},
 };
 
 std::wstring playerKey(const std::wstring& slotKey, int index) {

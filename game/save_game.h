@@ -11,6 +11,7 @@
 // (each on one line). Saving rewrites the whole file in one step: the slot's lines move to the end,
 // every other line stays as it was.
 
+#include "game/ball_flags.h"
 #include "game/player.h"
 #include "render/vector3.h"
 
@@ -26,20 +27,8 @@ class PropertyTemplate;
 inline constexpr int maxSlotNameLength = 15;
 
 // The ball as a saved game keeps it: where it lies and its twelve state and lie flags.
-struct BallState {
+struct BallState : BallFlags {
     Vector3 position;
-    bool isStill = true;
-    bool isInTheAir = false;
-    bool isInTheCup = false;
-    bool isOnTee = false;
-    bool isInbunker = false;
-    bool isInWater = false;
-    bool isInRough = false;
-    bool isInFairway = false;
-    bool isInGreen = false;
-    bool isInTGround = false;
-    bool isOutOfBoundary = false;
-    bool isOnWaterBank = false;
 };
 
 struct SavedGame {

@@ -40,6 +40,7 @@ SavedGame gameOf(int playerCount, const wchar_t* slotName = L"Sunday") {
     game.courseName = L"meadow";
     game.holeNo = 3;
     game.ball.position = {1.5f, -2.25f, 10.0f};
+    game.ball.isOnTee = false;
     game.ball.isInFairway = true;
     for (int i = 0; i < playerCount; ++i)
         game.players.push_back(golfer(i == 0 ? L"Ann" : L"Bob", {4, 5, 3}));
