@@ -44,10 +44,12 @@ fi
 [[ -d $content ]] || echo "note: no generated content (cmake --build --preset release makes it)" >&2
 mkdir -p "$work"/{bin,corpus,seeds,findings,logs,progress,results}
 
-# Archive entries are unpacked once per campaign, so that they can seed like loose files.
-entries=$work/archive-entries
-rm -rf "$entries"
+# Archive entries are unpacked once per campaign, so that they can seed like loose files; each
+# campaign has its own folder, so that two can run side by side (one per core).
+rm -rf "$work/archive-entries"
+entries=$work/archive-entries.$$
 mkdir -p "$entries"
+trap 'rm -rf "$entries"' EXIT
 if [[ -d $content ]]; then
     while IFS= read -r -d '' archive; do
         unzip -qq -o "$archive" -d "$entries/$(basename "$archive" .zip)" 2>/dev/null || true
