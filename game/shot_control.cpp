@@ -179,6 +179,7 @@ void GameCanvas::keyStep(float step) {
         return;
     const uint32_t held = keysHeld();
     const int released = lastReleasedKey();
+    const uint32_t releasedBits = releasedKeyBits();
     // Digits, letters and the menu key press the page's buttons (shortcuts): that is all they do.
     if ((held == 0 && released == 0) || pressesAButton(released)) {
         turnRate = slowTurnRate;
@@ -211,8 +212,8 @@ void GameCanvas::keyStep(float step) {
         }
         // Each gauge key's own first frame is a press, so the action key can play the power that
         // Down is still charging; a press shorter than a frame arrives as a release alone.
-        const uint32_t releasedBit = navigationKeyBit(released) & gaugeKeys;
-        const bool pressed = ((held & ~keysBefore_) & gaugeKeys) || (releasedBit & ~keysBefore_);
+        const uint32_t tapped = releasedBits & gaugeKeys & ~keysBefore_;
+        const bool pressed = ((held & ~keysBefore_) & gaugeKeys) || tapped;
         if (pressed) {
             if (gauge.power >= 1) {
                 startSwing(gauge, lastDt);

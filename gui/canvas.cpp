@@ -193,6 +193,12 @@ int Canvas::lastReleasedKey() {
     return key;
 }
 
+uint32_t Canvas::releasedKeyBits() {
+    const uint32_t bits = releasedKeyBits_;
+    releasedKeyBits_ = 0;
+    return bits;
+}
+
 Sprite* Canvas::hitTestPage(int x, int y) const {
     for (auto it = scenes.rbegin(); it != scenes.rend(); ++it) {
         const Scene& scene = **it;

@@ -120,6 +120,9 @@ public:
     uint32_t keysHeld() const { return keysHeld_; }
     // The virtual key of the last key-up; reading it clears it.
     int lastReleasedKey();
+    // The navigation bits of every key-up since the last read; reading them clears them. A key
+    // pressed and let go within one frame shows here even when another key-up followed it.
+    uint32_t releasedKeyBits();
     Sprite* pressedNode() const { return pressedNode_; }
     // The topmost visible widget sprite under a page point, in the topmost visible sprite scene.
     Sprite* hitTestPage(int x, int y) const;
@@ -173,6 +176,7 @@ protected:
     bool menuKeyDown_ = false;
     uint32_t keysHeld_ = 0;
     int lastReleasedKey_ = 0;
+    uint32_t releasedKeyBits_ = 0;
     Sprite* pressedNode_ = nullptr;
 
 private:

@@ -115,9 +115,11 @@ void Canvas::onKey(UINT message, int virtualKey) {
         return;
     const bool down = message == WM_KEYDOWN;
     const int key = rotateArrowKeys ? turnArrowKey(virtualKey, orientation()) : virtualKey;
-    if (!down)
-        lastReleasedKey_ = key;
     const uint32_t bit = navigationKeyBit(key);
+    if (!down) {
+        lastReleasedKey_ = key;
+        releasedKeyBits_ |= bit;
+    }
     if (singleKeyMode)
         keysHeld_ = down ? bit : 0;
     else if (down)

@@ -93,6 +93,17 @@ TEST_F(PlayTest, TheKeysChargeTheGaugeAndATapSwingsTheClubIntoTheBall) {
     EXPECT_NE(nodeText(L"txtLie"), L"T");
 }
 
+TEST_F(PlayTest, AGaugeKeyTappedWithinOneFrameChargesEvenWhenAnotherKeyIsLetGo) {
+    start();
+    keyDown(VK_LEFT);
+    frames(3);
+    keyDown(VK_DOWN);
+    keyUp(VK_DOWN);
+    keyUp(VK_LEFT);
+    frames(1);
+    EXPECT_GT(canvas->gauge.power, 0);
+}
+
 TEST_F(PlayTest, ATapOnTheRulerAfterTheBarDrainedChargesAgain) {
     start();
     const Sprite& ruler = *canvas->gaugeRuler;

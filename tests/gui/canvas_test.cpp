@@ -189,6 +189,13 @@ TEST_F(Keys, HeldBitsAndTheLastReleasedKey) {
     EXPECT_EQ(page->keysHeld(), uint32_t{KeyBitAction});
     EXPECT_EQ(page->lastReleasedKey(), VK_LEFT);
     EXPECT_EQ(page->lastReleasedKey(), 0) << "reading it clears it";
+    key(VK_DOWN, true);
+    key(VK_DOWN, false);
+    key(VK_ACTION, false);
+    EXPECT_EQ(page->lastReleasedKey(), VK_ACTION);
+    EXPECT_EQ(page->releasedKeyBits(), KeyBitLeft | KeyBitDown | KeyBitAction)
+        << "every key-up since the last read";
+    EXPECT_EQ(page->releasedKeyBits(), 0u);
 
     page->singleKeyMode = true;
     key(VK_UP, true);
