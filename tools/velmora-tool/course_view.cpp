@@ -7,8 +7,8 @@
 #include "gui/property_template.h"
 #include "media/image_loader.h"
 #include "render/bounding_box.h"
-#include "render/chip3d.h"
 #include "render/model_loader.h"
+#include "render/scalar_math.h"
 #include "render/texture.h"
 #include "render/view3d.h"
 #include "surface/blitters.h"
@@ -21,19 +21,7 @@ namespace {
 
 constexpr float pi = 3.14159265f;
 
-// The plants' own sequence of numbers, so that every picture of a hole shows the same trees.
-class PlantRandom {
-public:
-    float range(float low, float high) { return low + (high - low) * float(next() % 10001) / 10000.0f; }
-    int integer(int low, int high) { return low + int(next() % uint32_t(high - low + 1)); }
-
-private:
-    uint32_t next() {
-        state_ = state_ * 1103515245u + 12345u;
-        return state_ >> 8;
-    }
-    uint32_t state_ = 20240607u;
-};
+constexpr uint32_t plantSeed = 20240607u;
 
 uint32_t sample(const Surface& surface, float u, float v) {
     const int x = std::clamp(int(u), 0, surface.width - 1), y = std::clamp(int(v), 0, surface.height - 1);
@@ -126,38 +114,10 @@ float HoleScene::groundAt(float x, float z) {
     return terrain_.dropToGround(p, normal) ? p.y : 0.0f;
 }
 
-// The woods band as the game rebuilds it: 0.1 below the ground, 10 units high, woods.gif keyed and
-// repeated along the ring.
 void HoleScene::rebuildWoods(const std::wstring& courseFolder) {
     Mesh3D* woods = course_->findMesh(L"woods");
-    if (!woods || woods->vertices.size() < 8)
-        return;
-    lines_ = traceBoundary(*woods, terrain_);
-    if (Material3D* material = woods->material) {
-        material->texture = images_.lookup(courseFolder, L"woods.gif", PowerOfTwo::Stretch);
-        material->alphaTexture = material->texture;
-        material->alphaMode = AlphaMode::ColourKey;
-        if (material->texture && material->texture->surface().hasTransparentColor)
-            material->keyColour = material->texture->surface().transparentColor;
-    }
-    const int n = int(woods->vertices.size() / 2);
-    // L: the woods object's bounding radius as loaded, half the diagonal of its box.
-    BoundingBox box;
-    for (const Vertex3D& vertex : woods->vertices)
-        box.add(vertex.position());
-    const int divisor = std::max(1, 2100 / std::max(1, int((box.max - box.centre()).length())));
-    for (int i = 0; i < n; ++i) {
-        Vertex3D& bottom = woods->vertices[size_t(i)];
-        Vertex3D& top = woods->vertices[size_t(i + n)];
-        bottom.u = top.u = (i * 65536) / divisor;
-        bottom.v = 65535;
-        top.v = 0;
-        Vector3 p = bottom.position(), normal;
-        terrain_.dropToGround(p, normal);
-        bottom.y = int32_t((p.y - 0.1f) * 2048.0f);
-        top.y = bottom.y + int32_t(2048.0f * 10.0f);
-    }
-    woods->prepared = false;
+    if (woods && woods->vertices.size() >= 8)
+        lines_ = buildTreeLine(woods, images_.lookup(courseFolder, L"woods.gif", PowerOfTwo::Stretch), terrain_);
 }
 
 void HoleScene::plantTrees(const std::wstring& courseFolder, const std::vector<std::wstring>& pictures) {
@@ -165,32 +125,9 @@ void HoleScene::plantTrees(const std::wstring& courseFolder, const std::vector<s
     for (const std::wstring& name : pictures)
         if (Texture* texture = images_.lookup(courseFolder, name, PowerOfTwo::Stretch))
             textures.push_back(texture);
-    if (textures.empty() || lines_.playLine.size() < 2)
-        return;
-    PlantRandom random;
-    for (size_t i = 0; i + 1 < lines_.playLine.size(); ++i) {
-        const int r = random.integer(0, 100);
-        if (r >= 81)
-            continue;
-        Texture* picture = textures[size_t(r) % textures.size()];
-        const int w = picture->originalWidth, h = picture->originalHeight;
-        const float size = w <= h ? random.range(6.0f, 7.0f) : random.range(3.0f, 4.0f);
-        ChipParameters chip;
-        chip.radiusScale = size / float(std::max(w, h));
-        chip.width = float(w);
-        chip.height = float(h);
-        chip.texture = chip.alphaTexture = picture;
-        chip.mirror = r % 2 == 1;
-        auto plant = std::make_unique<Chip3D>(chip);
-        plant->setDetailLevel(ShadingMode::Unlit);
-        plant->billboard = BillboardScreen;
-        Vector3 p = lines_.playLine[i] + Vector3{random.range(-2.0f, 2.0f), 0.0f, random.range(-2.0f, 2.0f)},
-                normal;
-        terrain_.dropToGround(p, normal);
-        p.y += 0.48f * plant->worldHeight;
-        plant->transform.setTranslation(p);
-        plants_.push_back(std::move(plant));
-    }
+    // The same sequence every time, so that every picture of a hole shows the same trees.
+    seedRandom(plantSeed);
+    placePlants(plants_, lines_.playLine, textures, terrain_);
 }
 
 void HoleScene::placeFlag(const std::wstring& courseFolder, const std::wstring& model, float radius) {
@@ -244,8 +181,9 @@ void HoleScene::drawBackdrop(Surface& target, const Vector3& eye, const Vector3&
 
 void HoleScene::drawNodes(Surface& target, View3D& view) {
     std::vector<Object3D*> nodes{course_.get()};
-    for (const auto& plant : plants_)
-        nodes.push_back(plant.get());
+    for (int i = 0; i < plants_.children.count(); ++i)
+        if (auto* plant = dynamic_cast<Object3D*>(plants_.children.at(i)))
+            nodes.push_back(plant);
     if (flag_)
         nodes.push_back(flag_.get());
     RasterTarget raster{target.bits,   target.stride,       target.width,

@@ -6,6 +6,7 @@
 #include "game/course_features.h"
 #include "render/image_cache.h"
 #include "render/object3d.h"
+#include "render/scene3d.h"
 #include "render/view3d.h"
 #include "surface/surface.h"
 
@@ -43,7 +44,7 @@ private:
     ImageCache images_;
     std::unique_ptr<Model3D> course_;
     Terrain terrain_;
-    std::vector<std::unique_ptr<Object3D>> plants_;
+    Scene3D plants_; // holds the plants only; drawn with the course
     std::unique_ptr<Model3D> flag_;
     Mesh3D* outer_ = nullptr;
     CourseBoundary lines_;
