@@ -7,6 +7,7 @@
 #include "game/course_grid.h"
 #include "game/game_events.h"
 #include "game/game_restore.h"
+#include "game/hole_marks.h"
 #include "game/names.h"
 #include "game/save_panel.h"
 #include "game/scorecard.h"
@@ -23,7 +24,6 @@
 #include "render/model_loader.h"
 #include "surface/blitters.h"
 
-#include <limits>
 
 namespace velmora {
 
@@ -55,14 +55,6 @@ void shiftMeshes(Object3D& node, const Vector3& offset) {
         }
         mesh->prepared = false;
     }
-}
-
-// The box of a mesh as it stands now (its prepared bounds may be older).
-BoundingBox boxOf(const Mesh3D& mesh) {
-    BoundingBox box;
-    for (const Vertex3D& vertex : mesh.vertices)
-        box.add(vertex.position());
-    return box;
 }
 
 // A picture at the page's scale (both sides scaled and rounded), keeping its colour key.
@@ -334,22 +326,12 @@ void GameCanvas::measureCourse() {
     shiftMeshes(*course, {0.0f, -box.min.y, 0.0f});
 }
 
-// The cup is the green's vertex nearest the middle of the green (the first found on a tie).
 void GameCanvas::placeCup() {
     const Mesh3D* green = terrain_.surfaces.green;
-    if (green && !green->vertices.empty()) {
-        const Vector3 middle = boxOf(*green).centre();
-        float nearest = std::numeric_limits<float>::max();
-        for (const Vertex3D& vertex : green->vertices) {
-            const float d = (vertex.position() - middle).lengthSquared();
-            if (d < nearest) {
-                nearest = d;
-                cupPosition = vertex.position();
-            }
-        }
-    }
+    if (green && !green->vertices.empty())
+        cupPosition = cupSpot(*green);
     if (const Mesh3D* tground = terrain_.surfaces.tground)
-        teePosition = boxOf(*tground).centre();
+        teePosition = teeSpot(*tground);
     Vector3 normal;
     terrain_.dropToGround(teePosition, normal);
     terrain_.dropToGround(cupPosition, cupNormal);

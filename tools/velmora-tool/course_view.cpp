@@ -4,6 +4,7 @@
 
 #include "base/wide_string.h"
 #include "game/course_features.h"
+#include "game/hole_marks.h"
 #include "gui/property_template.h"
 #include "media/image_loader.h"
 #include "render/bounding_box.h"
@@ -77,27 +78,13 @@ bool HoleScene::load(const std::wstring& courseFolder, int number) {
     outer_ = course_->findMesh(L"outer");
     terrain_.build(*course_, findSurfaces(*course_));
 
+    Vector3 normal;
     if (const Mesh3D* tground = course_->findMesh(L"tground")) {
-        BoundingBox teeBox;
-        for (const Vertex3D& v : tground->vertices)
-            teeBox.add(v.position());
-        tee_ = teeBox.centre();
-        Vector3 normal;
+        tee_ = teeSpot(*tground);
         terrain_.dropToGround(tee_, normal);
     }
     if (const Mesh3D* green = course_->findMesh(L"green")) {
-        BoundingBox greenBox;
-        for (const Vertex3D& v : green->vertices)
-            greenBox.add(v.position());
-        float best = 1e30f;
-        for (const Vertex3D& v : green->vertices) {
-            const float d = (v.position() - greenBox.centre()).lengthSquared();
-            if (d < best) {
-                best = d;
-                cup_ = v.position();
-            }
-        }
-        Vector3 normal;
+        cup_ = cupSpot(*green);
         terrain_.dropToGround(cup_, normal);
     }
     rebuildWoods(courseFolder);
@@ -142,10 +129,7 @@ void HoleScene::placeFlag(const std::wstring& courseFolder, const std::wstring& 
     flag_->setDetailLevel(ShadingMode::Unlit);
     flag_->setTwoSided(true);
     if (const Mesh3D* pole = flag_->findMesh(L"flagpole")) {
-        BoundingBox box;
-        for (const Vertex3D& v : pole->vertices)
-            box.add(v.position());
-        const Vector3 axis = box.centre();
+        const Vector3 axis = boxOf(*pole).centre();
         for (const auto& mesh : *flag_->meshes) {
             for (Vertex3D& v : mesh->vertices) {
                 v.x -= toFixed11(axis.x);

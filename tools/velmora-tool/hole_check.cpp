@@ -5,6 +5,7 @@
 #include "base/wide_string.h"
 #include "game/course_features.h"
 #include "game/course_map.h"
+#include "game/hole_marks.h"
 #include "media/resource_file.h"
 #include "render/bounding_box.h"
 #include "render/mesh_prepare.h"
@@ -311,10 +312,7 @@ private:
         const Mesh3D* green = mesh(L"green");
         const std::vector<Vector3> trees(lines_.treeLine.begin(), lines_.treeLine.end() - 1);
         if (tground) {
-            BoundingBox box;
-            for (const Vertex3D& v : tground->vertices)
-                box.add(v.position());
-            tee_ = box.centre();
+            tee_ = teeSpot(*tground);
             Vector3 normal;
             const Mesh3D* under = terrain_.dropToGround(tee_, normal);
             if (!inside(trees, tee_.x, tee_.z))
@@ -328,19 +326,8 @@ private:
                 breach(format("the tee (%.1f, %.1f) is not in bounds with a margin", tee_.x, tee_.z));
         }
         if (green && !green->vertices.empty()) {
-            BoundingBox box;
-            for (const Vertex3D& v : green->vertices)
-                box.add(v.position());
-            const Vector3 centre = box.centre();
-            // The game's cup: the green vertex nearest the green's centre, the first on a tie.
-            float best = 1e30f;
-            for (const Vertex3D& v : green->vertices) {
-                const float d = (v.position() - centre).lengthSquared();
-                if (d < best) {
-                    best = d;
-                    cup_ = v.position();
-                }
-            }
+            const Vector3 centre = boxOf(*green).centre();
+            cup_ = cupSpot(*green);
             if (std::hypot(cup_.x - centre.x, cup_.z - centre.z) > 0.5)
                 breach(format(
                     "the cup (%.1f, %.1f), the green vertex nearest the green's centre, is %.1f units off "
