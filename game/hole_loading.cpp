@@ -24,7 +24,6 @@
 #include "render/model_loader.h"
 #include "surface/blitters.h"
 
-
 namespace velmora {
 
 namespace {
